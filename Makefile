@@ -1,0 +1,36 @@
+# make run   installs what is missing (Debian 12), builds, and starts Tambrel
+# make test  the same, then runs the whole test suite headless
+BUILD_DIR ?= build
+BUILD_TYPE ?= RelWithDebInfo
+JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+CMAKE_FLAGS ?=
+
+PACKAGES := cmake g++ make qt6-base-dev libgl-dev libxkbcommon-dev qt6-translations-l10n \
+            fonts-dejavu-core fonts-liberation xdg-utils
+
+SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+
+.PHONY: run test build deps clean
+
+run: build
+	./$(BUILD_DIR)/tambrel
+
+test: build
+	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+build: deps
+	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) $(CMAKE_FLAGS)
+	cmake --build $(BUILD_DIR) -j $(JOBS)
+
+# Installs only the Debian packages that are missing.
+deps:
+	@missing=""; for p in $(PACKAGES); do \
+	    dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q "install ok installed" || missing="$$missing $$p"; \
+	done; \
+	if [ -n "$$missing" ]; then \
+	    echo "Installing:$$missing"; \
+	    $(SUDO) apt-get update && DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y --no-install-recommends $$missing; \
+	fi
+
+clean:
+	rm -rf $(BUILD_DIR)

@@ -1,0 +1,117 @@
+#include "board/BoardModel.h"
+
+#include "board/BoardTexts.h"
+
+QString NumberCell::toolTip() const
+{
+    if (hitCount == 0) {
+        return {};
+    }
+    return QLatin1Char(' ') + QString::number(hitCount) + BoardTexts::HitCountSuffix;
+}
+
+BoardModel::BoardModel()
+    : m_label2Caption(BoardTexts::LevelNotYetDrawn)
+{
+    for (int n = 0; n < Roulette::NumberCount; ++n) {
+        NumberCell& cell = m_cells[static_cast<std::size_t>(n)];
+        cell.text = QString::number(n);
+        cell.backColour = Roulette::colourOf(n);
+    }
+
+    // The attribute codes are built one character at a time, across the whole board:
+    // manque/passe, then impair/pair, then the dozen, then the column. Zero gets none.
+    for (int n = 1; n <= 36; ++n) {
+        m_cells[static_cast<std::size_t>(n)].tag = n <= 18 ? QStringLiteral("-") : QStringLiteral("+");
+    }
+    for (int n = 1; n <= 36; ++n) {
+        m_cells[static_cast<std::size_t>(n)].tag += n % 2 == 1 ? QLatin1Char('I') : QLatin1Char('P');
+    }
+    for (int n = 1; n <= 36; ++n) {
+        m_cells[static_cast<std::size_t>(n)].tag += QString::number((n - 1) / 12 + 1);
+    }
+    for (int j = 1; j <= 34; j += 3) {
+        for (int column = 1; column <= 3; ++column) {
+            m_cells[static_cast<std::size_t>(j + column - 1)].tag += QString::number(column);
+        }
+    }
+
+    m_dozenColumnBoxes.fill(Colours::InactiveTitleBar);
+}
+
+void BoardModel::enter(int number)
+{
+    Q_ASSERT(Roulette::isValidNumber(number));
+    if (!Roulette::isValidNumber(number)) {
+        return;
+    }
+
+    stopBlinking();
+    clearDozenColumnAdvice();
+    clearNumberBlinking();
+    countDraw();
+    clearCandidateRow();
+    shiftStrip(number);
+    m_draws.push_back(static_cast<std::uint8_t>(number));
+    m_levelCount = countHitsAndLevel(number);
+}
+
+void BoardModel::stopBlinking()
+{
+    m_timers.fill(false);
+}
+
+void BoardModel::clearDozenColumnAdvice()
+{
+    m_dozenColumnBoxes.fill(Colours::InactiveTitleBar);
+}
+
+void BoardModel::clearNumberBlinking()
+{
+    for (NumberCell& cell : m_cells) {
+        cell.foreColour = Colours::WindowText;
+    }
+}
+
+void BoardModel::countDraw()
+{
+    ++m_tirage;
+    m_label4Caption = QString::number(m_tirage);
+}
+
+void BoardModel::clearCandidateRow()
+{
+    m_candidates.fill(CaptionBox{});
+}
+
+void BoardModel::shiftStrip(int number)
+{
+    for (int i = 0; i < StripLength - 1; ++i) {
+        m_strip[static_cast<std::size_t>(i)] = m_strip[static_cast<std::size_t>(i + 1)];
+    }
+    const NumberCell& drawn = cell(number);
+    m_strip[StripLength - 1] = CaptionBox{drawn.text, drawn.backColour};
+}
+
+// Counts the hit and finds how many numbers are left at the level. The level rises once no
+// number is left at it; the level count label keeps its last value in that case.
+int BoardModel::countHitsAndLevel(int number)
+{
+    ++m_cells[static_cast<std::size_t>(number)].hitCount;
+
+    int levelCount = 0;
+    for (const NumberCell& cell : m_cells) {
+        if (cell.hitCount == m_repetitionSorti) {
+            ++levelCount;
+        }
+    }
+    if (levelCount > 0) {
+        m_label3Caption = QString::number(levelCount);
+    } else {
+        ++m_repetitionSorti;
+        m_label2Caption = BoardTexts::LevelPrefix + QString::number(m_repetitionSorti) + BoardTexts::LevelSuffix;
+        m_compteurProbabiliteNumero = 0;
+        m_label8Colour = Colours::Green;
+    }
+    return levelCount;
+}

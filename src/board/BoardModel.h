@@ -1,0 +1,106 @@
+// The board of one run: the 37 number cells with their hit counts, the draw counter, the
+// strip of the last draws, the level of the least-drawn numbers and the advice state that
+// every entry resets. The board window only shows what this holds.
+#pragma once
+
+#include "board/Roulette.h"
+#include "platform/ColourCode.h"
+
+#include <QString>
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+struct NumberCell
+{
+    QString text;            // the number in decimal
+    ColourCode backColour{}; // red, grey or green; never changes
+    ColourCode foreColour = Colours::WindowText;
+    QString tag;             // attribute code: "-I11" for 1, empty for zero
+    int hitCount = 0;
+
+    // Empty until the number first comes out, then " 3 Fois Sorti".
+    QString toolTip() const;
+};
+
+struct CaptionBox
+{
+    QString caption;
+    ColourCode backColour = Colours::InactiveTitleBar;
+
+    bool operator==(const CaptionBox& other) const
+    {
+        return caption == other.caption && backColour == other.backColour;
+    }
+};
+
+class BoardModel
+{
+public:
+    static constexpr int StripLength = 22;
+    static constexpr int CandidateCount = 10;
+    static constexpr int BlinkTimerCount = 6;
+    static constexpr int DozenColumnBoxCount = 6; // Text2 to Text7
+    static constexpr int CollapsedHeight = 1780;  // outer height in twips, advice row hidden
+    static constexpr int AdviceHeight = 2040;     // advice row shown
+
+    BoardModel();
+
+    // Registers a drawn number that the player confirmed: every step of an entry after the
+    // confirmation, in their fixed order. The number must be 0 to 36.
+    void enter(int number);
+
+    const NumberCell& cell(int number) const { return m_cells[static_cast<std::size_t>(number)]; }
+    const CaptionBox& stripSquare(int index) const { return m_strip[static_cast<std::size_t>(index)]; }
+    const CaptionBox& candidate(int index) const { return m_candidates[static_cast<std::size_t>(index)]; }
+
+    // Back colour of Text2 (index 0) to Text7 (index 5).
+    ColourCode dozenColumnBoxColour(int index) const { return m_dozenColumnBoxes[static_cast<std::size_t>(index)]; }
+
+    // Timer1 to Timer6: 1 colour, 2 passe/manque, 3 pair/impair, 4 columns, 5 dozens, 6 numbers.
+    bool isTimerEnabled(int timer) const { return m_timers[static_cast<std::size_t>(timer - 1)]; }
+
+    QString label2Caption() const { return m_label2Caption; } // level caption
+    QString label3Caption() const { return m_label3Caption; } // level count
+    QString label4Caption() const { return m_label4Caption; } // draws registered
+    ColourCode label8Colour() const { return m_label8Colour; } // probability indicator
+    int boardHeight() const { return m_boardHeight; }         // outer height in twips
+
+    int tirage() const { return m_tirage; }
+    int repetitionSorti() const { return m_repetitionSorti; }
+    int compteurProbabiliteNumero() const { return m_compteurProbabiliteNumero; }
+
+    // How many numbers were at the level in the latest entry (0 when it rose).
+    int levelCount() const { return m_levelCount; }
+
+    // Every accepted draw, oldest first: the record the statistics are made of.
+    const std::vector<std::uint8_t>& draws() const { return m_draws; }
+
+private:
+    void stopBlinking();
+    void clearDozenColumnAdvice();
+    void clearNumberBlinking();
+    void countDraw();
+    void clearCandidateRow();
+    void shiftStrip(int number);
+    int countHitsAndLevel(int number);
+
+    std::array<NumberCell, Roulette::NumberCount> m_cells;
+    std::array<CaptionBox, StripLength> m_strip;
+    std::array<CaptionBox, CandidateCount> m_candidates;
+    std::array<ColourCode, DozenColumnBoxCount> m_dozenColumnBoxes{};
+    std::array<bool, BlinkTimerCount> m_timers{};
+
+    QString m_label2Caption;
+    QString m_label3Caption;
+    QString m_label4Caption;
+    ColourCode m_label8Colour = Colours::Green;
+    int m_boardHeight = CollapsedHeight;
+
+    int m_tirage = 0;
+    int m_repetitionSorti = 0;
+    int m_compteurProbabiliteNumero = 0;
+    int m_levelCount = 0;
+    std::vector<std::uint8_t> m_draws;
+};

@@ -1,0 +1,206 @@
+#include "board/Form1.h"
+
+#include "board/BoardTexts.h"
+#include "platform/Application.h"
+#include "platform/Colours.h"
+#include "platform/HelpPages.h"
+#include "platform/MessageBox.h"
+#include "platform/Pictures.h"
+#include "platform/Twips.h"
+#include "platform/Widgets.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+
+constexpr int ClientWidth = 5490;
+constexpr int ScreenLeft = 105;
+constexpr int ScreenTop = 3375;
+
+QLabel* makeLabel(QWidget* parent, const QString& name, int index, int left, int top, int width, int height)
+{
+    auto* label = new QLabel(parent);
+    nameControl(label, name, index);
+    Twips::place(label, left, top, width, height);
+    label->setAlignment(Qt::AlignCenter);
+    Colours::setBackColour(label, Colours::InactiveTitleBar);
+    return label;
+}
+
+void showCaptionBox(QLabel* label, const CaptionBox& box)
+{
+    label->setText(box.caption);
+    Colours::setBackColour(label, box.backColour);
+}
+
+} // namespace
+
+Form1::Form1(QWidget* parent)
+    : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(Application::title());
+    setWindowIcon(Pictures::applicationIcon());
+    Colours::setBackColour(this, Colours::InactiveTitleBar);
+    setFixedWidth(Twips::toPixels(ClientWidth));
+    move(Twips::toPixels(ScreenLeft), Twips::toPixels(ScreenTop));
+
+    buildControls();
+    setTabOrder();
+
+    // The board stays above the table's own window, without taking the focus from it.
+    setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    setAttribute(Qt::WA_ShowWithoutActivating, true);
+    // The hit counts live in the cells' tooltips: they must show on a board that never
+    // takes the focus.
+    setAttribute(Qt::WA_AlwaysShowToolTips, true);
+
+    refresh();
+}
+
+void Form1::buildControls()
+{
+    for (int n = 0; n < Roulette::NumberCount; ++n) {
+        auto* cell = new TextBox(this);
+        nameControl(cell, QStringLiteral("Text1"), n);
+        const int left = n == 0 ? 0 : 360 * (1 + (n - 1) / 3);
+        const int top = n == 0 ? 240 : (n % 3 == 1 ? 480 : (n % 3 == 2 ? 240 : 0));
+        Twips::place(cell, left, top, 375, 285);
+        cell->setAlignment(Qt::AlignCenter);
+        cell->setText(m_model.cell(n).text);
+        Colours::setBackColour(cell, m_model.cell(n).backColour);
+        Colours::setForeColour(cell, m_model.cell(n).foreColour);
+        connect(cell, &TextBox::clicked, this, [this, n] { Text1_Click(n); });
+        m_text1[static_cast<std::size_t>(n)] = cell;
+    }
+
+    struct BoxPlace
+    {
+        int left, top, width;
+    };
+    static constexpr BoxPlace BoxPlaces[BoardModel::DozenColumnBoxCount] = {
+        {360, 720, 1455}, {1800, 720, 1455}, {3240, 720, 1335}, {4680, 480, 615}, {4680, 240, 615}, {4680, 0, 615},
+    };
+    for (int i = 0; i < BoardModel::DozenColumnBoxCount; ++i) {
+        auto* box = new TextBox(this);
+        nameControl(box, QStringLiteral("Text%1").arg(i + 2));
+        Twips::place(box, BoxPlaces[i].left, BoxPlaces[i].top, BoxPlaces[i].width, 285);
+        box->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        box->setText(BoardTexts::DozenColumnBoxes[i]);
+        box->setCursorPosition(0);
+        m_dozenColumnBoxes[static_cast<std::size_t>(i)] = box;
+    }
+
+    m_label3 = makeLabel(this, QStringLiteral("Label3"), -1, 0, 960, 495, 255);
+    m_label2 = makeLabel(this, QStringLiteral("Label2"), -1, 480, 960, 2175, 255);
+    m_label2->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    for (int i = 0; i < BoardModel::CandidateCount; ++i) {
+        m_label1[static_cast<std::size_t>(i)] = makeLabel(this, QStringLiteral("Label1"), i, 2640 + 240 * i, 960, 255, 255);
+    }
+    m_label4 = makeLabel(this, QStringLiteral("Label4"), -1, 4560, 720, 495, 255);
+    m_label4->setToolTip(BoardTexts::DrawCountTip);
+    for (int i = 0; i < BoardModel::StripLength; ++i) {
+        m_label5[static_cast<std::size_t>(i)] = makeLabel(this, QStringLiteral("Label5"), i, 240 * i, 1200, 255, 255);
+    }
+    m_label7 = makeLabel(this, QStringLiteral("Label7"), -1, 0, 1440, 3255, 255);
+    m_label7->setText(BoardTexts::AdviceRow);
+    m_label7->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    Colours::setForeColour(m_label7, Colours::White);
+    m_label8 = makeLabel(this, QStringLiteral("Label8"), -1, 3240, 1440, 2295, 255);
+
+    m_comMise = new QPushButton(BoardTexts::Stakes, this);
+    nameControl(m_comMise, QStringLiteral("ComMise"));
+    Twips::place(m_comMise, 0, 0, 375, 255);
+
+    m_command2 = new StackedCaptionButton(BoardTexts::Simulate, this);
+    nameControl(m_command2, QStringLiteral("Command2"));
+    Twips::place(m_command2, 5280, 0, 255, 1455);
+
+    m_command1 = new QPushButton(this);
+    nameControl(m_command1, QStringLiteral("Command1"));
+    Twips::place(m_command1, 5040, 720, 255, 495);
+    m_command1->setIcon(Pictures::helpBulb());
+    m_command1->setIconSize(m_command1->size() - QSize(4, 4));
+    m_command1->setToolTip(QStringLiteral("Aide"));
+    m_command1->setAccessibleName(QStringLiteral("Aide"));
+    connect(m_command1, &QPushButton::clicked, this, &Form1::Command1_Click);
+
+    for (QPushButton* button : {m_comMise, m_command1, m_command2}) {
+        button->setAutoDefault(false);
+    }
+}
+
+// Cells first (tab index = number), then the dozen and column boxes, then the help,
+// simulation and stake buttons.
+void Form1::setTabOrder()
+{
+    QList<QWidget*> chain;
+    for (TextBox* cell : m_text1) {
+        chain.append(cell);
+    }
+    for (TextBox* box : m_dozenColumnBoxes) {
+        chain.append(box);
+    }
+    chain << m_command1 << m_command2 << m_comMise;
+    for (qsizetype i = 0; i + 1 < chain.size(); ++i) {
+        QWidget::setTabOrder(chain[i], chain[i + 1]);
+    }
+}
+
+bool Form1::Text1_Click(int index)
+{
+    if (!Roulette::isValidNumber(index)) {
+        return false;
+    }
+    const int answer = MessageBox::show(this, BoardTexts::ConfirmPrompt + m_model.cell(index).text,
+                                        MessageBox::YesNo | MessageBox::Information | MessageBox::DefaultButton2,
+                                        BoardTexts::ConfirmTitle);
+    if (answer != MessageBox::Yes) {
+        return false;
+    }
+    m_model.enter(index);
+    refresh();
+    return true;
+}
+
+void Form1::Command1_Click()
+{
+    HelpPages::open(BoardTexts::HelpPage);
+}
+
+void Form1::refresh()
+{
+    for (int n = 0; n < Roulette::NumberCount; ++n) {
+        const NumberCell& cell = m_model.cell(n);
+        TextBox* box = m_text1[static_cast<std::size_t>(n)];
+        Colours::setForeColour(box, cell.foreColour);
+        const QString tip = cell.toolTip();
+        if (box->toolTip() != tip) {
+            box->setToolTip(tip);
+        }
+    }
+    for (int i = 0; i < BoardModel::DozenColumnBoxCount; ++i) {
+        Colours::setBackColour(m_dozenColumnBoxes[static_cast<std::size_t>(i)], m_model.dozenColumnBoxColour(i));
+    }
+    for (int i = 0; i < BoardModel::CandidateCount; ++i) {
+        showCaptionBox(m_label1[static_cast<std::size_t>(i)], m_model.candidate(i));
+    }
+    for (int i = 0; i < BoardModel::StripLength; ++i) {
+        showCaptionBox(m_label5[static_cast<std::size_t>(i)], m_model.stripSquare(i));
+    }
+    m_label2->setText(m_model.label2Caption());
+    m_label3->setText(m_model.label3Caption());
+    m_label4->setText(m_model.label4Caption());
+    Colours::setBackColour(m_label8, m_model.label8Colour());
+    Twips::setClientHeightFromOuter(this, m_model.boardHeight(), Twips::Frame::ToolWindow);
+}
+
+void Form1::closeEvent(QCloseEvent* event)
+{
+    // Closing the board ends the program: nothing is kept from one run to the next.
+    event->accept();
+    QCoreApplication::quit();
+}

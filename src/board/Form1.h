@@ -1,0 +1,55 @@
+// The board window: 37 number cells to click, the draw counter, the strip of the last
+// draws, the level of the least-drawn numbers and the advice row. It mirrors BoardModel.
+#pragma once
+
+#include "board/BoardModel.h"
+
+#include <QWidget>
+
+#include <array>
+
+class QLabel;
+class QPushButton;
+class TextBox;
+
+class Form1 : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit Form1(QWidget* parent = nullptr);
+
+    const BoardModel& model() const { return m_model; }
+
+    TextBox* numberCell(int number) const { return m_text1[static_cast<std::size_t>(number)]; }
+
+public slots:
+    // Asks the player to confirm the number of the clicked cell and, on Yes, registers it.
+    // Returns true when the draw was registered.
+    bool Text1_Click(int index);
+
+    void Command1_Click(); // help
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildControls();
+    void setTabOrder();
+    void refresh();
+
+    BoardModel m_model;
+
+    std::array<TextBox*, Roulette::NumberCount> m_text1{};
+    std::array<TextBox*, BoardModel::DozenColumnBoxCount> m_dozenColumnBoxes{}; // Text2..Text7
+    std::array<QLabel*, BoardModel::CandidateCount> m_label1{};
+    std::array<QLabel*, BoardModel::StripLength> m_label5{};
+    QLabel* m_label2 = nullptr;
+    QLabel* m_label3 = nullptr;
+    QLabel* m_label4 = nullptr;
+    QLabel* m_label7 = nullptr;
+    QLabel* m_label8 = nullptr;
+    QPushButton* m_command1 = nullptr;
+    QPushButton* m_command2 = nullptr;
+    QPushButton* m_comMise = nullptr;
+};

@@ -1,0 +1,166 @@
+#include "disclaimer/frmSplash.h"
+
+#include "disclaimer/DisclaimerTexts.h"
+#include "platform/Application.h"
+#include "platform/Colours.h"
+#include "platform/Pictures.h"
+#include "platform/Twips.h"
+#include "platform/Widgets.h"
+
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace {
+
+QFont arial(qreal points, bool bold)
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, const QFont& font, int left, int top,
+                  int width, int height, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter)
+{
+    auto* label = new QLabel(text, parent);
+    nameControl(label, name);
+    label->setFont(font);
+    label->setAlignment(alignment);
+    Twips::place(label, left, top, width, height);
+    return label;
+}
+
+QPlainTextEdit* makeTextBox(QWidget* parent, const QString& name, const QString& text, int left, int top, int width,
+                            int height)
+{
+    auto* box = new QPlainTextEdit(parent);
+    nameControl(box, name);
+    box->setReadOnly(true);
+    box->setProperty("storedText", text);
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    if (shown.endsWith(QLatin1Char('\n'))) {
+        shown.chop(1);
+    }
+    box->setPlainText(shown);
+    box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    box->setFont(arial(7.5, false));
+    Twips::place(box, left, top, width, height);
+    return box;
+}
+
+// A right-aligned label whose text outgrows it widens to the left, keeping its right edge.
+void growLeftToFit(QLabel* label)
+{
+    const int needed = label->fontMetrics().horizontalAdvance(label->text()) + 2 * label->margin() + 4;
+    if (needed > label->width()) {
+        QRect area = label->geometry();
+        area.setLeft(area.right() + 1 - needed);
+        label->setGeometry(area);
+    }
+}
+
+} // namespace
+
+frmSplash::frmSplash(QWidget* parent)
+    : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint)
+{
+    setObjectName(QStringLiteral("frmSplash"));
+    setModal(true);
+    setFixedSize(Twips::toPixels(7320), Twips::toPixels(7110));
+
+    auto* frame = new QFrame(this);
+    nameControl(frame, QStringLiteral("Frame1"));
+    frame->setFrameShape(QFrame::Box);
+    frame->setFrameShadow(QFrame::Sunken);
+    Twips::place(frame, 120, 120, 7080, 3090);
+
+    auto* logo = new QLabel(frame);
+    nameControl(logo, QStringLiteral("imgLogo"));
+    Twips::place(logo, 240, 360, 960, 960);
+    const QIcon icon = Pictures::applicationIcon();
+    if (!icon.isNull()) {
+        logo->setPixmap(icon.pixmap(logo->size()));
+    }
+
+    makeLabel(frame, QStringLiteral("lblCompanyProduct"), DisclaimerTexts::CompanyProduct, arial(18, true), 1800, 480,
+              4950, 435);
+    makeLabel(frame, QStringLiteral("Label1"), DisclaimerTexts::ProductTitle, arial(18, true), 2640, 960, 3510, 435);
+    makeLabel(frame, QStringLiteral("lblProductName"), DisclaimerTexts::ProductNameDesign, arial(32.25, true), 600,
+              1560, 5820, 765, Qt::AlignCenter);
+    makeLabel(frame, QStringLiteral("lblPlatform"), DisclaimerTexts::Platform, arial(15.75, true), 2745, 2340, 3930,
+              360, Qt::AlignRight | Qt::AlignVCenter);
+    makeLabel(frame, QStringLiteral("lblVersion"), QStringLiteral("Version"), arial(12, true), 5970, 2700, 885, 285,
+              Qt::AlignRight | Qt::AlignVCenter);
+    // Two small lines under the product name. Drawn lower down, they would fall past the
+    // frame's bottom edge and never be seen; they sit at its bottom left instead.
+    makeLabel(frame, QStringLiteral("lblSmall1"), DisclaimerTexts::SmallLine1, arial(8.25, false), 240, 2580, 2415, 255);
+    makeLabel(frame, QStringLiteral("lblSmall2"), DisclaimerTexts::SmallLine2, arial(8.25, false), 240, 2790, 2415, 255);
+
+    QLabel* warning = makeLabel(this, QStringLiteral("lblWarning"), DisclaimerTexts::Warning, arial(8.25, true), 120,
+                                3240, 6855, 195);
+    Colours::setForeColour(warning, Colours::Red);
+
+    makeTextBox(this, QStringLiteral("Text1"), DisclaimerTexts::Disclaimer, 240, 3480, 6855, 1815);
+    QPlainTextEdit* note = makeTextBox(this, QStringLiteral("Text2"), DisclaimerTexts::MakerNote, 240, 5520, 6855, 735);
+    Colours::setForeColour(note, Colours::DarkRed);
+
+    auto* accept = new QPushButton(DisclaimerTexts::Accept, this);
+    nameControl(accept, QStringLiteral("Command1"));
+    Twips::place(accept, 720, 6480, 2415, 495);
+    connect(accept, &QPushButton::clicked, this, &frmSplash::Command1_Click);
+
+    auto* cancel = new QPushButton(DisclaimerTexts::Cancel, this);
+    nameControl(cancel, QStringLiteral("Command2"));
+    Twips::place(cancel, 4200, 6480, 2415, 495);
+    connect(cancel, &QPushButton::clicked, this, &frmSplash::Command2_Click);
+
+    // Neither button is pressed by a key unless it has the focus.
+    accept->setAutoDefault(false);
+    cancel->setAutoDefault(false);
+    accept->setFocus();
+
+    Form_Load();
+}
+
+void frmSplash::Form_Load()
+{
+    auto* version = findChild<QLabel*>(QStringLiteral("lblVersion"));
+    version->setText(DisclaimerTexts::VersionPrefix + Application::versionText());
+    growLeftToFit(version);
+    findChild<QLabel*>(QStringLiteral("lblProductName"))->setText(Application::title());
+}
+
+QString frmSplash::storedText(const QPlainTextEdit* box)
+{
+    return box->property("storedText").toString();
+}
+
+void frmSplash::Command1_Click()
+{
+    accept();
+}
+
+void frmSplash::Command2_Click()
+{
+    reject();
+}
+
+void frmSplash::keyPressEvent(QKeyEvent* event)
+{
+    // Keys never close the disclaimer (Escape included); a focused button still takes
+    // Return and Enter, as Space.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        if (auto* button = qobject_cast<QPushButton*>(focusWidget())) {
+            event->accept();
+            button->click();
+            return;
+        }
+    }
+    event->accept();
+}

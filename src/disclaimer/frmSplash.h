@@ -1,0 +1,31 @@
+// The disclaimer shown before the board: what the program is, its version, and the warning
+// that its advice is no certainty. "VALIDER" accepts it; "ANNULER", or closing the window,
+// leaves the program. No key closes it.
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+
+class frmSplash : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit frmSplash(QWidget* parent = nullptr);
+
+    // The text a disclaimer box holds, line breaks as written (CR LF).
+    static QString storedText(const QPlainTextEdit* box);
+
+public slots:
+    void Command1_Click(); // VALIDER
+    void Command2_Click(); // ANNULER
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void Form_Load();
+};
