@@ -56,6 +56,17 @@ void BoardModel::enter(int number)
     m_levelCount = countHitsAndLevel(number);
 }
 
+void BoardModel::blinkTick(int timer)
+{
+    if (timer < 1 || timer > BlinkTimerCount || !isTimerEnabled(timer)) {
+        return;
+    }
+    switch (timer) {
+    default:
+        break;
+    }
+}
+
 void BoardModel::stopBlinking()
 {
     m_timers.fill(false);

@@ -51,6 +51,9 @@ public:
     // confirmation, in their fixed order. The number must be 0 to 36.
     void enter(int number);
 
+    // One tick of a running blink timer (1 to 6), 500 ms apart.
+    void blinkTick(int timer);
+
     const NumberCell& cell(int number) const { return m_cells[static_cast<std::size_t>(number)]; }
     const CaptionBox& stripSquare(int index) const { return m_strip[static_cast<std::size_t>(index)]; }
     const CaptionBox& candidate(int index) const { return m_candidates[static_cast<std::size_t>(index)]; }

@@ -13,6 +13,7 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QTimer>
 
 namespace {
 
@@ -50,6 +51,14 @@ Form1::Form1(QWidget* parent)
 
     buildControls();
     setTabOrder();
+
+    for (int timer = 1; timer <= BoardModel::BlinkTimerCount; ++timer) {
+        auto* blink = new QTimer(this);
+        blink->setObjectName(QStringLiteral("Timer%1").arg(timer));
+        blink->setInterval(500);
+        connect(blink, &QTimer::timeout, this, [this, timer] { blinkTimerTick(timer); });
+        m_blinkTimers[static_cast<std::size_t>(timer - 1)] = blink;
+    }
 
     // The board stays above the table's own window, without taking the focus from it.
     setWindowFlag(Qt::WindowStaysOnTopHint, true);
@@ -163,7 +172,27 @@ bool Form1::Text1_Click(int index)
     }
     m_model.enter(index);
     refresh();
+    restartBlinkTimers();
     return true;
+}
+
+// Every entry stops all blinking first; a timer its advice started again ticks one full
+// interval after the entry.
+void Form1::restartBlinkTimers()
+{
+    for (int timer = 1; timer <= BoardModel::BlinkTimerCount; ++timer) {
+        QTimer* blink = m_blinkTimers[static_cast<std::size_t>(timer - 1)];
+        blink->stop();
+        if (m_model.isTimerEnabled(timer)) {
+            blink->start();
+        }
+    }
+}
+
+void Form1::blinkTimerTick(int timer)
+{
+    m_model.blinkTick(timer);
+    refresh();
 }
 
 void Form1::Command1_Click()

@@ -10,6 +10,7 @@
 
 class QLabel;
 class QPushButton;
+class QTimer;
 class TextBox;
 
 class Form1 : public QWidget
@@ -37,6 +38,8 @@ private:
     void buildControls();
     void setTabOrder();
     void refresh();
+    void restartBlinkTimers();
+    void blinkTimerTick(int timer);
 
     BoardModel m_model;
 
@@ -52,4 +55,5 @@ private:
     QPushButton* m_command1 = nullptr;
     QPushButton* m_command2 = nullptr;
     QPushButton* m_comMise = nullptr;
+    std::array<QTimer*, BoardModel::BlinkTimerCount> m_blinkTimers{}; // Timer1..Timer6
 };
