@@ -11,7 +11,9 @@ QString NumberCell::toolTip() const
 }
 
 BoardModel::BoardModel()
-    : m_label2Caption(BoardTexts::LevelNotYetDrawn)
+    : m_evenChances { EvenChanceTracker(EvenChance::Colour), EvenChanceTracker(EvenChance::PasseManque),
+        EvenChanceTracker(EvenChance::PairImpair) }
+    , m_label2Caption(BoardTexts::LevelNotYetDrawn)
 {
     for (int n = 0; n < Roulette::NumberCount; ++n) {
         NumberCell& cell = m_cells[static_cast<std::size_t>(n)];
@@ -47,12 +49,14 @@ void BoardModel::enter(int number)
     }
 
     stopBlinking();
+    clearEvenChanceAdvice();
     clearDozenColumnAdvice();
     clearNumberBlinking();
     countDraw();
     clearCandidateRow();
     shiftStrip(number);
     m_draws.push_back(static_cast<std::uint8_t>(number));
+    trackEvenChances(number);
     m_levelCount = countHitsAndLevel(number);
 }
 
@@ -62,6 +66,11 @@ void BoardModel::blinkTick(int timer)
         return;
     }
     switch (timer) {
+    case 1:
+    case 2:
+    case 3:
+        m_evenChances[static_cast<std::size_t>(timer - 1)].blinkTick();
+        break;
     default:
         break;
     }
@@ -70,6 +79,24 @@ void BoardModel::blinkTick(int timer)
 void BoardModel::stopBlinking()
 {
     m_timers.fill(false);
+}
+
+void BoardModel::clearEvenChanceAdvice()
+{
+    for (EvenChanceTracker& pair : m_evenChances) {
+        pair.clearAdvice();
+    }
+}
+
+// Colour, then passe/manque, then pair/impair; each pair with advice starts its own blink
+// (Timer1, Timer2, Timer3).
+void BoardModel::trackEvenChances(int number)
+{
+    for (int pair = 0; pair < EvenChanceCount; ++pair) {
+        if (m_evenChances[static_cast<std::size_t>(pair)].suiviChanceSimple(cell(number))) {
+            m_timers[static_cast<std::size_t>(pair)] = true;
+        }
+    }
 }
 
 void BoardModel::clearDozenColumnAdvice()
@@ -92,7 +119,7 @@ void BoardModel::countDraw()
 
 void BoardModel::clearCandidateRow()
 {
-    m_candidates.fill(CaptionBox{});
+    m_candidates.fill(CaptionBox {});
 }
 
 void BoardModel::shiftStrip(int number)
@@ -101,7 +128,7 @@ void BoardModel::shiftStrip(int number)
         m_strip[static_cast<std::size_t>(i)] = m_strip[static_cast<std::size_t>(i + 1)];
     }
     const NumberCell& drawn = cell(number);
-    m_strip[StripLength - 1] = CaptionBox{drawn.text, drawn.backColour};
+    m_strip[StripLength - 1] = CaptionBox { drawn.text, drawn.backColour };
 }
 
 // Counts the hit and finds how many numbers are left at the level. The level rises once no
@@ -120,7 +147,8 @@ int BoardModel::countHitsAndLevel(int number)
         m_label3Caption = QString::number(levelCount);
     } else {
         ++m_repetitionSorti;
-        m_label2Caption = BoardTexts::LevelPrefix + QString::number(m_repetitionSorti) + BoardTexts::LevelSuffix;
+        m_label2Caption
+            = BoardTexts::LevelPrefix + QString::number(m_repetitionSorti) + BoardTexts::LevelSuffix;
         m_compteurProbabiliteNumero = 0;
         m_label8Colour = Colours::Green;
     }

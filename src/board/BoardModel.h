@@ -5,19 +5,19 @@
 
 #include "board/Roulette.h"
 #include "platform/ColourCode.h"
+#include "trends/EvenChanceTracker.h"
 
 #include <QString>
-
 #include <array>
 #include <cstdint>
 #include <vector>
 
 struct NumberCell
 {
-    QString text;            // the number in decimal
-    ColourCode backColour{}; // red, grey or green; never changes
+    QString text; // the number in decimal
+    ColourCode backColour {}; // red, grey or green; never changes
     ColourCode foreColour = Colours::WindowText;
-    QString tag;             // attribute code: "-I11" for 1, empty for zero
+    QString tag; // attribute code: "-I11" for 1, empty for zero
     int hitCount = 0;
 
     // Empty until the number first comes out, then " 3 Fois Sorti".
@@ -42,8 +42,8 @@ public:
     static constexpr int CandidateCount = 10;
     static constexpr int BlinkTimerCount = 6;
     static constexpr int DozenColumnBoxCount = 6; // Text2 to Text7
-    static constexpr int CollapsedHeight = 1780;  // outer height in twips, advice row hidden
-    static constexpr int AdviceHeight = 2040;     // advice row shown
+    static constexpr int CollapsedHeight = 1780; // outer height in twips, advice row hidden
+    static constexpr int AdviceHeight = 2040; // advice row shown
 
     BoardModel();
 
@@ -59,7 +59,10 @@ public:
     const CaptionBox& candidate(int index) const { return m_candidates[static_cast<std::size_t>(index)]; }
 
     // Back colour of Text2 (index 0) to Text7 (index 5).
-    ColourCode dozenColumnBoxColour(int index) const { return m_dozenColumnBoxes[static_cast<std::size_t>(index)]; }
+    ColourCode dozenColumnBoxColour(int index) const
+    {
+        return m_dozenColumnBoxes[static_cast<std::size_t>(index)];
+    }
 
     // Timer1 to Timer6: 1 colour, 2 passe/manque, 3 pair/impair, 4 columns, 5 dozens, 6 numbers.
     bool isTimerEnabled(int timer) const { return m_timers[static_cast<std::size_t>(timer - 1)]; }
@@ -68,7 +71,7 @@ public:
     QString label3Caption() const { return m_label3Caption; } // level count
     QString label4Caption() const { return m_label4Caption; } // draws registered
     ColourCode label8Colour() const { return m_label8Colour; } // probability indicator
-    int boardHeight() const { return m_boardHeight; }         // outer height in twips
+    int boardHeight() const { return m_boardHeight; } // outer height in twips
 
     int tirage() const { return m_tirage; }
     int repetitionSorti() const { return m_repetitionSorti; }
@@ -77,11 +80,19 @@ public:
     // How many numbers were at the level in the latest entry (0 when it rose).
     int levelCount() const { return m_levelCount; }
 
+    // The three even-money pairs: colour, passe/manque, pair/impair.
+    const EvenChanceTracker& evenChance(EvenChance pair) const
+    {
+        return m_evenChances[static_cast<std::size_t>(pair)];
+    }
+
     // Every accepted draw, oldest first: the record the statistics are made of.
     const std::vector<std::uint8_t>& draws() const { return m_draws; }
 
 private:
     void stopBlinking();
+    void clearEvenChanceAdvice();
+    void trackEvenChances(int number);
     void clearDozenColumnAdvice();
     void clearNumberBlinking();
     void countDraw();
@@ -92,8 +103,9 @@ private:
     std::array<NumberCell, Roulette::NumberCount> m_cells;
     std::array<CaptionBox, StripLength> m_strip;
     std::array<CaptionBox, CandidateCount> m_candidates;
-    std::array<ColourCode, DozenColumnBoxCount> m_dozenColumnBoxes{};
-    std::array<bool, BlinkTimerCount> m_timers{};
+    std::array<ColourCode, DozenColumnBoxCount> m_dozenColumnBoxes {};
+    std::array<bool, BlinkTimerCount> m_timers {};
+    std::array<EvenChanceTracker, EvenChanceCount> m_evenChances;
 
     QString m_label2Caption;
     QString m_label3Caption;

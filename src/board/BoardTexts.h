@@ -19,8 +19,12 @@ inline const QString HelpPage = QStringLiteral("AideGenerale.html");
 
 // Text2 to Text7: the three dozens, then the three columns; leading blanks as designed.
 inline const QString DozenColumnBoxes[6] = {
-    QStringLiteral("    1er Douzaine"), QStringLiteral("   2em Douzaine"), QStringLiteral("   3em Douzaine"),
-    QStringLiteral("1e Col"),           QStringLiteral("2e Col"),          QStringLiteral("3e Col"),
+    QStringLiteral("    1er Douzaine"),
+    QStringLiteral("   2em Douzaine"),
+    QStringLiteral("   3em Douzaine"),
+    QStringLiteral("1e Col"),
+    QStringLiteral("2e Col"),
+    QStringLiteral("3e Col"),
 };
 
 } // namespace BoardTexts

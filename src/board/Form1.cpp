@@ -6,8 +6,10 @@
 #include "platform/HelpPages.h"
 #include "platform/MessageBox.h"
 #include "platform/Pictures.h"
+#include "platform/TopMost.h"
 #include "platform/Twips.h"
 #include "platform/Widgets.h"
+#include "trends/TrendWindow.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -52,6 +54,11 @@ Form1::Form1(QWidget* parent)
     buildControls();
     setTabOrder();
 
+    // The three trend windows exist from the start, hidden until the first entry.
+    for (int pair = 0; pair < EvenChanceCount; ++pair) {
+        m_trendWindows[static_cast<std::size_t>(pair)] = new TrendWindow(static_cast<EvenChance>(pair), this);
+    }
+
     for (int timer = 1; timer <= BoardModel::BlinkTimerCount; ++timer) {
         auto* blink = new QTimer(this);
         blink->setObjectName(QStringLiteral("Timer%1").arg(timer));
@@ -91,7 +98,12 @@ void Form1::buildControls()
         int left, top, width;
     };
     static constexpr BoxPlace BoxPlaces[BoardModel::DozenColumnBoxCount] = {
-        {360, 720, 1455}, {1800, 720, 1455}, {3240, 720, 1335}, {4680, 480, 615}, {4680, 240, 615}, {4680, 0, 615},
+        { 360, 720, 1455 },
+        { 1800, 720, 1455 },
+        { 3240, 720, 1335 },
+        { 4680, 480, 615 },
+        { 4680, 240, 615 },
+        { 4680, 0, 615 },
     };
     for (int i = 0; i < BoardModel::DozenColumnBoxCount; ++i) {
         auto* box = new TextBox(this);
@@ -107,12 +119,14 @@ void Form1::buildControls()
     m_label2 = makeLabel(this, QStringLiteral("Label2"), -1, 480, 960, 2175, 255);
     m_label2->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     for (int i = 0; i < BoardModel::CandidateCount; ++i) {
-        m_label1[static_cast<std::size_t>(i)] = makeLabel(this, QStringLiteral("Label1"), i, 2640 + 240 * i, 960, 255, 255);
+        m_label1[static_cast<std::size_t>(i)]
+            = makeLabel(this, QStringLiteral("Label1"), i, 2640 + 240 * i, 960, 255, 255);
     }
     m_label4 = makeLabel(this, QStringLiteral("Label4"), -1, 4560, 720, 495, 255);
     m_label4->setToolTip(BoardTexts::DrawCountTip);
     for (int i = 0; i < BoardModel::StripLength; ++i) {
-        m_label5[static_cast<std::size_t>(i)] = makeLabel(this, QStringLiteral("Label5"), i, 240 * i, 1200, 255, 255);
+        m_label5[static_cast<std::size_t>(i)]
+            = makeLabel(this, QStringLiteral("Label5"), i, 240 * i, 1200, 255, 255);
     }
     m_label7 = makeLabel(this, QStringLiteral("Label7"), -1, 0, 1440, 3255, 255);
     m_label7->setText(BoardTexts::AdviceRow);
@@ -137,7 +151,7 @@ void Form1::buildControls()
     m_command1->setAccessibleName(QStringLiteral("Aide"));
     connect(m_command1, &QPushButton::clicked, this, &Form1::Command1_Click);
 
-    for (QPushButton* button : {m_comMise, m_command1, m_command2}) {
+    for (QPushButton* button : { m_comMise, m_command1, m_command2 }) {
         button->setAutoDefault(false);
     }
 }
@@ -165,13 +179,17 @@ bool Form1::Text1_Click(int index)
         return false;
     }
     const int answer = MessageBox::show(this, BoardTexts::ConfirmPrompt + m_model.cell(index).text,
-                                        MessageBox::YesNo | MessageBox::Information | MessageBox::DefaultButton2,
-                                        BoardTexts::ConfirmTitle);
+        MessageBox::YesNo | MessageBox::Information | MessageBox::DefaultButton2, BoardTexts::ConfirmTitle);
     if (answer != MessageBox::Yes) {
         return false;
     }
     m_model.enter(index);
     refresh();
+    for (TrendWindow* window : m_trendWindows) {
+        if (m_model.evenChance(window->pair()).isShown()) {
+            TopMost::show(window);
+        }
+    }
     restartBlinkTimers();
     return true;
 }
@@ -212,7 +230,8 @@ void Form1::refresh()
         }
     }
     for (int i = 0; i < BoardModel::DozenColumnBoxCount; ++i) {
-        Colours::setBackColour(m_dozenColumnBoxes[static_cast<std::size_t>(i)], m_model.dozenColumnBoxColour(i));
+        Colours::setBackColour(
+            m_dozenColumnBoxes[static_cast<std::size_t>(i)], m_model.dozenColumnBoxColour(i));
     }
     for (int i = 0; i < BoardModel::CandidateCount; ++i) {
         showCaptionBox(m_label1[static_cast<std::size_t>(i)], m_model.candidate(i));
@@ -225,11 +244,17 @@ void Form1::refresh()
     m_label4->setText(m_model.label4Caption());
     Colours::setBackColour(m_label8, m_model.label8Colour());
     Twips::setClientHeightFromOuter(this, m_model.boardHeight(), Twips::Frame::ToolWindow);
+    for (TrendWindow* window : m_trendWindows) {
+        window->refresh(m_model.evenChance(window->pair()));
+    }
 }
 
 void Form1::closeEvent(QCloseEvent* event)
 {
     // Closing the board ends the program: nothing is kept from one run to the next.
+    for (TrendWindow* window : m_trendWindows) {
+        window->hide();
+    }
     event->accept();
     QCoreApplication::quit();
 }

@@ -5,13 +5,13 @@
 #include "board/BoardModel.h"
 
 #include <QWidget>
-
 #include <array>
 
 class QLabel;
 class QPushButton;
 class QTimer;
 class TextBox;
+class TrendWindow;
 
 class Form1 : public QWidget
 {
@@ -23,6 +23,9 @@ public:
     const BoardModel& model() const { return m_model; }
 
     TextBox* numberCell(int number) const { return m_text1[static_cast<std::size_t>(number)]; }
+
+    // Form2 (colour), Form3 (passe/manque), Form4 (pair/impair).
+    TrendWindow* trendWindow(EvenChance pair) const { return m_trendWindows[static_cast<std::size_t>(pair)]; }
 
 public slots:
     // Asks the player to confirm the number of the clicked cell and, on Yes, registers it.
@@ -43,10 +46,10 @@ private:
 
     BoardModel m_model;
 
-    std::array<TextBox*, Roulette::NumberCount> m_text1{};
-    std::array<TextBox*, BoardModel::DozenColumnBoxCount> m_dozenColumnBoxes{}; // Text2..Text7
-    std::array<QLabel*, BoardModel::CandidateCount> m_label1{};
-    std::array<QLabel*, BoardModel::StripLength> m_label5{};
+    std::array<TextBox*, Roulette::NumberCount> m_text1 {};
+    std::array<TextBox*, BoardModel::DozenColumnBoxCount> m_dozenColumnBoxes {}; // Text2..Text7
+    std::array<QLabel*, BoardModel::CandidateCount> m_label1 {};
+    std::array<QLabel*, BoardModel::StripLength> m_label5 {};
     QLabel* m_label2 = nullptr;
     QLabel* m_label3 = nullptr;
     QLabel* m_label4 = nullptr;
@@ -55,5 +58,6 @@ private:
     QPushButton* m_command1 = nullptr;
     QPushButton* m_command2 = nullptr;
     QPushButton* m_comMise = nullptr;
-    std::array<QTimer*, BoardModel::BlinkTimerCount> m_blinkTimers{}; // Timer1..Timer6
+    std::array<QTimer*, BoardModel::BlinkTimerCount> m_blinkTimers {}; // Timer1..Timer6
+    std::array<TrendWindow*, EvenChanceCount> m_trendWindows {};
 };

@@ -24,8 +24,8 @@ QFont arial(qreal points, bool bold)
     return font;
 }
 
-QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, const QFont& font, int left, int top,
-                  int width, int height, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter)
+QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, const QFont& font, int left,
+    int top, int width, int height, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter)
 {
     auto* label = new QLabel(text, parent);
     nameControl(label, name);
@@ -35,8 +35,8 @@ QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, con
     return label;
 }
 
-QPlainTextEdit* makeTextBox(QWidget* parent, const QString& name, const QString& text, int left, int top, int width,
-                            int height)
+QPlainTextEdit* makeTextBox(
+    QWidget* parent, const QString& name, const QString& text, int left, int top, int width, int height)
 {
     auto* box = new QPlainTextEdit(parent);
     nameControl(box, name);
@@ -88,26 +88,30 @@ frmSplash::frmSplash(QWidget* parent)
         logo->setPixmap(icon.pixmap(logo->size()));
     }
 
-    makeLabel(frame, QStringLiteral("lblCompanyProduct"), DisclaimerTexts::CompanyProduct, arial(18, true), 1800, 480,
-              4950, 435);
-    makeLabel(frame, QStringLiteral("Label1"), DisclaimerTexts::ProductTitle, arial(18, true), 2640, 960, 3510, 435);
-    makeLabel(frame, QStringLiteral("lblProductName"), DisclaimerTexts::ProductNameDesign, arial(32.25, true), 600,
-              1560, 5820, 765, Qt::AlignCenter);
-    makeLabel(frame, QStringLiteral("lblPlatform"), DisclaimerTexts::Platform, arial(15.75, true), 2745, 2340, 3930,
-              360, Qt::AlignRight | Qt::AlignVCenter);
-    makeLabel(frame, QStringLiteral("lblVersion"), QStringLiteral("Version"), arial(12, true), 5970, 2700, 885, 285,
-              Qt::AlignRight | Qt::AlignVCenter);
+    makeLabel(frame, QStringLiteral("lblCompanyProduct"), DisclaimerTexts::CompanyProduct, arial(18, true),
+        1800, 480, 4950, 435);
+    makeLabel(frame, QStringLiteral("Label1"), DisclaimerTexts::ProductTitle, arial(18, true), 2640, 960,
+        3510, 435);
+    makeLabel(frame, QStringLiteral("lblProductName"), DisclaimerTexts::ProductNameDesign, arial(32.25, true),
+        600, 1560, 5820, 765, Qt::AlignCenter);
+    makeLabel(frame, QStringLiteral("lblPlatform"), DisclaimerTexts::Platform, arial(15.75, true), 2745, 2340,
+        3930, 360, Qt::AlignRight | Qt::AlignVCenter);
+    makeLabel(frame, QStringLiteral("lblVersion"), QStringLiteral("Version"), arial(12, true), 5970, 2700,
+        885, 285, Qt::AlignRight | Qt::AlignVCenter);
     // Two small lines under the product name. Drawn lower down, they would fall past the
     // frame's bottom edge and never be seen; they sit at its bottom left instead.
-    makeLabel(frame, QStringLiteral("lblSmall1"), DisclaimerTexts::SmallLine1, arial(8.25, false), 240, 2580, 2415, 255);
-    makeLabel(frame, QStringLiteral("lblSmall2"), DisclaimerTexts::SmallLine2, arial(8.25, false), 240, 2790, 2415, 255);
+    makeLabel(frame, QStringLiteral("lblSmall1"), DisclaimerTexts::SmallLine1, arial(8.25, false), 240, 2580,
+        2415, 255);
+    makeLabel(frame, QStringLiteral("lblSmall2"), DisclaimerTexts::SmallLine2, arial(8.25, false), 240, 2790,
+        2415, 255);
 
-    QLabel* warning = makeLabel(this, QStringLiteral("lblWarning"), DisclaimerTexts::Warning, arial(8.25, true), 120,
-                                3240, 6855, 195);
+    QLabel* warning = makeLabel(this, QStringLiteral("lblWarning"), DisclaimerTexts::Warning,
+        arial(8.25, true), 120, 3240, 6855, 195);
     Colours::setForeColour(warning, Colours::Red);
 
     makeTextBox(this, QStringLiteral("Text1"), DisclaimerTexts::Disclaimer, 240, 3480, 6855, 1815);
-    QPlainTextEdit* note = makeTextBox(this, QStringLiteral("Text2"), DisclaimerTexts::MakerNote, 240, 5520, 6855, 735);
+    QPlainTextEdit* note
+        = makeTextBox(this, QStringLiteral("Text2"), DisclaimerTexts::MakerNote, 240, 5520, 6855, 735);
     Colours::setForeColour(note, Colours::DarkRed);
 
     auto* accept = new QPushButton(DisclaimerTexts::Accept, this);

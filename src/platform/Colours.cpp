@@ -57,7 +57,7 @@ QColor toQColor(ColourCode code)
         }
     }
     return QColor(static_cast<int>(code & 0xFF), static_cast<int>((code >> 8) & 0xFF),
-                  static_cast<int>((code >> 16) & 0xFF));
+        static_cast<int>((code >> 16) & 0xFF));
 }
 
 void setBackColour(QWidget* widget, ColourCode code)

@@ -46,7 +46,7 @@ bool installQtTranslations(QApplication& application, const QLocale& locale)
 {
     auto* translator = new QTranslator(&application);
     if (translator->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
-                         QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+            QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         QCoreApplication::installTranslator(translator);
         return true;
     }

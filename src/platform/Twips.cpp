@@ -1,7 +1,6 @@
 #include "platform/Twips.h"
 
 #include <QWidget>
-
 #include <cmath>
 
 namespace Twips {

@@ -60,8 +60,7 @@ void TextBox::keyPressEvent(QKeyEvent* event)
 
 StackedCaptionButton::StackedCaptionButton(const QString& caption, QWidget* parent)
     : QPushButton(caption, parent)
-{
-}
+{ }
 
 void StackedCaptionButton::paintEvent(QPaintEvent*)
 {
@@ -79,7 +78,8 @@ void StackedCaptionButton::paintEvent(QPaintEvent*)
     const int lineHeight = metrics.height();
     const int total = lineHeight * static_cast<int>(caption.size());
     int top = (height() - total) / 2;
-    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
+    painter.setPen(
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
     for (const QChar letter : caption) {
         painter.drawText(QRect(0, top, width(), lineHeight), Qt::AlignCenter, QString(letter));
         top += lineHeight;

@@ -40,7 +40,8 @@ QStringList snapshot(const Form1& board)
 {
     QStringList shown;
     for (QWidget* widget : board.findChildren<QWidget*>()) {
-        QString line = widget->objectName() + QLatin1Char('/') + widget->property("index").toString() + QLatin1Char('=');
+        QString line = widget->objectName() + QLatin1Char('/') + widget->property("index").toString()
+            + QLatin1Char('=');
         if (auto* label = qobject_cast<QLabel*>(widget)) {
             line += label->text();
         } else if (auto* box = qobject_cast<QLineEdit*>(widget)) {
@@ -84,7 +85,8 @@ void TestForm1::controlsStandWhereDesigned_data()
     QTest::addRow("Label4") << "Label4" << -1 << QRect(304, 48, 33, 17) << "";
     QTest::addRow("Label5 first") << "Label5" << 0 << QRect(0, 80, 17, 17) << "";
     QTest::addRow("Label5 last") << "Label5" << 21 << QRect(336, 80, 17, 17) << "";
-    QTest::addRow("Label7") << "Label7" << -1 << QRect(0, 96, 217, 17) << "Vous pouvez Jouer les Numeros Clignotants";
+    QTest::addRow("Label7") << "Label7" << -1 << QRect(0, 96, 217, 17)
+                            << "Vous pouvez Jouer les Numeros Clignotants";
     QTest::addRow("Label8") << "Label8" << -1 << QRect(216, 96, 153, 17) << "";
     QTest::addRow("ComMise") << "ComMise" << -1 << QRect(0, 0, 25, 17) << "M";
     QTest::addRow("Command2") << "Command2" << -1 << QRect(352, 0, 17, 97) << "SIMULER";
@@ -155,7 +157,14 @@ void TestForm1::tabOrderFollowsTheDesign()
     for (int n = 0; n <= 36; ++n) {
         expected << QStringLiteral("Text1/%1").arg(n);
     }
-    expected << "Text2/" << "Text3/" << "Text4/" << "Text5/" << "Text6/" << "Text7/" << "Command1/" << "Command2/"
+    expected << "Text2/"
+             << "Text3/"
+             << "Text4/"
+             << "Text5/"
+             << "Text6/"
+             << "Text7/"
+             << "Command1/"
+             << "Command2/"
              << "ComMise/";
 
     QStringList actual;
@@ -224,7 +233,7 @@ void TestForm1::answerNoChangesNothing()
     Form1 board;
     board.show();
     QVERIFY(QTest::qWaitForWindowExposed(&board));
-    for (const int n : {3, 3, 17, 0}) {
+    for (const int n : { 3, 3, 17, 0 }) {
         MessageBox::setNextAnswer(MessageBox::Yes);
         QVERIFY(board.Text1_Click(n));
     }

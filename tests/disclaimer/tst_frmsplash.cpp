@@ -32,11 +32,16 @@ void TestFrmSplash::labelsReadAsDesigned_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QRect>("pixels");
 
-    QTest::addRow("version") << "lblVersion" << "Version 1.0.1" << QRect(398, 180, 59, 19);
-    QTest::addRow("product name") << "lblProductName" << "Tambrel" << QRect(40, 104, 388, 51);
-    QTest::addRow("company") << "lblCompanyProduct" << "Probabilités de chance pour " << QRect(120, 32, 330, 29);
-    QTest::addRow("platform") << "lblPlatform" << "Plate-forme WINDOWS XP" << QRect(183, 156, 262, 24);
-    QTest::addRow("warning") << "lblWarning" << "Avertissement :" << QRect(8, 216, 457, 13);
+    QTest::addRow("version") << "lblVersion"
+                             << "Version 1.0.1" << QRect(398, 180, 59, 19);
+    QTest::addRow("product name") << "lblProductName"
+                                  << "Tambrel" << QRect(40, 104, 388, 51);
+    QTest::addRow("company") << "lblCompanyProduct"
+                             << "Probabilités de chance pour " << QRect(120, 32, 330, 29);
+    QTest::addRow("platform") << "lblPlatform"
+                              << "Plate-forme WINDOWS XP" << QRect(183, 156, 262, 24);
+    QTest::addRow("warning") << "lblWarning"
+                             << "Avertissement :" << QRect(8, 216, 457, 13);
 }
 
 void TestFrmSplash::labelsReadAsDesigned()
@@ -72,7 +77,8 @@ void TestFrmSplash::disclaimerTextLines()
     QVERIFY(lines[0].startsWith(QStringLiteral("Ce programme conseille, après étude")));
     QVERIFY(lines[0].endsWith(QStringLiteral("roulette ")) && !lines[0].endsWith(QStringLiteral("  ")));
     QVERIFY(lines[3].endsWith(QStringLiteral("pour ")) && !lines[3].endsWith(QStringLiteral("  ")));
-    QCOMPARE(lines[2], QStringLiteral("Il est bien entendu, que ce programme, n’est pas un programme MAGIQUE."));
+    QCOMPARE(
+        lines[2], QStringLiteral("Il est bien entendu, que ce programme, n’est pas un programme MAGIQUE."));
     QCOMPARE(lines[4], QStringLiteral("responsable."));
     QVERIFY(lines[5].isEmpty());
     QVERIFY(lines[6].endsWith(QStringLiteral("retourner  ")) && !lines[6].endsWith(QStringLiteral("   ")));
@@ -88,7 +94,8 @@ void TestFrmSplash::makerNote()
     const frmSplash splash;
     auto* note = control<QPlainTextEdit>(&splash, "Text2");
     const QString text = frmSplash::storedText(note);
-    QVERIFY(text.startsWith(QStringLiteral("Réalisateur de logiciels sur les jeux de casino , \r\nconception à la demande : ")));
+    QVERIFY(text.startsWith(
+        QStringLiteral("Réalisateur de logiciels sur les jeux de casino , \r\nconception à la demande : ")));
     QVERIFY(text.endsWith(QStringLiteral("\r\n")));
     QVERIFY(text.contains(QLatin1Char('@')));
     QCOMPARE(Colours::foreColour(note), Colours::DarkRed);
@@ -118,7 +125,8 @@ void TestFrmSplash::validerAccepts()
 void TestFrmSplash::annulerRejects()
 {
     frmSplash splash;
-    QTimer::singleShot(0, &splash, [&splash] { QTest::mouseClick(control<QPushButton>(&splash, "Command2"), Qt::LeftButton); });
+    QTimer::singleShot(0, &splash,
+        [&splash] { QTest::mouseClick(control<QPushButton>(&splash, "Command2"), Qt::LeftButton); });
     QCOMPARE(splash.exec(), int(QDialog::Rejected));
     QVERIFY(!splash.isVisible());
 }

@@ -33,8 +33,10 @@ void TestMessageBox::styleDecides_data()
     QTest::addColumn<int>("icon");
     QTest::addColumn<bool>("yesNo");
     QTest::addColumn<bool>("secondIsDefault");
-    QTest::addRow("324: yes/no, information, No default") << 324 << int(QMessageBox::Information) << true << true;
-    QTest::addRow("68: yes/no, information, Yes default") << 68 << int(QMessageBox::Information) << true << false;
+    QTest::addRow("324: yes/no, information, No default")
+        << 324 << int(QMessageBox::Information) << true << true;
+    QTest::addRow("68: yes/no, information, Yes default")
+        << 68 << int(QMessageBox::Information) << true << false;
     QTest::addRow("48: OK, exclamation") << 48 << int(QMessageBox::Warning) << false << false;
 }
 

@@ -6,10 +6,12 @@
 #include <QTimer>
 #include <QWidget>
 
+// The window's own controls come before those of the windows it owns.
 template<typename T>
 T* control(const QWidget* window, const QString& name, int index = -1)
 {
-    const QList<T*> found = window->findChildren<T*>(name);
+    const QList<T*> found
+        = window->findChildren<T*>(name, Qt::FindDirectChildrenOnly) + window->findChildren<T*>(name);
     for (T* widget : found) {
         if (index < 0 || widget->property("index").toInt() == index) {
             if (index >= 0 && !widget->property("index").isValid()) {

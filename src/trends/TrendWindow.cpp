@@ -1,0 +1,231 @@
+#include "trends/TrendWindow.h"
+
+#include "platform/Colours.h"
+#include "platform/HelpPages.h"
+#include "platform/Pictures.h"
+#include "platform/Twips.h"
+#include "platform/Widgets.h"
+#include "trends/EvenChanceTracker.h"
+#include "trends/TrendTexts.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+
+namespace {
+
+struct WindowDesign
+{
+    const char* name;
+    int left, top, width, height; // client area, twips
+    qreal cellFontPoints; // history cells of the text windows
+    int label10Left, label10Top, label10Width, label10Height;
+};
+
+constexpr WindowDesign Designs[EvenChanceCount] = {
+    { "Form2", -30, 315, 7575, 315, 0, 3240, 1320, 975, 375 },
+    { "Form3", -15, 960, 7590, 315, 12, 3240, 1440, 1215, 255 },
+    { "Form4", -15, 1605, 7590, 345, 9.75, 3360, 1320, 975, 255 },
+};
+
+// The counters' labels: the colour window names its two alternation rows differently.
+struct CounterNames
+{
+    const char* countLabel;
+    const char* warningBox;
+    const char* riskCaption;
+    const char* normalCaption;
+};
+
+constexpr CounterNames ColourNames[4] = {
+    { "Label8", "Label4", "Label2", "Label6" },
+    { "Label9", "Label5", "Label3", "Label7" },
+    { "Label17", "Label12", "Label14", "Label15" },
+    { "Label18", "Label11", "Label13", "Label16" },
+};
+constexpr CounterNames TextNames[4] = {
+    { "Label8", "Label4", "Label2", "Label6" },
+    { "Label9", "Label5", "Label3", "Label7" },
+    { "Label12", "Label17", "Label15", "Label14" },
+    { "Label11", "Label18", "Label16", "Label13" },
+};
+
+// Where each counter's four labels stand: left half for "over 4", right half for "over 5";
+// repetitions on rows 1 and 2, alternations on rows 3 and 4.
+struct CounterPlaces
+{
+    int riskLeft, riskTop, warningLeft, normalLeft, normalTop, countLeft;
+};
+constexpr CounterPlaces Places[4] = {
+    { 0, 360, 2760, 0, 600, 3120 },
+    { 3840, 360, 6600, 3840, 600, 6960 },
+    { 0, 840, 2760, 0, 1080, 3120 },
+    { 3840, 840, 6600, 3840, 1080, 6960 },
+};
+
+const QString* riskCaptions[4] = { &TrendTexts::RepetitionRisk4, &TrendTexts::RepetitionRisk5,
+    &TrendTexts::AlternationRisk4, &TrendTexts::AlternationRisk5 };
+const QString* normalCaptions[4] = { &TrendTexts::RepetitionNormal4, &TrendTexts::RepetitionNormal5,
+    &TrendTexts::AlternationNormal4, &TrendTexts::AlternationNormal5 };
+
+} // namespace
+
+TrendWindow::TrendWindow(EvenChance pair, QWidget* parent)
+    : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    , m_pair(pair)
+{
+    const WindowDesign& design = Designs[static_cast<int>(pair)];
+    setObjectName(QString::fromLatin1(design.name));
+    setWindowTitle(TrendTexts::WindowCaptions[static_cast<int>(pair)]);
+    setAttribute(Qt::WA_ShowWithoutActivating, true);
+    Colours::setBackColour(this, Colours::ButtonFace);
+    const QRect client = Twips::toPixels(design.left, design.top, design.width, design.height);
+    setGeometry(client);
+    setFixedWidth(client.width());
+
+    buildControls();
+
+    m_timer1 = new QTimer(this);
+    m_timer1->setObjectName(QStringLiteral("Timer1"));
+    m_timer1->setInterval(SlideModel::TickInterval);
+    connect(m_timer1, &QTimer::timeout, this, &TrendWindow::Timer1_Timer);
+
+    showSlide();
+}
+
+QLabel* TrendWindow::addLabel(
+    const QString& name, int left, int top, int width, int height, const QString& caption, ColourCode back)
+{
+    auto* label = new QLabel(caption, this);
+    nameControl(label, name);
+    Twips::place(label, left, top, width, height);
+    Colours::setBackColour(label, back);
+    return label;
+}
+
+void TrendWindow::buildControls()
+{
+    const WindowDesign& design = Designs[static_cast<int>(m_pair)];
+    const bool colourWindow = m_pair == EvenChance::Colour;
+
+    QFont cellFont(QStringLiteral("MS Sans Serif"));
+    cellFont.setStyleHint(QFont::SansSerif);
+    cellFont.setBold(true);
+    if (design.cellFontPoints > 0) {
+        cellFont.setPointSizeF(design.cellFontPoints);
+    }
+    for (int i = 0; i < EvenChanceTracker::CellCount; ++i) {
+        QWidget* cell = nullptr;
+        if (colourWindow) {
+            cell = new QLabel(this);
+            nameControl(cell, QStringLiteral("Picture1"), i);
+            static_cast<QLabel*>(cell)->setFrameShape(QFrame::Panel);
+            static_cast<QLabel*>(cell)->setFrameShadow(QFrame::Sunken);
+        } else {
+            auto* box = new TextBox(this);
+            nameControl(box, QStringLiteral("Text1"), i);
+            box->setAlignment(Qt::AlignCenter);
+            box->setFont(cellFont);
+            box->setFocusPolicy(Qt::NoFocus);
+            cell = box;
+        }
+        const int left = i == EvenChanceTracker::SuggestionCell ? 6720 : 240 * i;
+        Twips::place(cell, left, 0, 255, 285);
+        Colours::setBackColour(cell, Colours::InactiveTitleBar);
+        m_cells[static_cast<std::size_t>(i)] = cell;
+    }
+
+    m_label1 = addLabel(
+        QStringLiteral("Label1"), 4800, 0, 1815, 255, QStringLiteral("Label1"), Colours::ButtonFace);
+    m_label1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+
+    m_command1 = new QPushButton(this);
+    nameControl(m_command1, QStringLiteral("Command1"));
+    Twips::place(m_command1, 7080, 0, 255, 375);
+    m_command1->setAccessibleName(QStringLiteral("Ouvrir ou fermer les compteurs"));
+    m_command1->setToolTip(m_command1->accessibleName());
+    connect(m_command1, &QPushButton::clicked, this, &TrendWindow::Command1_Click);
+
+    m_command2 = new QPushButton(this);
+    nameControl(m_command2, QStringLiteral("Command2"));
+    Twips::place(m_command2, 7320, 0, 255, 375);
+    m_command2->setIcon(Pictures::helpBulb());
+    m_command2->setProperty("Tag", QStringLiteral("0"));
+    m_command2->setAccessibleName(QStringLiteral("Aide"));
+    m_command2->setToolTip(QStringLiteral("Aide"));
+    connect(m_command2, &QPushButton::clicked, this, &TrendWindow::Command2_Click);
+
+    const CounterNames* names = colourWindow ? ColourNames : TextNames;
+    for (int kind = 0; kind < EvenChanceTracker::CounterCount; ++kind) {
+        const CounterPlaces& place = Places[kind];
+        addLabel(QString::fromLatin1(names[kind].riskCaption), place.riskLeft, place.riskTop, 2655, 255,
+            *riskCaptions[kind], Colours::InactiveTitleBar);
+        m_warningBoxes[static_cast<std::size_t>(kind)] = addLabel(QString::fromLatin1(names[kind].warningBox),
+            place.warningLeft, place.riskTop, 975, 255, QString(), Colours::InactiveTitleBar);
+        addLabel(QString::fromLatin1(names[kind].normalCaption), place.normalLeft, place.normalTop, 3135, 255,
+            *normalCaptions[kind], Colours::ButtonFace);
+        QLabel* count = addLabel(QString::fromLatin1(names[kind].countLabel), place.countLeft,
+            place.normalTop, 615, 255, QString(), Colours::InactiveTitleBar);
+        count->setAlignment(Qt::AlignCenter);
+        m_countLabels[static_cast<std::size_t>(kind)] = count;
+    }
+
+    m_label10 = addLabel(QStringLiteral("Label10"), design.label10Left, design.label10Top,
+        design.label10Width, design.label10Height, QStringLiteral("Label10"), Colours::ButtonFace);
+    m_label10->setVisible(false);
+}
+
+void TrendWindow::refresh(const EvenChanceTracker& tracker)
+{
+    for (int i = 0; i < EvenChanceTracker::CellCount; ++i) {
+        const Mark& mark = tracker.cell(i);
+        QWidget* cell = m_cells[static_cast<std::size_t>(i)];
+        if (mark.isColour) {
+            Colours::setBackColour(cell, mark.colour);
+        } else if (auto* box = qobject_cast<TextBox*>(cell)) {
+            box->setText(mark.text);
+        }
+    }
+    m_label1->setText(tracker.label1Caption());
+    Colours::setBackColour(m_label1, tracker.label1Colour());
+    m_label10->setText(tracker.label10Caption());
+    for (int kind = 0; kind < EvenChanceTracker::CounterCount; ++kind) {
+        const EvenChanceTracker::Counter& counter = tracker.counter(kind);
+        m_countLabels[static_cast<std::size_t>(kind)]->setText(counter.countCaption);
+        Colours::setBackColour(m_warningBoxes[static_cast<std::size_t>(kind)], counter.warningColour);
+    }
+}
+
+void TrendWindow::Command1_Click()
+{
+    m_slide.Command1_Click();
+    showSlide();
+}
+
+void TrendWindow::Timer1_Timer()
+{
+    m_slide.Timer1_Timer();
+    showSlide();
+}
+
+void TrendWindow::Command2_Click()
+{
+    HelpPages::open(TrendTexts::HelpPage);
+}
+
+void TrendWindow::showSlide()
+{
+    Twips::setClientHeightFromOuter(this, m_slide.height(), Twips::Frame::Window);
+    m_command1->setEnabled(m_slide.isButtonEnabled());
+    m_command1->setProperty("Tag", m_slide.tag());
+    if (m_shownPicture != m_slide.picture()) {
+        m_shownPicture = m_slide.picture();
+        // A missing arrow leaves the button without a picture.
+        m_command1->setIcon(Pictures::load(m_shownPicture));
+    }
+    if (m_slide.isTimerEnabled() && !m_timer1->isActive()) {
+        m_timer1->start();
+    } else if (!m_slide.isTimerEnabled() && m_timer1->isActive()) {
+        m_timer1->stop();
+    }
+}

@@ -1,0 +1,51 @@
+// A trend window (Form2 colour, Form3 passe/manque, Form4 pair/impair): the last 20 marks of
+// its pair, the suggestion cell, the advice caption, and the four counters it slides open on.
+#pragma once
+
+#include "trends/EvenChance.h"
+#include "trends/SlideModel.h"
+
+#include <QWidget>
+#include <array>
+
+class EvenChanceTracker;
+class QLabel;
+class QPushButton;
+class QTimer;
+
+class TrendWindow : public QWidget
+{
+    Q_OBJECT
+
+public:
+    TrendWindow(EvenChance pair, QWidget* parent = nullptr);
+
+    EvenChance pair() const { return m_pair; }
+    const SlideModel& slide() const { return m_slide; }
+
+    // Shows what the pair's tracker now holds.
+    void refresh(const EvenChanceTracker& tracker);
+
+public slots:
+    void Command1_Click(); // slide open or closed
+    void Command2_Click(); // help
+    void Timer1_Timer(); // one step of the slide
+
+private:
+    void buildControls();
+    QLabel* addLabel(const QString& name, int left, int top, int width, int height, const QString& caption,
+        ColourCode back);
+    void showSlide();
+
+    EvenChance m_pair;
+    SlideModel m_slide;
+    std::array<QWidget*, 21> m_cells {};
+    QLabel* m_label1 = nullptr;
+    QLabel* m_label10 = nullptr;
+    std::array<QLabel*, 4> m_countLabels {};
+    std::array<QLabel*, 4> m_warningBoxes {};
+    QPushButton* m_command1 = nullptr;
+    QPushButton* m_command2 = nullptr;
+    QTimer* m_timer1 = nullptr;
+    QString m_shownPicture;
+};
