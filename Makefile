@@ -6,7 +6,8 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_FLAGS ?=
 
 PACKAGES := cmake g++ make qt6-base-dev libgl-dev libxkbcommon-dev qt6-translations-l10n \
-            fonts-dejavu-core fonts-liberation xdg-utils
+            qt6-speech-dev qt6-declarative-dev qt6-speech-speechd-plugin speech-dispatcher \
+            speech-dispatcher-espeak-ng fonts-dejavu-core fonts-liberation xdg-utils
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 

@@ -11,8 +11,8 @@ QString NumberCell::toolTip() const
 }
 
 BoardModel::BoardModel()
-    : m_evenChances { EvenChanceTracker(EvenChance::Colour), EvenChanceTracker(EvenChance::PasseManque),
-        EvenChanceTracker(EvenChance::PairImpair) }
+    : m_evenChances{EvenChanceTracker(EvenChance::Colour), EvenChanceTracker(EvenChance::PasseManque),
+        EvenChanceTracker(EvenChance::PairImpair)}
     , m_label2Caption(BoardTexts::LevelNotYetDrawn)
 {
     for (int n = 0; n < Roulette::NumberCount; ++n) {
@@ -58,6 +58,7 @@ void BoardModel::enter(int number)
     m_draws.push_back(static_cast<std::uint8_t>(number));
     trackEvenChances(number);
     m_levelCount = countHitsAndLevel(number);
+    m_spokenPhrases = m_spokenAdvice.phrasesAfterEntry(*this);
 }
 
 void BoardModel::blinkTick(int timer)
@@ -119,7 +120,7 @@ void BoardModel::countDraw()
 
 void BoardModel::clearCandidateRow()
 {
-    m_candidates.fill(CaptionBox {});
+    m_candidates.fill(CaptionBox{});
 }
 
 void BoardModel::shiftStrip(int number)
@@ -128,7 +129,7 @@ void BoardModel::shiftStrip(int number)
         m_strip[static_cast<std::size_t>(i)] = m_strip[static_cast<std::size_t>(i + 1)];
     }
     const NumberCell& drawn = cell(number);
-    m_strip[StripLength - 1] = CaptionBox { drawn.text, drawn.backColour };
+    m_strip[StripLength - 1] = CaptionBox{drawn.text, drawn.backColour};
 }
 
 // Counts the hit and finds how many numbers are left at the level. The level rises once no

@@ -5,9 +5,11 @@
 
 #include "board/Roulette.h"
 #include "platform/ColourCode.h"
+#include "speech/SpokenAdvice.h"
 #include "trends/EvenChanceTracker.h"
 
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <cstdint>
 #include <vector>
@@ -15,7 +17,7 @@
 struct NumberCell
 {
     QString text; // the number in decimal
-    ColourCode backColour {}; // red, grey or green; never changes
+    ColourCode backColour{}; // red, grey or green; never changes
     ColourCode foreColour = Colours::WindowText;
     QString tag; // attribute code: "-I11" for 1, empty for zero
     int hitCount = 0;
@@ -86,6 +88,16 @@ public:
         return m_evenChances[static_cast<std::size_t>(pair)];
     }
 
+    // Spoken advice: the indicator's toggle, and what the latest entry reads aloud.
+    void basculeParole() { m_spokenAdvice.basculeParole(); }
+    const SpokenAdvice& spokenAdvice() const { return m_spokenAdvice; }
+    const QStringList& spokenPhrases() const { return m_spokenPhrases; }
+
+    // Blink phases of the three advice captions (Timer1, Timer2, Timer3).
+    int delai() const { return evenChance(EvenChance::Colour).phase(); }
+    int delaipm() const { return evenChance(EvenChance::PasseManque).phase(); }
+    int delaipi() const { return evenChance(EvenChance::PairImpair).phase(); }
+
     // Every accepted draw, oldest first: the record the statistics are made of.
     const std::vector<std::uint8_t>& draws() const { return m_draws; }
 
@@ -103,9 +115,11 @@ private:
     std::array<NumberCell, Roulette::NumberCount> m_cells;
     std::array<CaptionBox, StripLength> m_strip;
     std::array<CaptionBox, CandidateCount> m_candidates;
-    std::array<ColourCode, DozenColumnBoxCount> m_dozenColumnBoxes {};
-    std::array<bool, BlinkTimerCount> m_timers {};
+    std::array<ColourCode, DozenColumnBoxCount> m_dozenColumnBoxes{};
+    std::array<bool, BlinkTimerCount> m_timers{};
     std::array<EvenChanceTracker, EvenChanceCount> m_evenChances;
+    SpokenAdvice m_spokenAdvice;
+    QStringList m_spokenPhrases;
 
     QString m_label2Caption;
     QString m_label3Caption;

@@ -6,9 +6,11 @@
 #include "platform/HelpPages.h"
 #include "platform/MessageBox.h"
 #include "platform/Pictures.h"
+#include "platform/SpeechEngine.h"
 #include "platform/TopMost.h"
 #include "platform/Twips.h"
 #include "platform/Widgets.h"
+#include "speech/SpeechIndicator.h"
 #include "trends/TrendWindow.h"
 
 #include <QCloseEvent>
@@ -98,12 +100,12 @@ void Form1::buildControls()
         int left, top, width;
     };
     static constexpr BoxPlace BoxPlaces[BoardModel::DozenColumnBoxCount] = {
-        { 360, 720, 1455 },
-        { 1800, 720, 1455 },
-        { 3240, 720, 1335 },
-        { 4680, 480, 615 },
-        { 4680, 240, 615 },
-        { 4680, 0, 615 },
+        {360, 720, 1455},
+        {1800, 720, 1455},
+        {3240, 720, 1335},
+        {4680, 480, 615},
+        {4680, 240, 615},
+        {4680, 0, 615},
     };
     for (int i = 0; i < BoardModel::DozenColumnBoxCount; ++i) {
         auto* box = new TextBox(this);
@@ -151,9 +153,16 @@ void Form1::buildControls()
     m_command1->setAccessibleName(QStringLiteral("Aide"));
     connect(m_command1, &QPushButton::clicked, this, &Form1::Command1_Click);
 
-    for (QPushButton* button : { m_comMise, m_command1, m_command2 }) {
+    for (QPushButton* button : {m_comMise, m_command1, m_command2}) {
         button->setAutoDefault(false);
     }
+
+    m_directSS1 = new SpeechIndicator(this);
+    nameControl(m_directSS1, QStringLiteral("DirectSS1"));
+    connect(m_directSS1, &SpeechIndicator::clicked, this, &Form1::basculeParole);
+    placeSpeechIndicator();
+
+    m_speech = new SpeechQueue([] { return createDesktopSpeechEngine(); }, this);
 }
 
 // Cells first (tab index = number), then the dozen and column boxes, then the help,
@@ -167,7 +176,7 @@ void Form1::setTabOrder()
     for (TextBox* box : m_dozenColumnBoxes) {
         chain.append(box);
     }
-    chain << m_command1 << m_command2 << m_comMise;
+    chain << m_command1 << m_command2 << m_comMise << m_directSS1;
     for (qsizetype i = 0; i + 1 < chain.size(); ++i) {
         QWidget::setTabOrder(chain[i], chain[i + 1]);
     }
@@ -191,6 +200,9 @@ bool Form1::Text1_Click(int index)
         }
     }
     restartBlinkTimers();
+    for (const QString& phrase : m_model.spokenPhrases()) {
+        m_speech->speak(phrase);
+    }
     return true;
 }
 
@@ -211,6 +223,31 @@ void Form1::blinkTimerTick(int timer)
 {
     m_model.blinkTick(timer);
     refresh();
+}
+
+void Form1::basculeParole()
+{
+    m_model.basculeParole();
+    placeSpeechIndicator();
+}
+
+// The indicator takes its four measures one after the other: height, left, top, width.
+void Form1::placeSpeechIndicator()
+{
+    const QRect twips = m_model.spokenAdvice().indicatorGeometry();
+    const QRect pixels = Twips::toPixels(twips.left(), twips.top(), twips.width(), twips.height());
+    m_directSS1->resize(m_directSS1->width(), pixels.height());
+    m_directSS1->move(pixels.left(), m_directSS1->y());
+    m_directSS1->move(pixels.left(), pixels.top());
+    m_directSS1->resize(pixels.width(), pixels.height());
+    m_directSS1->showState(m_model.spokenAdvice().paroleAgrandie());
+    m_directSS1->raise();
+}
+
+void Form1::setSpeechEngineFactory(SpeechQueue::EngineFactory factory)
+{
+    delete m_speech;
+    m_speech = new SpeechQueue(std::move(factory), this);
 }
 
 void Form1::Command1_Click()

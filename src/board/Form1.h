@@ -3,6 +3,7 @@
 #pragma once
 
 #include "board/BoardModel.h"
+#include "speech/SpeechQueue.h"
 
 #include <QWidget>
 #include <array>
@@ -12,6 +13,7 @@ class QPushButton;
 class QTimer;
 class TextBox;
 class TrendWindow;
+class SpeechIndicator;
 
 class Form1 : public QWidget
 {
@@ -27,12 +29,19 @@ public:
     // Form2 (colour), Form3 (passe/manque), Form4 (pair/impair).
     TrendWindow* trendWindow(EvenChance pair) const { return m_trendWindows[static_cast<std::size_t>(pair)]; }
 
+    // Replaces the desktop's speech engine (tests); takes effect before the first phrase.
+    void setSpeechEngineFactory(SpeechQueue::EngineFactory factory);
+    const SpeechQueue& speechQueue() const { return *m_speech; }
+
 public slots:
     // Asks the player to confirm the number of the clicked cell and, on Yes, registers it.
     // Returns true when the draw was registered.
     bool Text1_Click(int index);
 
     void Command1_Click(); // help
+
+    // The speech indicator's toggle: spoken advice on or off.
+    void basculeParole();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -43,13 +52,14 @@ private:
     void refresh();
     void restartBlinkTimers();
     void blinkTimerTick(int timer);
+    void placeSpeechIndicator();
 
     BoardModel m_model;
 
-    std::array<TextBox*, Roulette::NumberCount> m_text1 {};
-    std::array<TextBox*, BoardModel::DozenColumnBoxCount> m_dozenColumnBoxes {}; // Text2..Text7
-    std::array<QLabel*, BoardModel::CandidateCount> m_label1 {};
-    std::array<QLabel*, BoardModel::StripLength> m_label5 {};
+    std::array<TextBox*, Roulette::NumberCount> m_text1{};
+    std::array<TextBox*, BoardModel::DozenColumnBoxCount> m_dozenColumnBoxes{}; // Text2..Text7
+    std::array<QLabel*, BoardModel::CandidateCount> m_label1{};
+    std::array<QLabel*, BoardModel::StripLength> m_label5{};
     QLabel* m_label2 = nullptr;
     QLabel* m_label3 = nullptr;
     QLabel* m_label4 = nullptr;
@@ -58,6 +68,8 @@ private:
     QPushButton* m_command1 = nullptr;
     QPushButton* m_command2 = nullptr;
     QPushButton* m_comMise = nullptr;
-    std::array<QTimer*, BoardModel::BlinkTimerCount> m_blinkTimers {}; // Timer1..Timer6
-    std::array<TrendWindow*, EvenChanceCount> m_trendWindows {};
+    std::array<QTimer*, BoardModel::BlinkTimerCount> m_blinkTimers{}; // Timer1..Timer6
+    std::array<TrendWindow*, EvenChanceCount> m_trendWindows{};
+    SpeechIndicator* m_directSS1 = nullptr;
+    SpeechQueue* m_speech = nullptr;
 };

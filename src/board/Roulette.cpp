@@ -7,7 +7,7 @@ namespace Roulette {
 bool isRed(int number)
 {
     static constexpr std::array<int, 18> Reds
-        = { 1, 3, 5, 7, 9, 12, 14, 16, 18, 19, 21, 23, 25, 27, 30, 32, 34, 36 };
+        = {1, 3, 5, 7, 9, 12, 14, 16, 18, 19, 21, 23, 25, 27, 30, 32, 34, 36};
     for (const int red : Reds) {
         if (red == number) {
             return true;

@@ -24,14 +24,13 @@ Mark pairImpairMark(const NumberCell& cell)
 
 const PairDefinition& PairDefinition::of(EvenChance pair)
 {
-    static const PairDefinition Colour { EvenChance::Colour, Mark::ofColour(Colours::Red),
-        Mark::ofColour(Colours::Grey), Mark::ofColour(Colours::InactiveTitleBar), std::nullopt, &colourMark };
-    static const PairDefinition PasseManque { EvenChance::PasseManque, Mark::ofText(QStringLiteral("-")),
+    static const PairDefinition Colour{EvenChance::Colour, Mark::ofColour(Colours::Red),
+        Mark::ofColour(Colours::Grey), Mark::ofColour(Colours::InactiveTitleBar), std::nullopt, &colourMark};
+    static const PairDefinition PasseManque{EvenChance::PasseManque, Mark::ofText(QStringLiteral("-")),
         Mark::ofText(QStringLiteral("+")), Mark::ofText(QString()), Mark::ofText(QString()),
-        &passeManqueMark };
-    static const PairDefinition PairImpair { EvenChance::PairImpair, Mark::ofText(QStringLiteral("I")),
-        Mark::ofText(QStringLiteral("P")), Mark::ofText(QString()), Mark::ofText(QString()),
-        &pairImpairMark };
+        &passeManqueMark};
+    static const PairDefinition PairImpair{EvenChance::PairImpair, Mark::ofText(QStringLiteral("I")),
+        Mark::ofText(QStringLiteral("P")), Mark::ofText(QString()), Mark::ofText(QString()), &pairImpairMark};
     switch (pair) {
     case EvenChance::Colour:
         return Colour;

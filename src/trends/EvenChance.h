@@ -19,8 +19,8 @@ struct Mark
     ColourCode colour = 0;
     QString text;
 
-    static Mark ofColour(ColourCode code) { return Mark { true, code, {} }; }
-    static Mark ofText(const QString& text) { return Mark { false, 0, text }; }
+    static Mark ofColour(ColourCode code) { return Mark{true, code, {}}; }
+    static Mark ofText(const QString& text) { return Mark{false, 0, text}; }
 
     bool operator==(const Mark& other) const
     {

@@ -17,10 +17,10 @@ struct CounterRule
 };
 
 constexpr CounterRule CounterRules[EvenChanceTracker::CounterCount] = {
-    { 4, 29, 44 }, // repetition over 4
-    { 5, 50, 76 }, // repetition over 5
-    { 4, 29, 44 }, // alternation over 4
-    { 5, 50, 76 }, // alternation over 5
+    {4, 29, 44}, // repetition over 4
+    {5, 50, 76}, // repetition over 5
+    {4, 29, 44}, // alternation over 4
+    {5, 50, 76}, // alternation over 5
 };
 
 QString chanceCaption(int length)

@@ -23,9 +23,9 @@ struct WindowDesign
 };
 
 constexpr WindowDesign Designs[EvenChanceCount] = {
-    { "Form2", -30, 315, 7575, 315, 0, 3240, 1320, 975, 375 },
-    { "Form3", -15, 960, 7590, 315, 12, 3240, 1440, 1215, 255 },
-    { "Form4", -15, 1605, 7590, 345, 9.75, 3360, 1320, 975, 255 },
+    {"Form2", -30, 315, 7575, 315, 0, 3240, 1320, 975, 375},
+    {"Form3", -15, 960, 7590, 315, 12, 3240, 1440, 1215, 255},
+    {"Form4", -15, 1605, 7590, 345, 9.75, 3360, 1320, 975, 255},
 };
 
 // The counters' labels: the colour window names its two alternation rows differently.
@@ -38,16 +38,16 @@ struct CounterNames
 };
 
 constexpr CounterNames ColourNames[4] = {
-    { "Label8", "Label4", "Label2", "Label6" },
-    { "Label9", "Label5", "Label3", "Label7" },
-    { "Label17", "Label12", "Label14", "Label15" },
-    { "Label18", "Label11", "Label13", "Label16" },
+    {"Label8", "Label4", "Label2", "Label6"},
+    {"Label9", "Label5", "Label3", "Label7"},
+    {"Label17", "Label12", "Label14", "Label15"},
+    {"Label18", "Label11", "Label13", "Label16"},
 };
 constexpr CounterNames TextNames[4] = {
-    { "Label8", "Label4", "Label2", "Label6" },
-    { "Label9", "Label5", "Label3", "Label7" },
-    { "Label12", "Label17", "Label15", "Label14" },
-    { "Label11", "Label18", "Label16", "Label13" },
+    {"Label8", "Label4", "Label2", "Label6"},
+    {"Label9", "Label5", "Label3", "Label7"},
+    {"Label12", "Label17", "Label15", "Label14"},
+    {"Label11", "Label18", "Label16", "Label13"},
 };
 
 // Where each counter's four labels stand: left half for "over 4", right half for "over 5";
@@ -57,16 +57,16 @@ struct CounterPlaces
     int riskLeft, riskTop, warningLeft, normalLeft, normalTop, countLeft;
 };
 constexpr CounterPlaces Places[4] = {
-    { 0, 360, 2760, 0, 600, 3120 },
-    { 3840, 360, 6600, 3840, 600, 6960 },
-    { 0, 840, 2760, 0, 1080, 3120 },
-    { 3840, 840, 6600, 3840, 1080, 6960 },
+    {0, 360, 2760, 0, 600, 3120},
+    {3840, 360, 6600, 3840, 600, 6960},
+    {0, 840, 2760, 0, 1080, 3120},
+    {3840, 840, 6600, 3840, 1080, 6960},
 };
 
-const QString* riskCaptions[4] = { &TrendTexts::RepetitionRisk4, &TrendTexts::RepetitionRisk5,
-    &TrendTexts::AlternationRisk4, &TrendTexts::AlternationRisk5 };
-const QString* normalCaptions[4] = { &TrendTexts::RepetitionNormal4, &TrendTexts::RepetitionNormal5,
-    &TrendTexts::AlternationNormal4, &TrendTexts::AlternationNormal5 };
+const QString* riskCaptions[4] = {&TrendTexts::RepetitionRisk4, &TrendTexts::RepetitionRisk5,
+    &TrendTexts::AlternationRisk4, &TrendTexts::AlternationRisk5};
+const QString* normalCaptions[4] = {&TrendTexts::RepetitionNormal4, &TrendTexts::RepetitionNormal5,
+    &TrendTexts::AlternationNormal4, &TrendTexts::AlternationNormal5};
 
 } // namespace
 

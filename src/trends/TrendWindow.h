@@ -39,11 +39,11 @@ private:
 
     EvenChance m_pair;
     SlideModel m_slide;
-    std::array<QWidget*, 21> m_cells {};
+    std::array<QWidget*, 21> m_cells{};
     QLabel* m_label1 = nullptr;
     QLabel* m_label10 = nullptr;
-    std::array<QLabel*, 4> m_countLabels {};
-    std::array<QLabel*, 4> m_warningBoxes {};
+    std::array<QLabel*, 4> m_countLabels{};
+    std::array<QLabel*, 4> m_warningBoxes{};
     QPushButton* m_command1 = nullptr;
     QPushButton* m_command2 = nullptr;
     QTimer* m_timer1 = nullptr;

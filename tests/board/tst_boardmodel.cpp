@@ -95,10 +95,10 @@ void TestBoardModel::startState()
     QCOMPARE(board.repetitionSorti(), 0);
     QVERIFY(board.draws().empty());
     for (int i = 0; i < BoardModel::StripLength; ++i) {
-        QCOMPARE(board.stripSquare(i), (CaptionBox { QString(), Colours::InactiveTitleBar }));
+        QCOMPARE(board.stripSquare(i), (CaptionBox{QString(), Colours::InactiveTitleBar}));
     }
     for (int i = 0; i < BoardModel::CandidateCount; ++i) {
-        QCOMPARE(board.candidate(i), (CaptionBox { QString(), Colours::InactiveTitleBar }));
+        QCOMPARE(board.candidate(i), (CaptionBox{QString(), Colours::InactiveTitleBar}));
     }
     for (int timer = 1; timer <= BoardModel::BlinkTimerCount; ++timer) {
         QVERIFY(!board.isTimerEnabled(timer));
@@ -118,9 +118,9 @@ void TestBoardModel::firstDrawOfSeven()
     board.enter(7);
 
     QCOMPARE(board.label4Caption(), QStringLiteral("1"));
-    QCOMPARE(board.stripSquare(21), (CaptionBox { QStringLiteral("7"), Colours::Red }));
+    QCOMPARE(board.stripSquare(21), (CaptionBox{QStringLiteral("7"), Colours::Red}));
     for (int i = 0; i < 21; ++i) {
-        QCOMPARE(board.stripSquare(i), (CaptionBox { QString(), Colours::InactiveTitleBar }));
+        QCOMPARE(board.stripSquare(i), (CaptionBox{QString(), Colours::InactiveTitleBar}));
     }
     QCOMPARE(board.cell(7).toolTip(), QStringLiteral(" 1 Fois Sorti"));
     QCOMPARE(board.cell(8).toolTip(), QString());
@@ -139,7 +139,7 @@ void TestBoardModel::zeroCountsLikeAnyNumber()
 {
     BoardModel board;
     board.enter(0);
-    QCOMPARE(board.stripSquare(21), (CaptionBox { QStringLiteral("0"), Colours::Green }));
+    QCOMPARE(board.stripSquare(21), (CaptionBox{QStringLiteral("0"), Colours::Green}));
     QCOMPARE(board.cell(0).toolTip(), QStringLiteral(" 1 Fois Sorti"));
     QCOMPARE(board.levelCount(), 36);
 }
@@ -194,16 +194,15 @@ void TestBoardModel::levelCountLabelOnlyWrittenWhenNumbersRemain()
 void TestBoardModel::stripKeepsTheLastTwentyTwo()
 {
     BoardModel board;
-    const int draws[23]
-        = { 5, 17, 0, 36, 12, 8, 8, 21, 33, 2, 14, 9, 30, 1, 0, 26, 19, 4, 11, 35, 7, 24, 13 };
+    const int draws[23] = {5, 17, 0, 36, 12, 8, 8, 21, 33, 2, 14, 9, 30, 1, 0, 26, 19, 4, 11, 35, 7, 24, 13};
     for (const int n : draws) {
         board.enter(n);
     }
     // The first draw (5) has left; element 0 holds the second.
-    QCOMPARE(board.stripSquare(0), (CaptionBox { QStringLiteral("17"), Colours::Grey }));
+    QCOMPARE(board.stripSquare(0), (CaptionBox{QStringLiteral("17"), Colours::Grey}));
     for (int i = 0; i < BoardModel::StripLength; ++i) {
         const int n = draws[i + 1];
-        QCOMPARE(board.stripSquare(i), (CaptionBox { QString::number(n), Roulette::colourOf(n) }));
+        QCOMPARE(board.stripSquare(i), (CaptionBox{QString::number(n), Roulette::colourOf(n)}));
     }
 }
 
@@ -212,7 +211,7 @@ void TestBoardModel::longGameAgreesWithItsDraws()
 {
     QRandomGenerator random(20261206);
     BoardModel board;
-    std::array<int, Roulette::NumberCount> hits {};
+    std::array<int, Roulette::NumberCount> hits{};
     for (int draw = 1; draw <= 5000; ++draw) {
         const int n = static_cast<int>(random.bounded(Roulette::NumberCount));
         board.enter(n);

@@ -233,7 +233,7 @@ void TestForm1::answerNoChangesNothing()
     Form1 board;
     board.show();
     QVERIFY(QTest::qWaitForWindowExposed(&board));
-    for (const int n : { 3, 3, 17, 0 }) {
+    for (const int n : {3, 3, 17, 0}) {
         MessageBox::setNextAnswer(MessageBox::Yes);
         QVERIFY(board.Text1_Click(n));
     }

@@ -92,9 +92,9 @@ void TestPlatform::twipsToPixels_data()
 {
     QTest::addColumn<QList<int>>("twips");
     QTest::addColumn<QRect>("pixels");
-    QTest::addRow("cell") << QList<int> { 360, 480, 375, 285 } << QRect(24, 32, 25, 19);
-    QTest::addRow("rounds edges") << QList<int> { 5970, 2700, 885, 285 } << QRect(398, 180, 59, 19);
-    QTest::addRow("negative left") << QList<int> { -30, 315, 7575, 315 } << QRect(-2, 21, 505, 21);
+    QTest::addRow("cell") << QList<int>{360, 480, 375, 285} << QRect(24, 32, 25, 19);
+    QTest::addRow("rounds edges") << QList<int>{5970, 2700, 885, 285} << QRect(398, 180, 59, 19);
+    QTest::addRow("negative left") << QList<int>{-30, 315, 7575, 315} << QRect(-2, 21, 505, 21);
 }
 
 void TestPlatform::twipsToPixels()
@@ -156,7 +156,7 @@ void TestPlatform::helpPageOpensFromTheProgramFolder()
     const bool ok = HelpPages::open(QStringLiteral("AideTest.html"));
     QFile::remove(besideProgram);
     QVERIFY(ok);
-    QCOMPARE(opened, QList<QUrl> { QUrl::fromLocalFile(QFileInfo(besideProgram).absoluteFilePath()) });
+    QCOMPARE(opened, QList<QUrl>{QUrl::fromLocalFile(QFileInfo(besideProgram).absoluteFilePath())});
 }
 
 void TestPlatform::missingHelpPageOpensNothing()
@@ -203,7 +203,7 @@ void TestPlatform::shippedHelpPagesArePresent_data()
 {
     QTest::addColumn<QString>("file");
     for (const char* page :
-        { "AideGenerale.html", "AideSimple.html", "AideCD.html", "AideSimulation.html", "AideMise.html" }) {
+        {"AideGenerale.html", "AideSimple.html", "AideCD.html", "AideSimulation.html", "AideMise.html"}) {
         QTest::newRow(page) << QString::fromLatin1(page);
     }
 }

@@ -96,7 +96,7 @@ void TestEvenChanceTracker::workedExampleOfTheColourPair()
     const Mark grey = Mark::ofColour(Colours::Grey);
     const Mark red = Mark::ofColour(Colours::Red);
 
-    enterAll(board, { 3, 5, 7 });
+    enterAll(board, {3, 5, 7});
     QVERIFY(!board.isTimerEnabled(1));
     QCOMPARE(colour(board).label1Caption(), QString());
 
@@ -127,7 +127,7 @@ void TestEvenChanceTracker::workedExampleOfTheColourPair()
     QCOMPARE(colour(board).counter(EvenChanceTracker::RepetitionOver4).countCaption, QStringLiteral("2"));
     QCOMPARE(colour(board).counter(EvenChanceTracker::RepetitionOver5).countCaption, QStringLiteral("3"));
 
-    enterAll(board, { 16, 4 });
+    enterAll(board, {16, 4});
     QVERIFY(!board.isTimerEnabled(1));
     board.enter(18); // red, black, red, black, red: four alternations
     QCOMPARE(colour(board).runLength(), 1);
@@ -144,7 +144,7 @@ void TestEvenChanceTracker::zeroAsTheFirstEntry()
     BoardModel board;
     board.enter(0);
 
-    for (const EvenChance pair : { EvenChance::PasseManque, EvenChance::PairImpair }) {
+    for (const EvenChance pair : {EvenChance::PasseManque, EvenChance::PairImpair}) {
         const EvenChanceTracker& tracker = board.evenChance(pair);
         QCOMPARE(tracker.runLength(), 20);
         QCOMPARE(tracker.alternationCount(), 19);
@@ -169,9 +169,9 @@ void TestEvenChanceTracker::zeroAsTheFirstEntry()
 void TestEvenChanceTracker::fourZerosInARow()
 {
     BoardModel board;
-    enterAll(board, { 1, 3, 5, 7 }); // red run: suggestion black
+    enterAll(board, {1, 3, 5, 7}); // red run: suggestion black
     QCOMPARE(colour(board).cell(20), Mark::ofColour(Colours::Grey));
-    enterAll(board, { 0, 0, 0 });
+    enterAll(board, {0, 0, 0});
     QVERIFY(!board.isTimerEnabled(1));
     board.enter(0);
     QCOMPARE(colour(board).runLength(), 4);
@@ -198,10 +198,10 @@ void TestEvenChanceTracker::fullHistories_data()
         alternating << (i % 2 == 0 ? Red : Black);
     }
     QTest::addRow("20 equal marks") << equal << 300 << 20 << 0;
-    QTest::addRow("21 equal marks count 20") << (equal + QList<int> { Red }) << 300 << 20 << 0;
+    QTest::addRow("21 equal marks count 20") << (equal + QList<int>{Red}) << 300 << 20 << 0;
     QTest::addRow("20 alternating marks") << alternating << 290 << 1 << 19;
     QTest::addRow("22 alternating marks count 19")
-        << (alternating + QList<int> { Red, Black }) << 290 << 1 << 19;
+        << (alternating + QList<int>{Red, Black}) << 290 << 1 << 19;
 }
 
 void TestEvenChanceTracker::fullHistories()
@@ -243,10 +243,9 @@ void TestEvenChanceTracker::counterWarnings_data()
     QTest::addRow("repetition over 5")
         << int(EvenChanceTracker::RepetitionOver5) << QList<int>(6, Red) << 51 << 77;
     QTest::addRow("alternation over 4") << int(EvenChanceTracker::AlternationOver4)
-                                        << QList<int> { Red, Black, Red, Black, Red, Black } << 30 << 45;
-    QTest::addRow("alternation over 5")
-        << int(EvenChanceTracker::AlternationOver5)
-        << QList<int> { Black, Red, Black, Red, Black, Red, Black } << 51 << 77;
+                                        << QList<int>{Red, Black, Red, Black, Red, Black} << 30 << 45;
+    QTest::addRow("alternation over 5") << int(EvenChanceTracker::AlternationOver5)
+                                        << QList<int>{Black, Red, Black, Red, Black, Red, Black} << 51 << 77;
 }
 
 // The box warns when the draws since the last long run pile up, and calms down at the next.
@@ -264,7 +263,7 @@ void TestEvenChanceTracker::counterWarnings()
 
     // Black, black, red, red...: no run over 2, no alternation over 1. Every long run above
     // ends on black.
-    const QList<int> calm = { Black, Black, Red, Red };
+    const QList<int> calm = {Black, Black, Red, Red};
     int count = 2;
     for (int i = 0; count < redAt + 3; ++i) {
         board.enter(calm[i % 4]);
@@ -287,7 +286,7 @@ void TestEvenChanceTracker::counterWarnings()
 void TestEvenChanceTracker::blinkPhaseIsKeptBetweenRuns()
 {
     BoardModel board;
-    enterAll(board, { 1, 3, 5, 7 });
+    enterAll(board, {1, 3, 5, 7});
     QCOMPARE(colour(board).label1Colour(), Colours::ButtonFace);
     board.blinkTick(1);
     QCOMPARE(colour(board).label1Colour(), Colours::Red);
@@ -315,7 +314,7 @@ void TestEvenChanceTracker::slideTakesOneHundredAndTwoSteps()
     QCOMPARE(slide.picture(), QStringLiteral("flecheB.ico"));
 
     for (const auto& [target, tag, picture] :
-        { std::tuple { 1710, "1", "flecheH.ico" }, std::tuple { 690, "0", "flecheB.ico" } }) {
+        {std::tuple{1710, "1", "flecheH.ico"}, std::tuple{690, "0", "flecheB.ico"}}) {
         slide.Command1_Click();
         QCOMPARE(slide.tag(), QString::fromLatin1(tag));
         QVERIFY(!slide.isButtonEnabled());

@@ -202,7 +202,7 @@ void TestTrendWindows::historyCellsAreReadOnly()
 void TestTrendWindows::countersShowInTheirLabels()
 {
     Form1 board;
-    for (const int n : { 1, 3, 5, 7, 9, 12 }) { // six reds
+    for (const int n : {1, 3, 5, 7, 9, 12}) { // six reds
         QVERIFY(enter(board, n));
     }
     const TrendWindow* colour = board.trendWindow(EvenChance::Colour);
@@ -250,7 +250,7 @@ void TestTrendWindows::slideStateSurvivesEntries()
         window->Timer1_Timer();
     }
     const int open = window->height();
-    for (const int n : { 4, 0, 33 }) {
+    for (const int n : {4, 0, 33}) {
         QVERIFY(enter(board, n));
         QCOMPARE(window->height(), open);
         QCOMPARE(window->slide().tag(), QStringLiteral("1"));
@@ -263,7 +263,7 @@ void TestTrendWindows::slideStateSurvivesEntries()
 void TestTrendWindows::adviceBlinksEveryHalfSecond()
 {
     Form1 board;
-    for (const int n : { 1, 3, 5 }) {
+    for (const int n : {1, 3, 5}) {
         QVERIFY(enter(board, n));
     }
     auto* caption = control<QLabel>(board.trendWindow(EvenChance::Colour), "Label1");
