@@ -52,8 +52,11 @@ void BoardModel::enter(int number)
     countDraw();
     clearCandidateRow();
     shiftStrip(number);
+    // Dozens and columns, after the even-chance pairs.
+    m_dozens.trackDozensAndColumns(*this, number);
     m_draws.push_back(static_cast<std::uint8_t>(number));
     m_levelCount = countHitsAndLevel(number);
+    m_dozens.adviseNumbers(*this, m_levelCount);
 }
 
 void BoardModel::blinkTick(int timer)
@@ -62,6 +65,15 @@ void BoardModel::blinkTick(int timer)
         return;
     }
     switch (timer) {
+    case 4:
+        m_dozens.Timer4_Timer(*this);
+        break;
+    case 5:
+        m_dozens.Timer5_Timer(*this);
+        break;
+    case 6:
+        m_dozens.Timer6_Timer(*this);
+        break;
     default:
         break;
     }
@@ -74,6 +86,7 @@ void BoardModel::stopBlinking()
 
 void BoardModel::clearDozenColumnAdvice()
 {
+    m_dozens.clearIndicators();
     m_dozenColumnBoxes.fill(Colours::InactiveTitleBar);
 }
 
