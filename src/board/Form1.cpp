@@ -1,14 +1,17 @@
 #include "board/Form1.h"
 
 #include "board/BoardTexts.h"
+#include "dozens/Form5.h"
 #include "platform/Application.h"
 #include "platform/Colours.h"
 #include "platform/HelpPages.h"
 #include "platform/MessageBox.h"
 #include "platform/Pictures.h"
+#include "platform/TopMost.h"
 #include "platform/Twips.h"
 #include "platform/Widgets.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QLabel>
@@ -171,9 +174,34 @@ bool Form1::Text1_Click(int index)
         return false;
     }
     m_model.enter(index);
+    showForm5();
     refresh();
     restartBlinkTimers();
+    takeBackFocus();
     return true;
+}
+
+// The dozen and column window comes with the first entry, and every entry shows it again,
+// even after the player closed it.
+void Form1::showForm5()
+{
+    if (!m_model.dozens().form5Exists()) {
+        return;
+    }
+    if (!m_form5) {
+        m_form5 = new Form5(m_model.dozens(), this);
+    }
+    TopMost::show(m_form5);
+}
+
+// Side windows were shown during the entry: when one of ours holds the focus, it goes back
+// to the board. The focus is never taken from another program's window.
+void Form1::takeBackFocus()
+{
+    QWidget* active = QApplication::activeWindow();
+    if (active && active != this) {
+        activateWindow();
+    }
 }
 
 // Every entry stops all blinking first; a timer its advice started again ticks one full
@@ -225,6 +253,9 @@ void Form1::refresh()
     m_label4->setText(m_model.label4Caption());
     Colours::setBackColour(m_label8, m_model.label8Colour());
     Twips::setClientHeightFromOuter(this, m_model.boardHeight(), Twips::Frame::ToolWindow);
+    if (m_form5) {
+        m_form5->refresh();
+    }
 }
 
 void Form1::closeEvent(QCloseEvent* event)

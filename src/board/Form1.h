@@ -8,6 +8,7 @@
 
 #include <array>
 
+class Form5;
 class QLabel;
 class QPushButton;
 class QTimer;
@@ -23,6 +24,9 @@ public:
     const BoardModel& model() const { return m_model; }
 
     TextBox* numberCell(int number) const { return m_text1[static_cast<std::size_t>(number)]; }
+
+    // The dozen and column window; none before the first entry.
+    Form5* form5() const { return m_form5; }
 
 public slots:
     // Asks the player to confirm the number of the clicked cell and, on Yes, registers it.
@@ -40,6 +44,8 @@ private:
     void refresh();
     void restartBlinkTimers();
     void blinkTimerTick(int timer);
+    void showForm5();
+    void takeBackFocus();
 
     BoardModel m_model;
 
@@ -56,4 +62,5 @@ private:
     QPushButton* m_command2 = nullptr;
     QPushButton* m_comMise = nullptr;
     std::array<QTimer*, BoardModel::BlinkTimerCount> m_blinkTimers{}; // Timer1..Timer6
+    Form5* m_form5 = nullptr;
 };

