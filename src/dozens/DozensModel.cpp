@@ -153,7 +153,9 @@ void DozensModel::Timer5_Timer(BoardModel& board)
     blinkGroup(board, m_delaid, m_label6Colour, m_clignodouze, FirstDozenBox);
 }
 
-// The candidates' numbers switch between yellow and the normal text colour.
+// The candidates' numbers switch between yellow and the normal text colour. Only the slots
+// the entry has just filled are read, each holding a number; a slot that held anything else
+// would be passed over rather than taken for a cell.
 void DozensModel::Timer6_Timer(BoardModel& board)
 {
     const ColourCode colour = m_delain == 0 ? Colours::Yellow : Colours::WindowText;
