@@ -57,7 +57,10 @@ void BoardModel::enter(int number)
     shiftStrip(number);
     m_draws.push_back(static_cast<std::uint8_t>(number));
     trackEvenChances(number);
+    // Dozens and columns, after the even-chance pairs.
+    m_dozens.trackDozensAndColumns(*this, number);
     m_levelCount = countHitsAndLevel(number);
+    m_dozens.adviseNumbers(*this, m_levelCount);
     m_spokenPhrases = m_spokenAdvice.phrasesAfterEntry(*this);
 }
 
@@ -71,6 +74,15 @@ void BoardModel::blinkTick(int timer)
     case 2:
     case 3:
         m_evenChances[static_cast<std::size_t>(timer - 1)].blinkTick();
+        break;
+    case 4:
+        m_dozens.Timer4_Timer(*this);
+        break;
+    case 5:
+        m_dozens.Timer5_Timer(*this);
+        break;
+    case 6:
+        m_dozens.Timer6_Timer(*this);
         break;
     default:
         break;
@@ -102,6 +114,7 @@ void BoardModel::trackEvenChances(int number)
 
 void BoardModel::clearDozenColumnAdvice()
 {
+    m_dozens.clearIndicators();
     m_dozenColumnBoxes.fill(Colours::InactiveTitleBar);
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "board/Roulette.h"
+#include "dozens/DozensModel.h"
 #include "platform/ColourCode.h"
 #include "speech/SpokenAdvice.h"
 #include "trends/EvenChanceTracker.h"
@@ -101,7 +102,29 @@ public:
     // Every accepted draw, oldest first: the record the statistics are made of.
     const std::vector<std::uint8_t>& draws() const { return m_draws; }
 
+    // Dozen and column histories, their blinks and the number advice.
+    const DozensModel& dozens() const { return m_dozens; }
+
 private:
+    // The dozen, column and number advice writes its part of the board through these.
+    friend class DozensModel;
+    void enableTimer(int timer) { m_timers[static_cast<std::size_t>(timer - 1)] = true; }
+    void setBoardHeight(int twips) { m_boardHeight = twips; }
+    void setCandidate(int index, const CaptionBox& box)
+    {
+        m_candidates[static_cast<std::size_t>(index)] = box;
+    }
+    void setDozenColumnBoxColour(int index, ColourCode colour)
+    {
+        m_dozenColumnBoxes[static_cast<std::size_t>(index)] = colour;
+    }
+    void setNumberForeColour(int number, ColourCode colour)
+    {
+        m_cells[static_cast<std::size_t>(number)].foreColour = colour;
+    }
+    void setLabel8Colour(ColourCode colour) { m_label8Colour = colour; }
+    void setCompteurProbabiliteNumero(int count) { m_compteurProbabiliteNumero = count; }
+
     void stopBlinking();
     void clearEvenChanceAdvice();
     void trackEvenChances(int number);
@@ -132,4 +155,5 @@ private:
     int m_compteurProbabiliteNumero = 0;
     int m_levelCount = 0;
     std::vector<std::uint8_t> m_draws;
+    DozensModel m_dozens;
 };

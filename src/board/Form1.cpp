@@ -1,6 +1,7 @@
 #include "board/Form1.h"
 
 #include "board/BoardTexts.h"
+#include "dozens/Form5.h"
 #include "platform/Application.h"
 #include "platform/Colours.h"
 #include "platform/HelpPages.h"
@@ -13,6 +14,7 @@
 #include "speech/SpeechIndicator.h"
 #include "trends/TrendWindow.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QLabel>
@@ -199,11 +201,36 @@ bool Form1::Text1_Click(int index)
             TopMost::show(window);
         }
     }
+    showForm5();
     restartBlinkTimers();
     for (const QString& phrase : m_model.spokenPhrases()) {
         m_speech->speak(phrase);
     }
+    takeBackFocus();
     return true;
+}
+
+// The dozen and column window comes with the first entry, and every entry shows it again,
+// even after the player closed it.
+void Form1::showForm5()
+{
+    if (!m_model.dozens().form5Exists()) {
+        return;
+    }
+    if (!m_form5) {
+        m_form5 = new Form5(m_model.dozens(), this);
+    }
+    TopMost::show(m_form5);
+}
+
+// Side windows were shown during the entry: when one of ours holds the focus, it goes back
+// to the board. The focus is never taken from another program's window.
+void Form1::takeBackFocus()
+{
+    QWidget* active = QApplication::activeWindow();
+    if (active && active != this) {
+        activateWindow();
+    }
 }
 
 // Every entry stops all blinking first; a timer its advice started again ticks one full
@@ -283,6 +310,9 @@ void Form1::refresh()
     Twips::setClientHeightFromOuter(this, m_model.boardHeight(), Twips::Frame::ToolWindow);
     for (TrendWindow* window : m_trendWindows) {
         window->refresh(m_model.evenChance(window->pair()));
+    }
+    if (m_form5) {
+        m_form5->refresh();
     }
 }
 

@@ -8,6 +8,7 @@
 #include <QWidget>
 #include <array>
 
+class Form5;
 class QLabel;
 class QPushButton;
 class QTimer;
@@ -32,6 +33,8 @@ public:
     // Replaces the desktop's speech engine (tests); takes effect before the first phrase.
     void setSpeechEngineFactory(SpeechQueue::EngineFactory factory);
     const SpeechQueue& speechQueue() const { return *m_speech; }
+    // The dozen and column window; none before the first entry.
+    Form5* form5() const { return m_form5; }
 
 public slots:
     // Asks the player to confirm the number of the clicked cell and, on Yes, registers it.
@@ -53,6 +56,8 @@ private:
     void restartBlinkTimers();
     void blinkTimerTick(int timer);
     void placeSpeechIndicator();
+    void showForm5();
+    void takeBackFocus();
 
     BoardModel m_model;
 
@@ -72,4 +77,5 @@ private:
     std::array<TrendWindow*, EvenChanceCount> m_trendWindows{};
     SpeechIndicator* m_directSS1 = nullptr;
     SpeechQueue* m_speech = nullptr;
+    Form5* m_form5 = nullptr;
 };

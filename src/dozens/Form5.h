@@ -1,0 +1,40 @@
+// The dozen and column window: the last 20 columns and the last 20 dozens, one digit to a
+// square, and at the end of each row the indicator that blinks while the board advises the
+// two other columns or dozens. It mirrors the dozens model and decides nothing.
+#pragma once
+
+#include "dozens/HistoryRow.h"
+
+#include <QWidget>
+#include <array>
+
+class DozensModel;
+class QLabel;
+class QPushButton;
+
+class Form5 : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // A window of its own even with a parent, which only decides when it goes away.
+    explicit Form5(const DozensModel& model, QWidget* parent = nullptr);
+
+    // Shows what the model now holds.
+    void refresh();
+
+public slots:
+    void Command2_Click(); // help
+
+private:
+    void buildControls();
+
+    const DozensModel& m_model;
+    std::array<QLabel*, HistoryRow::Length> m_label1{}; // columns
+    std::array<QLabel*, HistoryRow::Length> m_label2{}; // dozens
+    QLabel* m_label3 = nullptr;
+    QLabel* m_label4 = nullptr;
+    QLabel* m_label5 = nullptr;
+    QLabel* m_label6 = nullptr;
+    QPushButton* m_command2 = nullptr;
+};
