@@ -4,10 +4,13 @@
 
 #include "board/BoardModel.h"
 
+#include <QPointer>
 #include <QWidget>
 
 #include <array>
 
+class Form7;
+class FrMise;
 class QLabel;
 class QPushButton;
 class QTimer;
@@ -24,12 +27,18 @@ public:
 
     TextBox* numberCell(int number) const { return m_text1[static_cast<std::size_t>(number)]; }
 
+    // The simulator and the stake calculator while they are open; null once closed.
+    Form7* simulator() const;
+    FrMise* stakeCalculator() const;
+
 public slots:
     // Asks the player to confirm the number of the clicked cell and, on Yes, registers it.
     // Returns true when the draw was registered.
     bool Text1_Click(int index);
 
     void Command1_Click(); // help
+    void Command2_Click(); // "SIMULER": the draw simulator
+    void ComMise_Click(); // "M": the stake calculator
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -56,4 +65,6 @@ private:
     QPushButton* m_command2 = nullptr;
     QPushButton* m_comMise = nullptr;
     std::array<QTimer*, BoardModel::BlinkTimerCount> m_blinkTimers{}; // Timer1..Timer6
+    QPointer<Form7> m_form7;
+    QPointer<FrMise> m_frMise;
 };
