@@ -128,6 +128,8 @@ void FrMise::refresh()
             result->setText(m_model.result(i));
             result->setCursorPosition(0); // a long result shows its first digits
         }
+        // The boxes are narrow: a long result ("1,5E+308", "Trop grand") reads whole here.
+        result->setToolTip(m_model.result(i));
         result->setProperty("tag", m_model.tag(i));
         m_option1[static_cast<std::size_t>(i)]->setChecked(m_model.selectedStep() == i);
     }

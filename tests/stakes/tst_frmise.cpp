@@ -20,13 +20,8 @@ private slots:
     void cleanup();
     void controlsStandWhereDesigned_data();
     void controlsStandWhereDesigned();
-    void designState();
-    void calculates_data();
-    void calculates();
-    void everyKeystrokeClearsTheResults();
-    void optionsAreExclusive();
-    void helpOpensTheStakePage();
-    void mTwiceLeavesOneWindowAndClosingUnloadsIt();
+    void typedAndCalculated();
+    void mTwiceThenClosingAndReopening();
 };
 
 namespace {
@@ -42,11 +37,13 @@ QStringList results(const QWidget* window)
 
 FrMise* openCalculator(Form1& board)
 {
+    board.show();
     QTest::mouseClick(control<QPushButton>(&board, "ComMise"), Qt::LeftButton);
     return board.stakeCalculator();
 }
 
 const QStringList Design { "1", "3", "7", "15", "31", "63", "127" };
+const QStringList Zeros { "0", "0", "0", "0", "0", "0", "0" };
 
 } // namespace
 
@@ -86,145 +83,78 @@ void TestFrMise::controlsStandWhereDesigned()
 
     Form1 board;
     const auto* calculator = new FrMise(&board);
+    QCOMPARE(calculator->windowTitle(), QStringLiteral("Mise !"));
+    QCOMPARE(calculator->size(), QSize(399, 132));
     QWidget* widget = control<QWidget>(calculator, name, index);
     QVERIFY2(widget, qPrintable(name));
     QCOMPARE(widget->geometry(), pixels);
-    if (auto* label = qobject_cast<QLabel*>(widget)) {
-        QCOMPARE(label->text(), text);
-        QVERIFY(label->font().bold());
-    } else if (auto* box = qobject_cast<QLineEdit*>(widget)) {
-        QCOMPARE(box->text(), text);
-    } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
-        QCOMPARE(button->text(), text);
+    QCOMPARE(widget->property("text").toString(), text); // label, box or button
+    if (qobject_cast<QLabel*>(widget)) {
+        QVERIFY(widget->font().bold());
     }
 }
 
-void TestFrMise::designState()
+// Typed key by key into the real box on a French desktop: the first key clears the results,
+// "Calculer" fills them, and the narrow boxes carry their whole text as a tooltip.
+void TestFrMise::typedAndCalculated()
 {
+    NumberText::setUserLocale(QLocale(QLocale::French, QLocale::France));
     Form1 board;
-    const auto* calculator = new FrMise(&board);
-    QCOMPARE(calculator->windowTitle(), QStringLiteral("Mise !"));
-    QCOMPARE(calculator->size(), QSize(399, 132));
-    QVERIFY(calculator->testAttribute(Qt::WA_DeleteOnClose));
+    FrMise* calculator = openCalculator(board);
     QCOMPARE(results(calculator), Design);
-    // The multipliers were put aside when the window loaded.
     for (int i = 0; i < 7; ++i) {
         QCOMPARE(calculator->model().tag(i), Design[i]);
-        QCOMPARE(control<QLineEdit>(calculator, "Text2", i)->property("tag").toString(), Design[i]);
-        QVERIFY(!control<QRadioButton>(calculator, "Option1", i)->isChecked());
     }
-    QVERIFY(!control<QPushButton>(calculator, "Command2")->icon().isNull());
-}
-
-void TestFrMise::calculates_data()
-{
-    QTest::addColumn<bool>("french");
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QStringList>("results");
-
-    QTest::addRow("1 as designed") << false << "" << Design;
-    QTest::addRow("5") << false << "5" << QStringList { "5", "15", "35", "75", "155", "315", "635" };
-    QTest::addRow("2.5 on a French desktop")
-        << true << "2.5" << QStringList { "2,5", "7,5", "17,5", "37,5", "77,5", "157,5", "317,5" };
-    QTest::addRow("12 euros") << false << "12 euros"
-                              << QStringList { "12", "36", "84", "180", "372", "756", "1524" };
-    QTest::addRow("2,5 reads 2") << true << "2,5" << QStringList { "2", "6", "14", "30", "62", "126", "254" };
-    QTest::addRow("emptied") << false << "\b" << QStringList { "0", "0", "0", "0", "0", "0", "0" };
-}
-
-// Typed into the real box, key by key ("\b" erases the design "1"), then "Calculer".
-void TestFrMise::calculates()
-{
-    QFETCH(bool, french);
-    QFETCH(QString, typed);
-    QFETCH(QStringList, results);
-    if (french) {
-        NumberText::setUserLocale(QLocale(QLocale::French, QLocale::France));
-    }
-    Form1 board;
-    board.show();
-    FrMise* calculator = openCalculator(board);
-    QVERIFY(QTest::qWaitForWindowExposed(calculator));
     auto* stake = control<QLineEdit>(calculator, "Text1");
+    auto* calculate = control<QPushButton>(calculator, "Command1");
     stake->setFocus();
-    if (!typed.isEmpty()) {
-        stake->selectAll();
-        if (typed == QLatin1String("\b")) {
-            QTest::keyClick(stake, Qt::Key_Backspace);
-        } else {
-            QTest::keyClicks(stake, typed);
-        }
-    }
-    QTest::mouseClick(control<QPushButton>(calculator, "Command1"), Qt::LeftButton);
-    QCOMPARE(::results(calculator), results);
-}
-
-void TestFrMise::everyKeystrokeClearsTheResults()
-{
-    Form1 board;
-    board.show();
-    FrMise* calculator = openCalculator(board);
-    QVERIFY(QTest::qWaitForWindowExposed(calculator));
-    auto* stake = control<QLineEdit>(calculator, "Text1");
-    const QStringList zeros { "0", "0", "0", "0", "0", "0", "0" };
-
-    stake->setFocus();
-    stake->end(false);
-    QTest::keyClick(stake, Qt::Key_0);
-    QCOMPARE(results(calculator), zeros);
-    QTest::mouseClick(control<QPushButton>(calculator, "Command1"), Qt::LeftButton);
-    QCOMPARE(results(calculator).last(), QStringLiteral("1270"));
-
-    // Even a key that leaves a number of the same value clears them at once.
-    QTest::keyClick(stake, Qt::Key_Period);
-    QCOMPARE(stake->text(), QStringLiteral("10."));
-    QCOMPARE(results(calculator), zeros);
-}
-
-void TestFrMise::optionsAreExclusive()
-{
-    Form1 board;
-    board.show();
-    FrMise* calculator = openCalculator(board);
-    QVERIFY(QTest::qWaitForWindowExposed(calculator));
-    QTest::mouseClick(control<QRadioButton>(calculator, "Option1", 2), Qt::LeftButton);
-    QTest::mouseClick(control<QRadioButton>(calculator, "Option1", 5), Qt::LeftButton);
+    stake->selectAll();
+    QTest::keyClick(stake, Qt::Key_2);
+    QCOMPARE(results(calculator), Zeros);
+    QTest::keyClicks(stake, ".5");
+    QTest::mouseClick(calculate, Qt::LeftButton);
+    const QStringList stakes { "2,5", "7,5", "17,5", "37,5", "77,5", "157,5", "317,5" };
+    QCOMPARE(results(calculator), stakes);
     for (int i = 0; i < 7; ++i) {
-        QCOMPARE(control<QRadioButton>(calculator, "Option1", i)->isChecked(), i == 5);
+        QCOMPARE(control<QLineEdit>(calculator, "Text2", i)->toolTip(), stakes[i]);
     }
-    QCOMPARE(calculator->model().selectedStep(), 5);
-    QCOMPARE(results(calculator), Design); // nothing reads them
+
+    QTest::keyClick(stake, Qt::Key_0); // "2.50": same value, cleared all the same
+    QCOMPARE(results(calculator), Zeros);
+    stake->selectAll();
+    QTest::keyClick(stake, Qt::Key_Backspace);
+    QTest::mouseClick(calculate, Qt::LeftButton);
+    QCOMPARE(results(calculator), Zeros);
 }
 
-void TestFrMise::helpOpensTheStakePage()
+// "M" twice: one window, top-most, with its help and its option buttons. Closed, it is
+// gone; opened again, it starts afresh with the design texts and tags.
+void TestFrMise::mTwiceThenClosingAndReopening()
 {
+    Form1 board;
+    FrMise* first = openCalculator(board);
+    QCOMPARE(openCalculator(board), first);
+    int shown = 0;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        shown += window->objectName() == QLatin1String("FrMise") && window->isVisible() ? 1 : 0;
+    }
+    QCOMPARE(shown, 1);
+    QVERIFY(first->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+
     QList<QUrl> opened;
     HelpPages::setOpener([&opened](const QUrl& url) {
         opened << url;
         return true;
     });
-    Form1 board;
-    board.show();
-    FrMise* calculator = openCalculator(board);
-    QTest::mouseClick(control<QPushButton>(calculator, "Command2"), Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(first, "Command2"), Qt::LeftButton);
     QCOMPARE(opened.size(), 1);
     QCOMPARE(QFileInfo(opened.first().toLocalFile()).fileName(), QStringLiteral("AideMise.html"));
     QVERIFY(QFileInfo::exists(opened.first().toLocalFile()));
-}
 
-void TestFrMise::mTwiceLeavesOneWindowAndClosingUnloadsIt()
-{
-    Form1 board;
-    board.show();
-    FrMise* first = openCalculator(board);
-    QVERIFY(first);
-    QCOMPARE(openCalculator(board), first);
-    int calculators = 0;
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        calculators += window->objectName() == QLatin1String("FrMise") && window->isVisible() ? 1 : 0;
-    }
-    QCOMPARE(calculators, 1);
-    QVERIFY(first->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    QTest::mouseClick(control<QRadioButton>(first, "Option1", 2), Qt::LeftButton);
+    QTest::mouseClick(control<QRadioButton>(first, "Option1", 5), Qt::LeftButton);
+    QCOMPARE(first->model().selectedStep(), 5);
+    QVERIFY(!control<QRadioButton>(first, "Option1", 2)->isChecked());
 
     control<QLineEdit>(first, "Text1")->setText(QStringLiteral("5"));
     first->Command1_Click();
@@ -232,7 +162,6 @@ void TestFrMise::mTwiceLeavesOneWindowAndClosingUnloadsIt()
     QTRY_VERIFY(!board.stakeCalculator());
 
     FrMise* again = openCalculator(board);
-    QVERIFY(again);
     QCOMPARE(control<QLineEdit>(again, "Text1")->text(), QStringLiteral("1"));
     QCOMPARE(results(again), Design);
     QCOMPARE(again->model().tag(6), QStringLiteral("127"));
