@@ -11,7 +11,9 @@
 #include "platform/TopMost.h"
 #include "platform/Twips.h"
 #include "platform/Widgets.h"
+#include "simulation/Form7.h"
 #include "speech/SpeechIndicator.h"
+#include "stakes/FrMise.h"
 #include "trends/TrendWindow.h"
 
 #include <QApplication>
@@ -154,6 +156,8 @@ void Form1::buildControls()
     m_command1->setToolTip(QStringLiteral("Aide"));
     m_command1->setAccessibleName(QStringLiteral("Aide"));
     connect(m_command1, &QPushButton::clicked, this, &Form1::Command1_Click);
+    connect(m_command2, &QPushButton::clicked, this, &Form1::Command2_Click);
+    connect(m_comMise, &QPushButton::clicked, this, &Form1::ComMise_Click);
 
     for (QPushButton* button : {m_comMise, m_command1, m_command2}) {
         button->setAutoDefault(false);
@@ -187,6 +191,12 @@ void Form1::setTabOrder()
 bool Form1::Text1_Click(int index)
 {
     if (!Roulette::isValidNumber(index)) {
+        return false;
+    }
+    // One question at a time: an entry asked for while another entry's question is still
+    // open (the player's own, when a simulator tick comes) is not started, rather than
+    // stacking a second box on the first.
+    if (MessageBox::isOpen()) {
         return false;
     }
     const int answer = MessageBox::show(this, BoardTexts::ConfirmPrompt + m_model.cell(index).text,
@@ -280,6 +290,34 @@ void Form1::setSpeechEngineFactory(SpeechQueue::EngineFactory factory)
 void Form1::Command1_Click()
 {
     HelpPages::open(BoardTexts::HelpPage);
+}
+
+// The simulator and the stake calculator are made when first asked for, and again after the
+// player has closed them; asked for while open, the same window comes up.
+void Form1::Command2_Click()
+{
+    if (!m_form7) {
+        m_form7 = new Form7(this);
+    }
+    TopMost::show(m_form7);
+}
+
+void Form1::ComMise_Click()
+{
+    if (!m_frMise) {
+        m_frMise = new FrMise(this);
+    }
+    TopMost::show(m_frMise);
+}
+
+Form7* Form1::simulator() const
+{
+    return m_form7;
+}
+
+FrMise* Form1::stakeCalculator() const
+{
+    return m_frMise;
 }
 
 void Form1::refresh()

@@ -5,10 +5,13 @@
 #include "board/BoardModel.h"
 #include "speech/SpeechQueue.h"
 
+#include <QPointer>
 #include <QWidget>
 #include <array>
 
 class Form5;
+class Form7;
+class FrMise;
 class QLabel;
 class QPushButton;
 class QTimer;
@@ -35,6 +38,9 @@ public:
     const SpeechQueue& speechQueue() const { return *m_speech; }
     // The dozen and column window; none before the first entry.
     Form5* form5() const { return m_form5; }
+    // The simulator and the stake calculator while they are open; null once closed.
+    Form7* simulator() const;
+    FrMise* stakeCalculator() const;
 
 public slots:
     // Asks the player to confirm the number of the clicked cell and, on Yes, registers it.
@@ -42,6 +48,8 @@ public slots:
     bool Text1_Click(int index);
 
     void Command1_Click(); // help
+    void Command2_Click(); // "SIMULER": the draw simulator
+    void ComMise_Click(); // "M": the stake calculator
 
     // The speech indicator's toggle: spoken advice on or off.
     void basculeParole();
@@ -78,4 +86,6 @@ private:
     SpeechIndicator* m_directSS1 = nullptr;
     SpeechQueue* m_speech = nullptr;
     Form5* m_form5 = nullptr;
+    QPointer<Form7> m_form7;
+    QPointer<FrMise> m_frMise;
 };

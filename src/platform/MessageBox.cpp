@@ -73,3 +73,8 @@ bool MessageBox::isOpen()
 {
     return s_openCount > 0;
 }
+
+int MessageBox::openCount()
+{
+    return s_openCount;
+}

@@ -35,6 +35,9 @@ public:
     // True while a box is on the screen.
     static bool isOpen();
 
+    // How many boxes are open, each one inside the one before it.
+    static int openCount();
+
 private:
     static int s_nextAnswer;
     static int s_openCount;

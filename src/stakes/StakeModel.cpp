@@ -1,0 +1,47 @@
+#include "stakes/StakeModel.h"
+
+#include "platform/NumberText.h"
+#include "stakes/StakeTexts.h"
+
+StakeModel::StakeModel(const QLocale& locale)
+    : m_locale(locale)
+    , m_startingStake(StakeTexts::DesignStake)
+{
+    for (int step = 0; step < StepCount; ++step) {
+        m_results[static_cast<std::size_t>(step)] = StakeTexts::DesignResults[step];
+    }
+}
+
+void StakeModel::load()
+{
+    m_tags = m_results;
+}
+
+void StakeModel::changeStartingStake(const QString& text)
+{
+    m_startingStake = text;
+    m_results.fill(StakeTexts::Cleared);
+}
+
+void StakeModel::editResult(int step, const QString& text)
+{
+    if (step >= 0 && step < StepCount) {
+        m_results[static_cast<std::size_t>(step)] = text;
+    }
+}
+
+void StakeModel::calculate()
+{
+    const double stake = NumberText::read(m_startingStake);
+    for (std::size_t step = 0; step < m_results.size(); ++step) {
+        // A product beyond the range of a double is written as a text, never as "inf".
+        m_results[step] = NumberText::write(NumberText::read(m_tags[step]) * stake, m_locale);
+    }
+}
+
+void StakeModel::selectStep(int step)
+{
+    if (step >= 0 && step < StepCount) {
+        m_selectedStep = step;
+    }
+}

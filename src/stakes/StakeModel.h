@@ -1,0 +1,44 @@
+// The stake calculator: a starting stake and the seven stakes of the progression it starts,
+// each twice the one before plus the starting stake. The multipliers are taken from the
+// result boxes as drawn and kept aside (their tags) when the window loads.
+#pragma once
+
+#include <QLocale>
+#include <QString>
+#include <array>
+
+class StakeModel
+{
+public:
+    static constexpr int StepCount = 7;
+
+    // Results are written with the locale's decimal separator.
+    explicit StakeModel(const QLocale& locale);
+
+    // Window load: every result box's text becomes its tag, the multiplier of its step.
+    void load();
+
+    // Every change of the starting stake clears all the results to "0".
+    void changeStartingStake(const QString& text);
+
+    // The result boxes are plain boxes the player may type into; nothing reads them back.
+    void editResult(int step, const QString& text);
+
+    // "Calculer": each result is its multiplier times the starting stake.
+    void calculate();
+
+    // The option buttons under the results: a mark the player may set on one step.
+    void selectStep(int step);
+
+    const QString& startingStake() const { return m_startingStake; }
+    const QString& result(int step) const { return m_results.at(static_cast<std::size_t>(step)); }
+    const QString& tag(int step) const { return m_tags.at(static_cast<std::size_t>(step)); }
+    int selectedStep() const { return m_selectedStep; } // -1 when none is marked
+
+private:
+    QLocale m_locale;
+    QString m_startingStake;
+    std::array<QString, StepCount> m_results;
+    std::array<QString, StepCount> m_tags;
+    int m_selectedStep = -1;
+};
