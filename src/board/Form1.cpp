@@ -1,6 +1,7 @@
 #include "board/Form1.h"
 
 #include "board/BoardTexts.h"
+#include "board/SpokenWords.h"
 #include "dozens/Form5.h"
 #include "platform/Application.h"
 #include "platform/Colours.h"
@@ -352,6 +353,43 @@ void Form1::refresh()
     if (m_form5) {
         m_form5->refresh();
     }
+    describeForScreenReaders();
+}
+
+// Colour is never the only sign: every number says its colour, every advice its state.
+void Form1::describeForScreenReaders()
+{
+    std::array<bool, Roulette::NumberCount> advised{};
+    for (int i = 0; i < BoardModel::CandidateCount; ++i) {
+        const CaptionBox& candidate = m_model.candidate(i);
+        bool isNumber = false;
+        const int n = candidate.caption.toInt(&isNumber);
+        if (isNumber && Roulette::isValidNumber(n)) {
+            advised[static_cast<std::size_t>(n)] = true;
+        }
+        ::describeForScreenReaders(m_label1[static_cast<std::size_t>(i)],
+            SpokenWords::numberName(candidate.caption, candidate.backColour));
+    }
+    for (int n = 0; n < Roulette::NumberCount; ++n) {
+        const NumberCell& cell = m_model.cell(n);
+        ::describeForScreenReaders(m_text1[static_cast<std::size_t>(n)],
+            SpokenWords::numberName(cell.text, cell.backColour),
+            SpokenWords::cellDescription(cell.toolTip(), advised[static_cast<std::size_t>(n)]));
+    }
+    for (int i = 0; i < BoardModel::StripLength; ++i) {
+        const CaptionBox& square = m_model.stripSquare(i);
+        ::describeForScreenReaders(m_label5[static_cast<std::size_t>(i)],
+            SpokenWords::numberName(square.caption, square.backColour));
+    }
+    for (int i = 0; i < BoardModel::DozenColumnBoxCount; ++i) {
+        ::describeForScreenReaders(m_dozenColumnBoxes[static_cast<std::size_t>(i)],
+            BoardTexts::DozenColumnBoxes[i].trimmed(),
+            SpokenWords::boxDescription(m_model.dozenColumnBoxColour(i)));
+    }
+    ::describeForScreenReaders(m_label8, SpokenWords::waitingIndicator(m_model.label8Colour()));
+    ::describeForScreenReaders(m_label3, QStringLiteral("Numéros à ce niveau : ") + m_model.label3Caption());
+    ::describeForScreenReaders(
+        m_label4, BoardTexts::DrawCountTip + QStringLiteral(" : ") + m_model.label4Caption());
 }
 
 void Form1::closeEvent(QCloseEvent* event)

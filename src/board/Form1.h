@@ -64,6 +64,7 @@ private:
     void restartBlinkTimers();
     void blinkTimerTick(int timer);
     void placeSpeechIndicator();
+    void describeForScreenReaders();
     void showForm5();
     void takeBackFocus();
 

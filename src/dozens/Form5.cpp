@@ -1,5 +1,6 @@
 #include "dozens/Form5.h"
 
+#include "board/SpokenWords.h"
 #include "dozens/DozensModel.h"
 #include "dozens/DozensTexts.h"
 #include "platform/Colours.h"
@@ -115,6 +116,12 @@ void Form5::refresh()
     }
     Colours::setBackColour(m_label5, m_model.label5Colour());
     Colours::setBackColour(m_label6, m_model.label6Colour());
+    describeForScreenReaders(m_label5,
+        SpokenWords::groupIndicator(
+            QStringLiteral("Colonnes"), m_model.label5Colour(), m_model.clignocolone()));
+    describeForScreenReaders(m_label6,
+        SpokenWords::groupIndicator(
+            QStringLiteral("Douzaines"), m_model.label6Colour(), m_model.clignodouze()));
 }
 
 void Form5::Command2_Click()

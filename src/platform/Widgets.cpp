@@ -93,3 +93,13 @@ void nameControl(QWidget* widget, const QString& name, int index)
         widget->setProperty("index", index);
     }
 }
+
+void describeForScreenReaders(QWidget* widget, const QString& name, const QString& description)
+{
+    if (widget->accessibleName() != name) {
+        widget->setAccessibleName(name);
+    }
+    if (widget->accessibleDescription() != description) {
+        widget->setAccessibleDescription(description);
+    }
+}

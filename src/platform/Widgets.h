@@ -39,5 +39,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 };
 
+// What a screen reader says of a widget; written only when it changes.
+void describeForScreenReaders(QWidget* widget, const QString& name, const QString& description = QString());
+
 // Names a widget as it was designed; an element of a control array also carries its index.
 void nameControl(QWidget* widget, const QString& name, int index = -1);

@@ -1,6 +1,8 @@
 // The trend windows' own texts, exactly as the player reads them.
 #pragma once
 
+#include "platform/ColourCode.h"
+
 #include <QString>
 
 namespace TrendTexts {
@@ -27,3 +29,19 @@ inline const QString AlternationNormal4 = QStringLiteral("Tirage Normal entre Al
 inline const QString AlternationNormal5 = QStringLiteral("Tirage Normal entre Altern de 5 = 40->133");
 
 } // namespace TrendTexts
+
+struct Mark;
+
+namespace TrendWords {
+
+// A mark in words: "rouge", "noir", "vert" in the colour window; "manque", "passe", "impair",
+// "pair" in the others; "vide" for a cell that holds nothing.
+QString markWord(const Mark& mark);
+
+// A warning box's colour in words.
+QString warningWord(ColourCode colour);
+
+// The advice caption with the side it suggests, or that there is no advice.
+QString adviceText(const QString& caption, const Mark& suggestion);
+
+} // namespace TrendWords

@@ -194,6 +194,20 @@ void TrendWindow::refresh(const EvenChanceTracker& tracker)
         m_countLabels[static_cast<std::size_t>(kind)]->setText(counter.countCaption);
         Colours::setBackColour(m_warningBoxes[static_cast<std::size_t>(kind)], counter.warningColour);
     }
+
+    // Said in words what the cells and warning boxes show by colour.
+    for (int i = 0; i < EvenChanceTracker::HistoryLength; ++i) {
+        describeForScreenReaders(m_cells[static_cast<std::size_t>(i)], TrendWords::markWord(tracker.cell(i)));
+    }
+    const Mark& suggestion = tracker.cell(EvenChanceTracker::SuggestionCell);
+    describeForScreenReaders(m_cells[EvenChanceTracker::SuggestionCell],
+        QStringLiteral("Suggestion : ") + TrendWords::markWord(suggestion));
+    describeForScreenReaders(m_label1, TrendWords::adviceText(tracker.label1Caption(), suggestion));
+    for (int kind = 0; kind < EvenChanceTracker::CounterCount; ++kind) {
+        describeForScreenReaders(m_warningBoxes[static_cast<std::size_t>(kind)],
+            *riskCaptions[kind] + QStringLiteral(" : ")
+                + TrendWords::warningWord(tracker.counter(kind).warningColour));
+    }
 }
 
 void TrendWindow::Command1_Click()
