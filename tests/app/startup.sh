@@ -1,0 +1,83 @@
+#!/usr/bin/env bash
+# The real program on a private X screen: "ANNULER" on the disclaimer ends the process at once
+# with no window left and exit status 0; "VALIDER" goes on to the board.
+# usage: startup.sh /path/to/tambrel
+set -u
+program=${1:?usage: startup.sh PROGRAM}
+for tool in Xvfb xdotool; do
+    command -v "$tool" >/dev/null || { echo "missing $tool (apt-get install xvfb xdotool)"; exit 1; }
+done
+
+# Xvfb picks a free display itself and tells which.
+displayfile=$(mktemp)
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$displayfile" >/dev/null 2>&1 &
+xvfb=$!
+app=""
+cleanup() {
+    [ -n "$app" ] && kill "$app" 2>/dev/null
+    kill "$xvfb" 2>/dev/null
+    rm -f "$displayfile"
+}
+trap cleanup EXIT
+display=""
+for _ in $(seq 300); do
+    display=$(tr -d '[:space:]' <"$displayfile")
+    [ -n "$display" ] && break
+    sleep 0.1
+done
+[ -n "$display" ] || { echo "FAIL: Xvfb did not start"; exit 1; }
+export DISPLAY=":$display"
+export QT_QPA_PLATFORM=xcb # the real X screen, whatever the test run asks for
+
+# Waits until the process shows a window; prints its id.
+wait_for_window() {
+    for _ in $(seq 300); do
+        window=$(xdotool search --onlyvisible --pid "$1" 2>/dev/null | head -n 1)
+        [ -n "$window" ] && { echo "$window"; return 0; }
+        sleep 0.1
+    done
+    return 1
+}
+
+# Clicks a button of the disclaimer, given by its centre in the window (pixels).
+click_in() {
+    xdotool mousemove --window "$1" "$2" "$3" click 1
+}
+
+# ANNULER stands at 280, 432 (161 x 33) in the disclaimer. A click that comes before the
+# window can take it is tried again.
+"$program" >/dev/null 2>&1 &
+app=$!
+disclaimer=$(wait_for_window "$app") || { echo "FAIL: the disclaimer never showed"; exit 1; }
+for _ in $(seq 10); do
+    click_in "$disclaimer" 360 448
+    for _ in $(seq 20); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
+    kill -0 "$app" 2>/dev/null || break
+done
+if kill -0 "$app" 2>/dev/null; then
+    echo "FAIL: the process is still running after ANNULER"
+    exit 1
+fi
+wait "$app"
+status=$?
+app=""
+[ "$status" -eq 0 ] || { echo "FAIL: ANNULER ended the process with status $status"; exit 1; }
+echo "ANNULER: process ended with status 0"
+
+# VALIDER stands at 48, 432: the board comes up, titled Tambrel.
+"$program" >/dev/null 2>&1 &
+app=$!
+disclaimer=$(wait_for_window "$app") || { echo "FAIL: the disclaimer never showed"; exit 1; }
+board=""
+for _ in $(seq 10); do
+    click_in "$disclaimer" 128 448
+    for _ in $(seq 20); do
+        board=$(xdotool search --onlyvisible --pid "$app" --name '^Tambrel$' 2>/dev/null | head -n 1)
+        [ -n "$board" ] && break 2
+        sleep 0.1
+    done
+done
+[ -n "$board" ] || { echo "FAIL: no board after VALIDER"; exit 1; }
+kill -0 "$app" 2>/dev/null || { echo "FAIL: the process ended after VALIDER"; exit 1; }
+echo "VALIDER: the board is shown"
+exit 0
