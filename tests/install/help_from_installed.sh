@@ -65,7 +65,7 @@ waitfor() {
 # The disclaimer comes first, "VALIDER" holding the focus.
 waitfor 30 xdotool search --onlyvisible --pid "$app" || fail "no window shown"
 disclaimer=$(xdotool search --onlyvisible --pid "$app" | head -n1)
-xdotool windowfocus --sync "$disclaimer" key Return
+timeout 10 xdotool windowfocus --sync "$disclaimer" key Return || fail "the disclaimer took no focus"
 
 # Then the board, whose help bulb sits at 336,48 (17 x 33) in its client area.
 waitfor 30 xdotool search --onlyvisible --pid "$app" --name '^Tambrel$' || fail "no board after Return"

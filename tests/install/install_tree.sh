@@ -39,4 +39,8 @@ cp "$probe" "$prefix/bin/"
 rm -f "$prefix/bin/${probe##*/}"
 
 # The software centre's view of the tree: metainfo, menu entry and icon found together.
-appstreamcli validate-tree --no-net "$prefix"
+if command -v appstreamcli >/dev/null; then
+    appstreamcli validate-tree --no-net "$prefix"
+else
+    echo "appstreamcli not installed (Debian: appstream): the tree's metadata is not validated"
+fi
