@@ -1,5 +1,6 @@
 # make run   installs what is missing (Debian 12), builds, and starts Tambrel
 # make test  the same, then runs the whole test suite headless
+# make package  the same build, then the Debian package build/tambrel_<version>_<arch>.deb
 BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
@@ -7,17 +8,21 @@ CMAKE_FLAGS ?=
 
 PACKAGES := cmake g++ make qt6-base-dev libgl-dev libxkbcommon-dev qt6-translations-l10n \
             qt6-speech-dev qt6-declarative-dev qt6-speech-speechd-plugin speech-dispatcher \
-            speech-dispatcher-espeak-ng fonts-dejavu-core fonts-liberation xdg-utils xvfb xdotool
+            speech-dispatcher-espeak-ng fonts-dejavu-core fonts-liberation xdg-utils \
+            desktop-file-utils appstream xvfb xdotool dpkg-dev file
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: run test build deps clean
+.PHONY: run test build package deps clean
 
 run: build
 	./$(BUILD_DIR)/tambrel
 
 test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+package: build
+	cd $(BUILD_DIR) && cpack -G DEB
 
 build: deps
 	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) $(CMAKE_FLAGS)

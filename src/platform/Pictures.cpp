@@ -58,7 +58,8 @@ void setUp(QApplication& application)
 {
     QCoreApplication::setApplicationName(QStringLiteral("tambrel"));
     QCoreApplication::setApplicationVersion(Application::versionText());
-    QGuiApplication::setDesktopFileName(QStringLiteral("tambrel"));
+    // The installed menu entry, fr.tambrel.tambrel.desktop: the desktop groups the windows under it.
+    QGuiApplication::setDesktopFileName(QStringLiteral("fr.tambrel.tambrel"));
     QApplication::setWindowIcon(Pictures::applicationIcon());
 
     // The windows were drawn for one look; a desktop theme must not recolour the board.

@@ -6,6 +6,8 @@
 #   ampoule.ico  16, 24, 32, 48, 64 px             (help button)
 #   flecheB.ico  16, 24, 32, 48, 64 px             (open the counters)
 #   flecheH.ico  16, 24, 32, 48, 64 px             (close the counters)
+#   packaging/icons/hicolor/NxN/apps/tambrel.png   (the desktop menu's icon,
+#                16, 24, 32, 48, 64, 128, 256 px, installed into the hicolor theme)
 #
 # The application icon has hand-simplified drawings for the small sizes:
 # tambrel-16.svg for 16 px, tambrel-petit.svg for 24 and 32 px, tambrel.svg
@@ -14,12 +16,14 @@
 #
 # Needs rsvg-convert (Debian: librsvg2-bin) and ImageMagick (convert or magick).
 #
-# Usage: sh render.sh            (writes into the parent folder, resources/icons)
+# Usage: sh render.sh            (writes into the parent folder, resources/icons,
+#                                 and into packaging/icons)
 
 set -eu
 
 src=$(cd "$(dirname "$0")" && pwd)
 out=$(dirname "$src")
+theme=$(cd "$out/../.." && pwd)/packaging/icons/hicolor
 
 command -v rsvg-convert >/dev/null 2>&1 || {
     echo "render.sh: rsvg-convert not found (install librsvg2-bin)" >&2
@@ -73,4 +77,16 @@ for name in ampoule flecheB flecheH; do
         "$(png $name.svg 64)"
 done
 
-echo "render.sh: icons written to $out"
+# One PNG per size for the desktop's icon theme, each from the drawing made for that size.
+for size in 16 24 32 48 64 128 256; do
+    case $size in
+        16) drawing=tambrel-16.svg ;;
+        24 | 32) drawing=tambrel-petit.svg ;;
+        *) drawing=tambrel.svg ;;
+    esac
+    mkdir -p "$theme/${size}x${size}/apps"
+    $im "$(png $drawing $size)" -strip -alpha on -depth 8 -define png:color-type=6 \
+        -define png:exclude-chunks=date,time "PNG32:$theme/${size}x${size}/apps/tambrel.png"
+done
+
+echo "render.sh: icons written to $out and $theme"

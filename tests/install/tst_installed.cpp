@@ -1,0 +1,159 @@
+// Run from an installed tree: copied into <prefix>/bin beside the installed program and started
+// from another folder, as a desktop menu starts the program. TAMBREL_INSTALLED_PREFIX names
+// that prefix. Not run by ctest directly: install_tree.sh installs, copies and runs it.
+#include "board/BoardTexts.h"
+#include "dozens/DozensTexts.h"
+#include "platform/Application.h"
+#include "platform/HelpPages.h"
+#include "platform/Pictures.h"
+#include "simulation/SimulationTexts.h"
+#include "stakes/StakeTexts.h"
+#include "trends/TrendTexts.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTest>
+#include <QUrl>
+
+class TestInstalled : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void helpPagesOpenFromTheDataFolder_data();
+    void helpPagesOpenFromTheDataFolder();
+    void picturesLoadFromTheDataFolder_data();
+    void picturesLoadFromTheDataFolder();
+    void menuEntryNamesTheProgram();
+    void metainfoNamesTheMenuEntry();
+
+private:
+    QString installed(const QString& relative) const { return m_prefix + QLatin1Char('/') + relative; }
+    QString dataFile(const QString& name) const { return installed(QStringLiteral("share/tambrel/") + name); }
+    // The keys of the [Desktop Entry] group, untranslated ones only.
+    QMap<QString, QString> desktopEntry() const;
+
+    QString m_prefix;
+};
+
+void TestInstalled::initTestCase()
+{
+    m_prefix = QDir(qEnvironmentVariable("TAMBREL_INSTALLED_PREFIX")).canonicalPath();
+    QVERIFY2(!m_prefix.isEmpty(), "TAMBREL_INSTALLED_PREFIX must name an installed tree");
+    QCOMPARE(QDir(QCoreApplication::applicationDirPath()).canonicalPath(), installed(QStringLiteral("bin")));
+    // Nothing may be found merely because the current folder holds it.
+    const QString here = QDir::currentPath();
+    QVERIFY2(!QFileInfo::exists(here + QStringLiteral("/") + BoardTexts::HelpPage),
+        qPrintable(here + QStringLiteral(" holds a help page")));
+    QVERIFY(!here.startsWith(m_prefix));
+
+    QApplication* application = qApp;
+    Desktop::setUp(*application);
+}
+
+void TestInstalled::helpPagesOpenFromTheDataFolder_data()
+{
+    QTest::addColumn<QString>("page");
+    QTest::newRow("board") << BoardTexts::HelpPage;
+    QTest::newRow("trends") << TrendTexts::HelpPage;
+    QTest::newRow("dozens") << DozensTexts::HelpPage;
+    QTest::newRow("simulation") << SimulationTexts::HelpPage;
+    QTest::newRow("stakes") << StakeTexts::HelpPage;
+}
+
+void TestInstalled::helpPagesOpenFromTheDataFolder()
+{
+    QFETCH(QString, page);
+    QList<QUrl> opened;
+    HelpPages::setOpener([&opened](const QUrl& url) {
+        opened.append(url);
+        return true;
+    });
+    const bool result = HelpPages::open(page);
+    HelpPages::setOpener({});
+    QVERIFY(result);
+    QCOMPARE(opened, QList<QUrl>{QUrl::fromLocalFile(dataFile(page))});
+}
+
+void TestInstalled::picturesLoadFromTheDataFolder_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::newRow("down arrow") << TrendTexts::DownArrow;
+    QTest::newRow("up arrow") << TrendTexts::UpArrow;
+    QTest::newRow("help bulb") << QStringLiteral("ampoule.ico");
+    QTest::newRow("application") << QStringLiteral("tambrel.ico");
+}
+
+void TestInstalled::picturesLoadFromTheDataFolder()
+{
+    QFETCH(QString, file);
+    QCOMPARE(Application::locateDataFile(file), dataFile(file));
+    const QIcon icon = Pictures::load(file);
+    QVERIFY(!icon.isNull());
+    QVERIFY(!icon.pixmap(16, 16).isNull());
+}
+
+QMap<QString, QString> TestInstalled::desktopEntry() const
+{
+    QMap<QString, QString> keys;
+    QFile file(
+        installed(QStringLiteral("share/applications/%1.desktop").arg(QGuiApplication::desktopFileName())));
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        return keys;
+    }
+    bool inEntry = false;
+    while (!file.atEnd()) {
+        const QString line = QString::fromUtf8(file.readLine()).trimmed();
+        if (line.startsWith(QLatin1Char('['))) {
+            inEntry = line == QStringLiteral("[Desktop Entry]");
+        } else if (inEntry && line.contains(QLatin1Char('='))) {
+            const qsizetype equals = line.indexOf(QLatin1Char('='));
+            keys.insert(line.left(equals).trimmed(), line.mid(equals + 1).trimmed());
+        }
+    }
+    return keys;
+}
+
+// The program tells the desktop which menu entry it belongs to; that entry must be installed,
+// start the installed program and show an icon of the installed theme.
+void TestInstalled::menuEntryNamesTheProgram()
+{
+    QVERIFY(!QGuiApplication::desktopFileName().isEmpty());
+
+    const QMap<QString, QString> entry = desktopEntry();
+    QVERIFY2(!entry.isEmpty(),
+        qPrintable(QGuiApplication::desktopFileName() + QStringLiteral(".desktop is missing")));
+    QCOMPARE(entry.value(QStringLiteral("Type")), QStringLiteral("Application"));
+    QCOMPARE(entry.value(QStringLiteral("Name")), Application::title());
+
+    const QString program = entry.value(QStringLiteral("Exec")).section(QLatin1Char(' '), 0, 0);
+    QVERIFY(!program.isEmpty());
+    QVERIFY2(QFileInfo(installed(QStringLiteral("bin/") + program)).isExecutable(), qPrintable(program));
+
+    const QString icon = entry.value(QStringLiteral("Icon"));
+    for (const char* size : {"16x16", "32x32", "48x48", "256x256"}) {
+        const QString path
+            = installed(QStringLiteral("share/icons/hicolor/%1/apps/%2.png").arg(QLatin1String(size), icon));
+        QVERIFY2(QFileInfo::exists(path), qPrintable(path));
+        const QIcon picture(path);
+        const int side = QString::fromLatin1(size).section(QLatin1Char('x'), 0, 0).toInt();
+        QCOMPARE(picture.availableSizes().value(0), QSize(side, side));
+    }
+}
+
+void TestInstalled::metainfoNamesTheMenuEntry()
+{
+    const QString id = QGuiApplication::desktopFileName();
+    QFile file(installed(QStringLiteral("share/metainfo/%1.metainfo.xml").arg(id)));
+    QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(file.fileName()));
+    const QString text = QString::fromUtf8(file.readAll());
+    QVERIFY(text.contains(QStringLiteral("<id>%1</id>").arg(id)));
+    QVERIFY(text.contains(QStringLiteral("<launchable type=\"desktop-id\">%1.desktop</launchable>").arg(id)));
+    QVERIFY(text.contains(QStringLiteral("<release version=\"%1\"").arg(Application::versionText())));
+}
+
+QTEST_MAIN(TestInstalled)
+#include "tst_installed.moc"
