@@ -22,6 +22,7 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 
 namespace {
@@ -299,6 +300,7 @@ void Form1::Command2_Click()
 {
     if (!m_form7) {
         m_form7 = new Form7(this);
+        placeBesideBoard(m_form7, 0);
     }
     TopMost::show(m_form7);
 }
@@ -307,8 +309,24 @@ void Form1::ComMise_Click()
 {
     if (!m_frMise) {
         m_frMise = new FrMise(this);
+        placeBesideBoard(m_frMise, Twips::toPixels(1530) + 16);
     }
     TopMost::show(m_frMise);
+}
+
+// The simulator and the stake calculator open to the right of the board (the calculator under
+// the running simulator), where they hide neither the board nor the trend windows above it;
+// on a narrow screen they stay on it.
+void Form1::placeBesideBoard(QWidget* window, int below)
+{
+    QPoint place(frameGeometry().right() + 12, y() + below);
+    if (const QScreen* screen = this->screen()) {
+        const QRect area = screen->availableGeometry();
+        const QSize size = window->frameGeometry().size().expandedTo(window->sizeHint());
+        place.setX(qBound(area.left(), place.x(), qMax(area.left(), area.right() - size.width())));
+        place.setY(qBound(area.top(), place.y(), qMax(area.top(), area.bottom() - size.height())));
+    }
+    window->move(place);
 }
 
 Form7* Form1::simulator() const

@@ -65,6 +65,7 @@ private:
     void blinkTimerTick(int timer);
     void placeSpeechIndicator();
     void describeForScreenReaders();
+    void placeBesideBoard(QWidget* window, int below);
     void showForm5();
     void takeBackFocus();
 
