@@ -20,11 +20,12 @@ cleanup() { [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null; rm -rf "$logs"; }
 trap cleanup EXIT
 
 build_type=$(awk -F= '/^CMAKE_BUILD_TYPE:/ { print $2 }' "$build/CMakeCache.txt")
-qt_version=$(awk -F= '/^Qt6Core_DIR:/ { print $2 }' "$build/CMakeCache.txt" | xargs -I{} cat {}/Qt6CoreConfigVersion.cmake 2>/dev/null \
-    | awk -F'"' '/set\(PACKAGE_VERSION / { print $2; exit }')
-echo "Machine: $(nproc) cores, $(awk -F': ' '/^model name/ { print $2; exit }' /proc/cpuinfo)," \
-    "$(awk '/^MemTotal/ { printf "%.0f GB", $2 / 1048576 }' /proc/meminfo) RAM," \
-    "$(. /etc/os-release && echo "$PRETTY_NAME"), Qt ${qt_version:-6}, $build_type build"
+qt_dir=$(awk -F= '/^Qt6Core_DIR:/ { print $2 }' "$build/CMakeCache.txt")
+qt_version=$(cat "$qt_dir"/Qt6CoreConfigVersion*.cmake 2>/dev/null | awk -F'"' '/set\(PACKAGE_VERSION / { print $2; exit }')
+cpu=$(awk -F': ' '/^model name/ { name = $2 } /^cpu family/ { family = $2 } /^model\t/ { model = $2 }
+    END { printf "%s (family %s, model %s)", name, family, model }' /proc/cpuinfo)
+echo "Machine: $(nproc) cores, $cpu, $(awk '/^MemTotal/ { printf "%.0f GB", $2 / 1048576 }' /proc/meminfo) RAM," \
+    "$(. /etc/os-release && echo "$PRETTY_NAME"), Qt ${qt_version:-?}, $build_type build"
 echo "Load average before the run: $(cut -d' ' -f1-3 /proc/loadavg)"
 echo
 
@@ -76,3 +77,4 @@ printf '%-36s %-34s %-16s %s\n' "memory: growth over 100,000 entries" \
 echo
 printf 'For reference: a bare dialog with one label starts in %.1f ms (%sx the empty dialog);\n' "$label" "$label_ratio"
 printf 'through the windows, memory grows %s kB over 100,000 entries.\n' "$windows_growth"
+echo "Load average after the run: $(cut -d' ' -f1-3 /proc/loadavg)"
