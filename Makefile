@@ -1,6 +1,7 @@
 # make run   installs what is missing (Debian 12), builds, and starts Tambrel
 # make test  the same, then runs the whole test suite headless
 # make package  the same build, then the Debian package build/tambrel_<version>_<arch>.deb
+# make bench the same, then measures speed, start-up and memory against their aims
 BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
@@ -13,7 +14,11 @@ PACKAGES := cmake g++ make qt6-base-dev libgl-dev libxkbcommon-dev qt6-translati
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: run test build package deps clean
+# What the benchmarks need on top: a private X server to time the start-up on, and the
+# DAMAGE extension's client library to see when a window is drawn.
+BENCH_PACKAGES := xvfb libxcb-damage0-dev pkg-config
+
+.PHONY: run test build package deps clean bench
 
 run: build
 	./$(BUILD_DIR)/tambrel
@@ -23,6 +28,10 @@ test: build
 
 package: build
 	cd $(BUILD_DIR) && cpack -G DEB
+
+bench: PACKAGES += $(BENCH_PACKAGES)
+bench: build
+	bench/run.sh $(BUILD_DIR)
 
 build: deps
 	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) $(CMAKE_FLAGS)

@@ -1,6 +1,9 @@
 #include "board/BoardModel.h"
 
 #include "board/BoardTexts.h"
+#include "platform/DecimalText.h"
+
+#include <algorithm>
 
 QString NumberCell::toolTip() const
 {
@@ -128,7 +131,7 @@ void BoardModel::clearNumberBlinking()
 void BoardModel::countDraw()
 {
     ++m_tirage;
-    m_label4Caption = QString::number(m_tirage);
+    m_label4Caption = DecimalText::of(m_tirage);
 }
 
 void BoardModel::clearCandidateRow()
@@ -138,9 +141,8 @@ void BoardModel::clearCandidateRow()
 
 void BoardModel::shiftStrip(int number)
 {
-    for (int i = 0; i < StripLength - 1; ++i) {
-        m_strip[static_cast<std::size_t>(i)] = m_strip[static_cast<std::size_t>(i + 1)];
-    }
+    // Moved, not copied: the squares' texts change hands without being copied each time.
+    std::move(m_strip.begin() + 1, m_strip.end(), m_strip.begin());
     const NumberCell& drawn = cell(number);
     m_strip[StripLength - 1] = CaptionBox{drawn.text, drawn.backColour};
 }
@@ -158,7 +160,7 @@ int BoardModel::countHitsAndLevel(int number)
         }
     }
     if (levelCount > 0) {
-        m_label3Caption = QString::number(levelCount);
+        m_label3Caption = DecimalText::of(levelCount);
     } else {
         ++m_repetitionSorti;
         m_label2Caption

@@ -1,10 +1,10 @@
 #include "dozens/HistoryRow.h"
 
+#include <algorithm>
+
 void HistoryRow::push(const QString& value)
 {
-    for (int i = 0; i < Length - 1; ++i) {
-        m_captions[static_cast<std::size_t>(i)] = m_captions[static_cast<std::size_t>(i + 1)];
-    }
+    std::move(m_captions.begin() + 1, m_captions.end(), m_captions.begin());
     m_captions.back() = value;
 }
 

@@ -1,18 +1,44 @@
 #include "platform/Colours.h"
 
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
 #include <QPlainTextEdit>
-#include <QVariant>
 #include <QWidget>
+#include <optional>
 
 namespace Colours {
 
 namespace {
 
-const char* const BackColourProperty = "backColour";
-const char* const ForeColourProperty = "foreColour";
+// The codes last written to a widget. They are looked up at every refresh of every window,
+// so they live in a table of their own rather than in dynamic properties, whose lookup walks
+// every property name of the widget's classes first.
+struct WrittenCodes
+{
+    std::optional<ColourCode> back;
+    std::optional<ColourCode> fore;
+};
+
+QHash<const QWidget*, WrittenCodes>& writtenCodes()
+{
+    static QHash<const QWidget*, WrittenCodes> codes;
+    return codes;
+}
+
+// A widget's entry leaves with the widget, so that another one made later at the same
+// address starts with no codes.
+WrittenCodes& codesOf(QWidget* widget)
+{
+    QHash<const QWidget*, WrittenCodes>& codes = writtenCodes();
+    auto found = codes.find(widget);
+    if (found == codes.end()) {
+        found = codes.insert(widget, WrittenCodes{});
+        QObject::connect(widget, &QObject::destroyed, widget, [widget] { writtenCodes().remove(widget); });
+    }
+    return found.value();
+}
 
 // Editable boxes paint their background with the Base role, everything else with Window.
 QPalette::ColorRole backgroundRole(const QWidget* widget)
@@ -34,10 +60,14 @@ QPalette::ColorRole textRole(const QWidget* widget)
     return QPalette::ButtonText;
 }
 
-ColourCode storedCode(const QWidget* widget, const char* property, ColourCode fallback)
+ColourCode storedCode(
+    const QWidget* widget, std::optional<ColourCode> WrittenCodes::*code, ColourCode fallback)
 {
-    const QVariant value = widget->property(property);
-    return value.isValid() ? value.value<ColourCode>() : fallback;
+    const auto found = writtenCodes().constFind(widget);
+    if (found == writtenCodes().constEnd()) {
+        return fallback;
+    }
+    return (found.value().*code).value_or(fallback);
 }
 
 } // namespace
@@ -62,11 +92,11 @@ QColor toQColor(ColourCode code)
 
 void setBackColour(QWidget* widget, ColourCode code)
 {
-    const QVariant previous = widget->property(BackColourProperty);
-    if (previous.isValid() && previous.value<ColourCode>() == code) {
+    std::optional<ColourCode>& written = codesOf(widget).back;
+    if (written == code) {
         return;
     }
-    widget->setProperty(BackColourProperty, QVariant::fromValue(code));
+    written = code;
     QPalette palette = widget->palette();
     const QColor colour = toQColor(code);
     const QPalette::ColorRole role = backgroundRole(widget);
@@ -82,11 +112,11 @@ void setBackColour(QWidget* widget, ColourCode code)
 
 void setForeColour(QWidget* widget, ColourCode code)
 {
-    const QVariant previous = widget->property(ForeColourProperty);
-    if (previous.isValid() && previous.value<ColourCode>() == code) {
+    std::optional<ColourCode>& written = codesOf(widget).fore;
+    if (written == code) {
         return;
     }
-    widget->setProperty(ForeColourProperty, QVariant::fromValue(code));
+    written = code;
     QPalette palette = widget->palette();
     const QColor colour = toQColor(code);
     const QPalette::ColorRole role = textRole(widget);
@@ -97,12 +127,12 @@ void setForeColour(QWidget* widget, ColourCode code)
 
 ColourCode backColour(const QWidget* widget)
 {
-    return storedCode(widget, BackColourProperty, ButtonFace);
+    return storedCode(widget, &WrittenCodes::back, ButtonFace);
 }
 
 ColourCode foreColour(const QWidget* widget)
 {
-    return storedCode(widget, ForeColourProperty, WindowText);
+    return storedCode(widget, &WrittenCodes::fore, WindowText);
 }
 
 } // namespace Colours

@@ -1,5 +1,5 @@
 // Turns colour codes into QColors, and paints widgets with them. The code last written to a
-// widget is kept on it, so what the windows show can be read back exactly as written.
+// widget is kept for it, so what the windows show can be read back exactly as written.
 #pragma once
 
 #include "platform/ColourCode.h"

@@ -3,13 +3,57 @@
 #include "platform/Application.h"
 
 #include <QApplication>
+#include <QDateTime>
+#include <QFileInfo>
 #include <QFont>
+#include <QHash>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QPointer>
 #include <QStyleFactory>
 #include <QTranslator>
 
 namespace Pictures {
+
+namespace {
+
+// Icons already read, for as long as the application lives. Reading an icon file decodes
+// every image in it, the largest too, and the same files are asked for again and again: the
+// program's icon by the disclaimer right after the desktop set-up, the light bulb by every
+// window. A file that changes on disk is read anew.
+class IconCache : public QObject
+{
+public:
+    using QObject::QObject;
+
+    QHash<QString, QIcon> icons;
+};
+
+IconCache* iconCache()
+{
+    static QPointer<IconCache> cache;
+    if (!cache && QCoreApplication::instance()) {
+        cache = new IconCache(QCoreApplication::instance());
+    }
+    return cache;
+}
+
+QString cacheKey(const QFileInfo& file)
+{
+    return file.absoluteFilePath() + QLatin1Char('|') + QString::number(file.size()) + QLatin1Char('|')
+        + QString::number(file.lastModified().toMSecsSinceEpoch());
+}
+
+QIcon read(const QString& path)
+{
+    QIcon icon(path);
+    if (icon.availableSizes().isEmpty()) {
+        return {};
+    }
+    return icon;
+}
+
+} // namespace
 
 QIcon load(const QString& fileName)
 {
@@ -17,9 +61,18 @@ QIcon load(const QString& fileName)
     if (path.isEmpty()) {
         return {};
     }
-    QIcon icon(path);
-    if (icon.availableSizes().isEmpty()) {
-        return {};
+    IconCache* cache = iconCache();
+    if (!cache) {
+        return read(path);
+    }
+    const QString key = cacheKey(QFileInfo(path));
+    const auto found = cache->icons.constFind(key);
+    if (found != cache->icons.constEnd()) {
+        return found.value();
+    }
+    const QIcon icon = read(path);
+    if (!icon.isNull()) {
+        cache->icons.insert(key, icon);
     }
     return icon;
 }

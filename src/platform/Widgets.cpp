@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOptionButton>
+#include <QStyleOptionFrame>
 #include <QStylePainter>
 
 TextBox::TextBox(QWidget* parent)
@@ -58,11 +59,31 @@ void TextBox::keyPressEvent(QKeyEvent* event)
     }
 }
 
+// Boxes overlap their neighbours by a pixel, so a box is repainted along that edge whenever
+// a neighbour changes: at every entry for the history boxes. Everything a line edit draws
+// after its frame is clipped to its text area; when the area to repaint misses the text
+// area, the frame is all there is to draw, and the text is not laid out for nothing.
+void TextBox::paintEvent(QPaintEvent* event)
+{
+    QStyleOptionFrame panel;
+    initStyleOption(&panel);
+    const QRect textArea = style()->subElementRect(QStyle::SE_LineEditContents, &panel, this);
+    if (event->region().intersects(textArea)) {
+        QLineEdit::paintEvent(event);
+        return;
+    }
+    QPainter painter(this);
+    style()->drawPrimitive(QStyle::PE_PanelLineEdit, &panel, &painter, this);
+}
+
 StackedCaptionButton::StackedCaptionButton(const QString& caption, QWidget* parent)
     : QPushButton(caption, parent)
 { }
 
-void StackedCaptionButton::paintEvent(QPaintEvent*)
+// The button's edges are overlapped by neighbours that change at every entry, which has the
+// button repainted along a one-pixel strip each time. Only the letters whose ink can reach
+// the area being repainted are laid out and drawn; the others would leave no pixel there.
+void StackedCaptionButton::paintEvent(QPaintEvent* event)
 {
     QStylePainter painter(this);
     QStyleOptionButton option;
@@ -81,7 +102,16 @@ void StackedCaptionButton::paintEvent(QPaintEvent*)
     painter.setPen(
         palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
     for (const QChar letter : caption) {
-        painter.drawText(QRect(0, top, width(), lineHeight), Qt::AlignCenter, QString(letter));
+        const QRect line(0, top, width(), lineHeight);
+        // Where the letter's ink falls when it is centred on its line, with room for
+        // rounding and antialiasing.
+        const QRect ink = metrics.boundingRect(letter)
+                              .translated((width() - metrics.horizontalAdvance(letter)) / 2,
+                                  top + (lineHeight - metrics.height()) / 2 + metrics.ascent())
+                              .adjusted(-2, -2, 2, 2);
+        if (event->region().intersects(ink)) {
+            painter.drawText(line, Qt::AlignCenter, QString(letter));
+        }
         top += lineHeight;
     }
 }

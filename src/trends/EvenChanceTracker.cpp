@@ -1,8 +1,10 @@
 #include "trends/EvenChanceTracker.h"
 
 #include "board/BoardModel.h"
+#include "platform/DecimalText.h"
 #include "trends/TrendTexts.h"
 
+#include <algorithm>
 #include <optional>
 
 namespace {
@@ -23,9 +25,25 @@ constexpr CounterRule CounterRules[EvenChanceTracker::CounterCount] = {
     {5, 50, 76}, // alternation over 5
 };
 
-QString chanceCaption(int length)
+QString writeChanceCaption(int length)
 {
     return TrendTexts::ChancePrefix + QString::number((length + 10) * 10) + TrendTexts::ChanceSuffix;
+}
+
+// Runs and alternations are never longer than the history: their captions are made once.
+QString chanceCaption(int length)
+{
+    static const std::array<QString, EvenChanceTracker::HistoryLength + 1> captions = [] {
+        std::array<QString, EvenChanceTracker::HistoryLength + 1> made;
+        for (std::size_t i = 0; i < made.size(); ++i) {
+            made[i] = writeChanceCaption(static_cast<int>(i));
+        }
+        return made;
+    }();
+    if (length >= 0 && length <= EvenChanceTracker::HistoryLength) {
+        return captions[static_cast<std::size_t>(length)];
+    }
+    return writeChanceCaption(length);
 }
 
 } // namespace
@@ -47,9 +65,7 @@ bool EvenChanceTracker::suiviChanceSimple(const NumberCell& drawn)
     m_shown = true;
     m_label1Caption.clear();
 
-    for (int i = 0; i < HistoryLength - 1; ++i) {
-        m_cells[static_cast<std::size_t>(i)] = m_cells[static_cast<std::size_t>(i + 1)];
-    }
+    std::move(m_cells.begin() + 1, m_cells.begin() + HistoryLength, m_cells.begin());
     m_cells[HistoryLength - 1] = pair.markOf(drawn);
     const Mark newest = m_cells[HistoryLength - 1];
 
@@ -74,7 +90,7 @@ bool EvenChanceTracker::suiviChanceSimple(const NumberCell& drawn)
     }
     m_runLength = run;
     m_alternationCount = alternation;
-    m_label10Caption = QString::number(alternation);
+    m_label10Caption = DecimalText::of(alternation);
 
     // A long run: play the other side. A long alternation: play the side that continues it.
     // The alternation advice is written last and stands when both apply.
@@ -110,7 +126,7 @@ void EvenChanceTracker::updateCounter(int kind, int value)
     }
     if (counter.tirage >= 1) {
         ++counter.tirage;
-        counter.countCaption = QString::number(counter.tirage);
+        counter.countCaption = DecimalText::of(counter.tirage);
     }
     if (counter.tirage > rule.orangeAbove) {
         counter.warningColour = Colours::Orange;

@@ -182,7 +182,7 @@ void TrendWindow::refresh(const EvenChanceTracker& tracker)
         QWidget* cell = m_cells[static_cast<std::size_t>(i)];
         if (mark.isColour) {
             Colours::setBackColour(cell, mark.colour);
-        } else if (auto* box = qobject_cast<TextBox*>(cell)) {
+        } else if (auto* box = qobject_cast<TextBox*>(cell); box && box->text() != mark.text) {
             box->setText(mark.text);
         }
     }

@@ -8,22 +8,34 @@ for tool in Xvfb xdotool; do
     command -v "$tool" >/dev/null || { echo "missing $tool (apt-get install xvfb xdotool)"; exit 1; }
 done
 
-# Xvfb picks a free display itself and tells which.
-displayfile=$(mktemp)
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$displayfile" >/dev/null 2>&1 &
-xvfb=$!
+applog=$(mktemp)
+xvfb=""
 app=""
 cleanup() {
     [ -n "$app" ] && kill "$app" 2>/dev/null
-    kill "$xvfb" 2>/dev/null
-    rm -f "$displayfile"
+    [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
+    rm -f "$applog"
 }
 trap cleanup EXIT
+
+# A private X server on a display of our own: one whose lock file names our server, so that
+# tests running side by side never share (or stop) each other's screen.
 display=""
-for _ in $(seq 300); do
-    display=$(tr -d '[:space:]' <"$displayfile")
-    [ -n "$display" ] && break
-    sleep 0.1
+for candidate in $(seq $((100 + $$ % 400)) 599); do
+    [ -e "/tmp/.X$candidate-lock" ] && continue
+    Xvfb ":$candidate" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    xvfb=$!
+    for _ in $(seq 50); do
+        [ -e "/tmp/.X11-unix/X$candidate" ] && break
+        kill -0 "$xvfb" 2>/dev/null || break
+        sleep 0.1
+    done
+    if kill -0 "$xvfb" 2>/dev/null && [ "$(tr -d ' \n' <"/tmp/.X$candidate-lock" 2>/dev/null)" = "$xvfb" ]; then
+        display=$candidate
+        break
+    fi
+    kill "$xvfb" 2>/dev/null
+    xvfb=""
 done
 [ -n "$display" ] || { echo "FAIL: Xvfb did not start"; exit 1; }
 export DISPLAY=":$display"
@@ -46,9 +58,9 @@ click_in() {
 
 # ANNULER stands at 280, 432 (161 x 33) in the disclaimer. A click that comes before the
 # window can take it is tried again.
-"$program" >/dev/null 2>&1 &
+"$program" >"$applog" 2>&1 &
 app=$!
-disclaimer=$(wait_for_window "$app") || { echo "FAIL: the disclaimer never showed"; exit 1; }
+disclaimer=$(wait_for_window "$app") || { echo "FAIL: the disclaimer never showed (display $DISPLAY)"; cat "$applog"; xdotool search --pid "$app"; exit 1; }
 for _ in $(seq 10); do
     click_in "$disclaimer" 360 448
     for _ in $(seq 20); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
@@ -65,9 +77,9 @@ app=""
 echo "ANNULER: process ended with status 0"
 
 # VALIDER stands at 48, 432: the board comes up, titled Tambrel.
-"$program" >/dev/null 2>&1 &
+"$program" >"$applog" 2>&1 &
 app=$!
-disclaimer=$(wait_for_window "$app") || { echo "FAIL: the disclaimer never showed"; exit 1; }
+disclaimer=$(wait_for_window "$app") || { echo "FAIL: the disclaimer never showed (display $DISPLAY)"; cat "$applog"; exit 1; }
 board=""
 for _ in $(seq 10); do
     click_in "$disclaimer" 128 448

@@ -1,0 +1,59 @@
+// Time of one entry through the board's model, with every tracker and all advice at work
+// (spoken advice on, so its sentences are built too), over a long random game.
+#include "Measure.h"
+#include "board/BoardModel.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <random>
+
+namespace {
+
+std::vector<int> randomDraws(long count, unsigned seed)
+{
+    std::mt19937 generator(seed);
+    std::uniform_int_distribution<int> number(0, Roulette::NumberCount - 1);
+    std::vector<int> draws(static_cast<std::size_t>(count));
+    for (int& draw : draws) {
+        draw = number(generator);
+    }
+    return draws;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    const long entries = Measure::option(argc, argv, "entries", 100000);
+    const long runs = Measure::option(argc, argv, "runs", 7);
+    const auto seed = static_cast<unsigned>(Measure::option(argc, argv, "seed", 20240607));
+
+    std::vector<double> perEntry; // microseconds, one mean per run
+    long checksum = 0;
+    for (long run = 0; run < runs; ++run) {
+        // Every run plays its own game; the same seeds give the same games on every machine.
+        const std::vector<int> draws = randomDraws(entries, seed + static_cast<unsigned>(run));
+        BoardModel model;
+        model.basculeParole();
+
+        const auto start = Measure::Clock::now();
+        for (const int number : draws) {
+            model.enter(number);
+        }
+        const auto end = Measure::Clock::now();
+
+        // The game really happened: every draw was counted and kept.
+        if (model.tirage() != entries || static_cast<long>(model.draws().size()) != entries) {
+            std::fprintf(stderr, "the model counted %d draws out of %ld\n", model.tirage(), entries);
+            return 1;
+        }
+        checksum += model.repetitionSorti() + model.spokenPhrases().size();
+        perEntry.push_back(Measure::secondsBetween(start, end) * 1e6 / static_cast<double>(entries));
+    }
+
+    std::printf("model: %ld runs of %ld random entries (seeds %u..%ld), mean per entry in each run: %s us\n",
+        runs, entries, seed, static_cast<long>(seed) + runs - 1, Measure::join(perEntry, "%.3f").c_str());
+    std::printf("model: final level and phrases checksum %ld\n", checksum);
+    Measure::result("model_entry_us", Measure::median(perEntry), "us");
+    return 0;
+}

@@ -1,0 +1,195 @@
+// Time from the answer Yes to every window updated and repainted, per entry, with the real
+// windows on the offscreen platform: the board, the three trend windows and the dozen and
+// column window. The confirmation box is answered through its test hook; everything after
+// the answer is what the player waits for: the model's entry, the refresh of every window,
+// the side windows brought up, and the event loop until every changed widget is painted.
+#include "Measure.h"
+#include "OffscreenPlatform.h"
+#include "board/Form1.h"
+#include "platform/MessageBox.h"
+#include "platform/SpeechEngine.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QMap>
+#include <QSet>
+#include <cstdio>
+#include <random>
+
+namespace {
+
+// Counts the paint events each top-level window's widgets receive.
+class PaintCounter : public QObject
+{
+public:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint && watched->isWidgetType()) {
+            auto* widget = static_cast<QWidget*>(watched);
+            painted.insert(widget->window());
+            ++paints;
+            if (countByKind) {
+                ++byKind[widget->window()->objectName() + QLatin1Char(' ')
+                    + QString::fromLatin1(widget->metaObject()->className()) + QLatin1Char(' ')
+                    + widget->objectName()];
+            }
+        }
+        return false;
+    }
+
+    QSet<QWidget*> painted;
+    long paints = 0;
+    bool countByKind = false;
+    QMap<QString, long> byKind;
+};
+
+QList<QWidget*> visibleWindows()
+{
+    QList<QWidget*> windows;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->isVisible()) {
+            windows.append(window);
+        }
+    }
+    return windows;
+}
+
+struct RunFigures
+{
+    std::vector<double> entryMicroseconds;
+    double cpuMicrosecondsPerEntry = 0; // the thread's CPU time over the timed parts
+    long windowsPainted = 0; // summed over the entries
+    long windowsVisible = 0;
+    long latePaints = 0; // paints still pending after the timed part
+};
+
+// One game through a fresh board. With fullRepaint, every visible window is also repainted
+// whole after each entry, as if every one of its widgets had changed.
+RunFigures play(const std::vector<int>& draws, bool fullRepaint, PaintCounter& counter)
+{
+    RunFigures figures;
+    Form1 board;
+    // No spoken advice is asked for (it is off until the player turns it on); no engine is
+    // ever loaded either way.
+    board.setSpeechEngineFactory([] { return std::unique_ptr<SpeechEngine>(); });
+    board.show();
+    QApplication::processEvents();
+
+    double cpu = 0;
+    for (const int number : draws) {
+        counter.painted.clear();
+        MessageBox::setNextAnswer(MessageBox::Yes);
+
+        const double cpuStart = Measure::threadCpuSeconds();
+        const auto start = Measure::Clock::now();
+        if (!board.Text1_Click(number)) {
+            std::fprintf(stderr, "the entry of %d was refused\n", number);
+            std::exit(1);
+        }
+        // Posted work first (shows, layouts, update requests), then once more for whatever
+        // that work posted in turn.
+        QApplication::processEvents();
+        QApplication::processEvents();
+        if (fullRepaint) {
+            for (QWidget* window : visibleWindows()) {
+                window->repaint();
+            }
+        }
+        const auto end = Measure::Clock::now();
+        cpu += Measure::threadCpuSeconds() - cpuStart;
+
+        figures.entryMicroseconds.push_back(Measure::secondsBetween(start, end) * 1e6);
+        figures.windowsPainted += counter.painted.size();
+        figures.windowsVisible += visibleWindows().size();
+        const long paintsBefore = counter.paints;
+        QApplication::processEvents();
+        figures.latePaints += counter.paints - paintsBefore;
+    }
+    figures.cpuMicrosecondsPerEntry = cpu * 1e6 / static_cast<double>(draws.size());
+    if (board.model().tirage() != static_cast<int>(draws.size())) {
+        std::fprintf(stderr, "the board counted %d draws\n", board.model().tirage());
+        std::exit(1);
+    }
+    board.hide();
+    for (QWidget* window : visibleWindows()) {
+        window->hide();
+    }
+    return figures;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    const long entries = Measure::option(argc, argv, "entries", 2000);
+    const long runs = Measure::option(argc, argv, "runs", 5);
+    const auto seed = static_cast<unsigned>(Measure::option(argc, argv, "seed", 20240607));
+
+    OffscreenPlatform::prepare();
+    QApplication application(argc, argv);
+    Desktop::setUp(application);
+    PaintCounter counter;
+    application.installEventFilter(&counter);
+    // With --paints, the widgets painted per entry, by window, class and name.
+    counter.countByKind = Measure::option(argc, argv, "paints", 0) != 0;
+
+    // --full 0: only the changed widgets repainted; --full 1: only whole windows; both by default.
+    const long onlyMode = Measure::option(argc, argv, "full", -1);
+    for (const bool fullRepaint : {false, true}) {
+        if (onlyMode >= 0 && fullRepaint != (onlyMode != 0)) {
+            continue;
+        }
+        const char* name = fullRepaint ? "windows_full_repaint_entry_us" : "windows_entry_us";
+        std::vector<double> means;
+        std::vector<double> medians;
+        std::vector<double> p99s;
+        std::vector<double> firsts;
+        std::vector<double> cpus;
+        double paintedPerEntry = 0;
+        double visiblePerEntry = 0;
+        long latePaints = 0;
+        for (long run = 0; run < runs; ++run) {
+            std::mt19937 generator(seed + static_cast<unsigned>(run));
+            std::uniform_int_distribution<int> number(0, Roulette::NumberCount - 1);
+            std::vector<int> draws(static_cast<std::size_t>(entries));
+            for (int& draw : draws) {
+                draw = number(generator);
+            }
+
+            const RunFigures figures = play(draws, fullRepaint, counter);
+            const std::vector<double>& times = figures.entryMicroseconds;
+            double total = 0;
+            for (const double time : times) {
+                total += time;
+            }
+            means.push_back(total / static_cast<double>(times.size()));
+            medians.push_back(Measure::median(times));
+            p99s.push_back(Measure::percentile(times, 0.99));
+            firsts.push_back(times.front());
+            cpus.push_back(figures.cpuMicrosecondsPerEntry);
+            paintedPerEntry = static_cast<double>(figures.windowsPainted) / static_cast<double>(entries);
+            visiblePerEntry = static_cast<double>(figures.windowsVisible) / static_cast<double>(entries);
+            latePaints += figures.latePaints;
+        }
+        std::printf("%s: %ld runs of %ld random entries; mean per entry in each run: %s us\n",
+            fullRepaint ? "windows, every window repainted whole" : "windows, changed widgets repainted",
+            runs, entries, Measure::join(means, "%.0f").c_str());
+        std::printf(
+            "  median entry %.0f us, 99th percentile %.0f us, first entry (opens the side windows) %.0f "
+            "us (medians over the runs)\n",
+            Measure::median(medians), Measure::median(p99s), Measure::median(firsts));
+        std::printf("  CPU time per entry in each run: %s us\n", Measure::join(cpus, "%.0f").c_str());
+        std::printf("  windows painted per entry %.2f of %.2f shown; paints left over after an entry: %ld\n",
+            paintedPerEntry, visiblePerEntry, latePaints);
+        Measure::result(name, Measure::median(means), "us");
+        Measure::result(fullRepaint ? "windows_full_repaint_entry_cpu_us" : "windows_entry_cpu_us",
+            Measure::median(cpus), "us");
+        for (auto kind = counter.byKind.cbegin(); kind != counter.byKind.cend(); ++kind) {
+            std::printf("  %7.2f paints per entry: %s\n",
+                static_cast<double>(kind.value()) / static_cast<double>(entries * runs),
+                qPrintable(kind.key()));
+        }
+        counter.byKind.clear();
+    }
+    return 0;
+}

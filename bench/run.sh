@@ -1,0 +1,80 @@
+#!/usr/bin/env bash
+# Runs every benchmark on a built tree and prints the figures with their aims.
+#   bench/run.sh [BUILD_DIR]        (make bench does the build first)
+set -euo pipefail
+build=$(cd "${1:-build}" && pwd)
+bench=$build/bench
+cd "$build" # the windows find their pictures beside the program
+
+for program in bench_model bench_windows bench_memory bench_bare_dialog bench_bare_label startup_probe; do
+    [ -x "$bench/$program" ] || { echo "bench: $bench/$program is missing (make bench builds it)" >&2; exit 1; }
+done
+command -v Xvfb >/dev/null || { echo "bench: Xvfb is missing (apt-get install xvfb)" >&2; exit 1; }
+
+# result NAME FILE: the value of the "RESULT NAME value unit" line a benchmark printed.
+result() { awk -v name="$1" '$1 == "RESULT" && $2 == name { print $3 }' "$2"; }
+median() { sort -g | awk '{ v[NR] = $1 } END { if (NR % 2) print v[(NR + 1) / 2]; else print (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+logs=$(mktemp -d)
+xvfb=""
+cleanup() { [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null; rm -rf "$logs"; }
+trap cleanup EXIT
+
+build_type=$(awk -F= '/^CMAKE_BUILD_TYPE:/ { print $2 }' "$build/CMakeCache.txt")
+qt_dir=$(awk -F= '/^Qt6Core_DIR:/ { print $2 }' "$build/CMakeCache.txt")
+qt_version=$(cat "$qt_dir"/Qt6CoreConfigVersion*.cmake 2>/dev/null | awk -F'"' '/set\(PACKAGE_VERSION / { print $2; exit }')
+cpu=$(awk -F': ' '/^model name/ { name = $2 } /^cpu family/ { family = $2 } /^model\t/ { model = $2 }
+    END { printf "%s (family %s, model %s)", name, family, model }' /proc/cpuinfo)
+echo "Machine: $(nproc) cores, $cpu, $(awk '/^MemTotal/ { printf "%.0f GB", $2 / 1048576 }' /proc/meminfo) RAM," \
+    "$(. /etc/os-release && echo "$PRETTY_NAME"), Qt ${qt_version:-?}, $build_type build"
+echo "Load average before the run: $(cut -d' ' -f1-3 /proc/loadavg)"
+echo
+
+echo "== One entry through the model"
+"$bench/bench_model" --runs 7 --entries 100000 | tee "$logs/model"
+echo
+echo "== One entry through the real windows (offscreen platform)"
+"$bench/bench_windows" --runs 5 --entries 2000 2>&1 | grep -v '^QStandardPaths' | tee "$logs/windows"
+echo
+echo "== Start-up to the disclaimer on the screen (private Xvfb)"
+display=90
+while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do display=$((display + 1)); done
+Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$display" ] && break; sleep 0.1; done
+LC_ALL=C.UTF-8 DISPLAY=":$display" "$bench/startup_probe" 21 \
+    "$bench/bench_bare_dialog" "$build/tambrel" "$bench/bench_bare_label" | tee "$logs/startup"
+kill "$xvfb"; wait "$xvfb" 2>/dev/null || true; xvfb=""
+echo
+echo "== Peak resident memory over a long game"
+for run in 1 2 3; do "$bench/bench_memory" --windows 0 --entries 100000 --seed $((20240607 + run)); done | tee "$logs/memory"
+"$bench/bench_memory" --windows 1 --entries 100000 2>&1 | grep -v '^QStandardPaths' | tee "$logs/memory-windows"
+
+model=$(result model_entry_us "$logs/model")
+windows=$(result windows_entry_us "$logs/windows")
+windows_cpu=$(result windows_entry_cpu_us "$logs/windows")
+bare=$(result startup_ms_1 "$logs/startup")
+tambrel=$(result startup_ms_2 "$logs/startup")
+label=$(result startup_ms_3 "$logs/startup")
+growth=$(result memory_model_growth_kb "$logs/memory" | median)
+first=$(result memory_model_first_kb "$logs/memory" | median)
+all=$(result memory_model_all_kb "$logs/memory" | median)
+windows_growth=$(result memory_windows_growth_kb "$logs/memory-windows")
+
+# verdict MEASURED AIM: "met" when the measured figure is below its aim.
+verdict() { awk -v m="$1" -v a="$2" 'BEGIN { print (m < a ? "met" : "MISSED") }'; }
+ratio=$(awk -v t="$tambrel" -v b="$bare" 'BEGIN { printf "%.2f", t / b }')
+label_ratio=$(awk -v t="$label" -v b="$bare" 'BEGIN { printf "%.2f", t / b }')
+echo
+echo "== Figures (medians) against their aims"
+printf '%-36s %-34s %-16s %s\n' "figure" "measured" "aim" "result"
+printf '%-36s %-34s %-16s %s\n' "model: one entry" "$(printf '%.2f us' "$model")" "under 2 us" "$(verdict "$model" 2)"
+printf '%-36s %-34s %-16s %s\n' "windows: Yes to all repainted" \
+    "$(printf '%.0f us (CPU %.0f us)' "$windows" "$windows_cpu")" "under 1000 us" "$(verdict "$windows" 1000)"
+printf '%-36s %-34s %-16s %s\n' "start-up: disclaimer / bare dialog" \
+    "$(printf '%.1f / %.1f ms = %sx' "$tambrel" "$bare" "$ratio")" "within 1.25x" "$(verdict "$ratio" 1.25)"
+printf '%-36s %-34s %-16s %s\n' "memory: growth over 100,000 entries" \
+    "$(printf '%.0f kB (%s to %s kB)' "$growth" "$first" "$all")" "under 1024 kB" "$(verdict "$growth" 1024)"
+echo
+printf 'For reference: a bare dialog with one label starts in %.1f ms (%sx the empty dialog);\n' "$label" "$label_ratio"
+printf 'through the windows, memory grows %s kB over 100,000 entries.\n' "$windows_growth"
+echo "Load average after the run: $(cut -d' ' -f1-3 /proc/loadavg)"
