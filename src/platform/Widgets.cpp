@@ -1,11 +1,13 @@
 #include "platform/Widgets.h"
 
+#include <QHash>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOptionButton>
 #include <QStyleOptionFrame>
 #include <QStylePainter>
+#include <QTextLayout>
 
 TextBox::TextBox(QWidget* parent)
     : QLineEdit(parent)
@@ -63,17 +65,113 @@ void TextBox::keyPressEvent(QKeyEvent* event)
 // a neighbour changes: at every entry for the history boxes. Everything a line edit draws
 // after its frame is clipped to its text area; when the area to repaint misses the text
 // area, the frame is all there is to draw, and the text is not laid out for nothing.
-void TextBox::paintEvent(QPaintEvent* event)
+namespace {
+
+// Everything a text box's picture depends on.
+struct BoxLook
+{
+    QSize size;
+    qreal ratio;
+    QRgb base;
+    QRgb ink;
+    QRgb window; // the frame is drawn in shades of the window and highlight colours
+    QRgb highlight;
+    int state;
+    int alignment;
+    size_t font;
+    QString text;
+
+    bool operator==(const BoxLook& other) const
+    {
+        return size == other.size && ratio == other.ratio && base == other.base && ink == other.ink
+            && window == other.window && highlight == other.highlight && state == other.state
+            && alignment == other.alignment && font == other.font && text == other.text;
+    }
+};
+
+size_t qHash(const BoxLook& look, size_t seed = 0)
+{
+    return qHashMulti(seed, look.size.width(), look.size.height(), look.base, look.ink, look.window,
+        look.highlight, look.state, look.alignment, look.font, look.text);
+}
+
+// A few hundred looks cover a whole game (37 numbers, a handful of marks, their colours);
+// the pictures are dropped all at once should they ever pass this many.
+constexpr qsizetype MostBoxPictures = 4096;
+
+QHash<BoxLook, QPixmap>& boxPictures()
+{
+    static QHash<BoxLook, QPixmap> pictures;
+    return pictures;
+}
+
+} // namespace
+
+// The box never shows a cursor or a selection, so it is drawn as a picture of its frame and
+// text, made once for each look and kept: the histories repaint dozens of these boxes at
+// every entry, and a line edit's own painting (antialiased frame, text layout, cursor) was most
+// of what an entry cost on the screen.
+void TextBox::paintEvent(QPaintEvent*)
 {
     QStyleOptionFrame panel;
     initStyleOption(&panel);
-    const QRect textArea = style()->subElementRect(QStyle::SE_LineEditContents, &panel, this);
-    if (event->region().intersects(textArea)) {
-        QLineEdit::paintEvent(event);
-        return;
+    const BoxLook look{size(), devicePixelRatioF(), palette().color(QPalette::Base).rgba(),
+        palette().color(QPalette::Text).rgba(), palette().color(QPalette::Window).rgba(),
+        palette().color(QPalette::Highlight).rgba(), static_cast<int>(panel.state),
+        static_cast<int>(alignment() & Qt::AlignHorizontal_Mask), qHash(font()), text()};
+
+    QHash<BoxLook, QPixmap>& pictures = boxPictures();
+    auto found = pictures.constFind(look);
+    if (found == pictures.constEnd()) {
+        // The text laid out and placed as the line edit itself does it.
+        QTextLayout layout(look.text, font());
+        QTextOption option;
+        option.setTextDirection(layoutDirection());
+        option.setFlags(QTextOption::IncludeTrailingSpaces);
+        layout.setTextOption(option);
+        layout.beginLayout();
+        const QTextLine textLine = layout.createLine();
+        layout.endLayout();
+
+        const QRect contents = style()->subElementRect(QStyle::SE_LineEditContents, &panel, this);
+        const QFontMetrics metrics(font());
+        const int margin = 2; // the line edit's own margin on either side of its text
+        const int textHeight = qMax(metrics.boundingRect(look.text).height(), metrics.height());
+        const QRect line(contents.x() + margin, contents.y() + (contents.height() - textHeight + 1) / 2,
+            contents.width() - 2 * margin, textHeight);
+        const int leftBearing = qMax(0, -metrics.minLeftBearing());
+        const int widthUsed = qRound(textLine.naturalTextWidth()) + 1 + qMax(0, -metrics.minRightBearing());
+        int scroll = 0;
+        if (leftBearing + widthUsed > line.width()) {
+            // Wider than its box (a large mark in a narrow cell): the line edit shows the end of
+            // the text, where its cursor stands after the text was set.
+            scroll = qRound(textLine.naturalTextWidth()) - line.width() + 1;
+        } else {
+            if (look.alignment & Qt::AlignRight) {
+                scroll = widthUsed - line.width() + 1;
+            } else if (look.alignment & Qt::AlignHCenter) {
+                scroll = (widthUsed - line.width()) / 2;
+            }
+            scroll -= leftBearing;
+        }
+
+        QPixmap picture(look.size * look.ratio);
+        picture.setDevicePixelRatio(look.ratio);
+        // Opaque, on the window's own colour, as the box stands: text is then smoothed the
+        // same way as when drawn straight on the window.
+        picture.fill(QColor::fromRgba(look.window));
+        QPainter painter(&picture);
+        style()->drawPrimitive(QStyle::PE_PanelLineEdit, &panel, &painter, this);
+        painter.setClipRect(contents);
+        painter.setPen(QColor::fromRgba(look.ink));
+        layout.draw(&painter, line.topLeft() - QPoint(scroll, qRound(textLine.ascent()) - metrics.ascent()));
+        painter.end();
+        if (pictures.size() >= MostBoxPictures) {
+            pictures.clear();
+        }
+        found = pictures.insert(look, picture);
     }
-    QPainter painter(this);
-    style()->drawPrimitive(QStyle::PE_PanelLineEdit, &panel, &painter, this);
+    QPainter(this).drawPixmap(0, 0, *found);
 }
 
 StackedCaptionButton::StackedCaptionButton(const QString& caption, QWidget* parent)
