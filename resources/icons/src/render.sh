@@ -1,7 +1,7 @@
 #!/bin/sh
 # Regenerates Tambrel's icons from the SVG sources in this folder.
 #
-#   tambrel.ico  16, 24, 32, 48, 64, 128, 256 px   (application icon)
+#   tambrel.ico  16, 24, 32, 48, 64, 128 px        (application icon)
 #   tambrel.png  256 px
 #   ampoule.ico  16, 24, 32, 48, 64 px             (help button)
 #   flecheB.ico  16, 24, 32, 48, 64 px             (open the counters)
@@ -11,8 +11,10 @@
 #
 # The application icon has hand-simplified drawings for the small sizes:
 # tambrel-16.svg for 16 px, tambrel-petit.svg for 24 and 32 px, tambrel.svg
-# from 48 px up. Every image is 32-bit RGBA; ImageMagick stores the 256 px
-# image of tambrel.ico as PNG inside the ICO and the others as 32-bit BMP.
+# from 48 px up. Every image is 32-bit RGBA, stored as 32-bit BMP inside the ICO files. The
+# program reads tambrel.ico at start-up, every size at once: a 256 px image (ImageMagick would
+# store it as PNG) cost more to decode than the rest of the disclaimer's pictures, so the large
+# sizes live in tambrel.png and the hicolor theme only.
 #
 # Needs rsvg-convert (Debian: librsvg2-bin) and ImageMagick (convert or magick).
 #
@@ -62,8 +64,7 @@ ico "$out/tambrel.ico" \
     "$(png tambrel-petit.svg 32)" \
     "$(png tambrel.svg 48)" \
     "$(png tambrel.svg 64)" \
-    "$(png tambrel.svg 128)" \
-    "$(png tambrel.svg 256)"
+    "$(png tambrel.svg 128)"
 
 $im "$(png tambrel.svg 256)" -strip -alpha on -depth 8 -define png:color-type=6 \
     -define png:exclude-chunks=date,time "PNG32:$out/tambrel.png"
