@@ -23,7 +23,9 @@ trap cleanup EXIT
 display=""
 for candidate in $(seq $((100 + $$ % 400)) 599); do
     [ -e "/tmp/.X$candidate-lock" ] && continue
-    Xvfb ":$candidate" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    # -noreset: the server must not reset (and refuse clients for a moment) when the first
+    # program leaves.
+    Xvfb ":$candidate" -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &
     xvfb=$!
     for _ in $(seq 50); do
         [ -e "/tmp/.X11-unix/X$candidate" ] && break

@@ -5,6 +5,7 @@
 #include "platform/MessageBox.h"
 #include "platform/Widgets.h"
 #include "support/Controls.h"
+#include "support/Entries.h"
 #include "support/OffscreenWarnings.h"
 #include "trends/TrendWindow.h"
 
@@ -25,12 +26,6 @@ QString spokenDescription(QWidget* widget)
 {
     QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
     return accessible ? accessible->text(QAccessible::Description) : QString();
-}
-
-bool enter(Form1& board, int number)
-{
-    MessageBox::setNextAnswer(MessageBox::Yes);
-    return board.Text1_Click(number);
 }
 
 } // namespace
@@ -70,8 +65,8 @@ void TestAccessibility::numberCellsSayNumberAndColour()
     QWidget* cell = board.numberCell(number);
     QCOMPARE(spokenName(cell), name);
     QCOMPARE(spokenDescription(cell), QStringLiteral("Pas encore sorti"));
-    QVERIFY(enter(board, number));
-    QVERIFY(enter(board, number));
+    QVERIFY(enterConfirmed(board, number));
+    QVERIFY(enterConfirmed(board, number));
     QCOMPARE(spokenDescription(cell), QStringLiteral("2 Fois Sorti"));
     QCOMPARE(spokenName(cell), name);
 }
@@ -81,7 +76,7 @@ void TestAccessibility::stripAndCandidatesSayTheirNumbers()
     Form1 board;
     QCOMPARE(spokenName(control<QLabel>(&board, "Label5", 21)), QStringLiteral("vide"));
     for (int n = 0; n <= 26; ++n) {
-        QVERIFY(enter(board, n));
+        QVERIFY(enterConfirmed(board, n));
     }
     QCOMPARE(spokenName(control<QLabel>(&board, "Label5", 21)), QStringLiteral("26 noir"));
     QCOMPARE(spokenName(control<QLabel>(&board, "Label5", 20)), QStringLiteral("25 rouge"));
@@ -94,7 +89,7 @@ void TestAccessibility::stripAndCandidatesSayTheirNumbers()
         QStringLiteral("Attente des numéros conseillés : vert"));
 
     for (const int n : {12, 4, 17, 9, 22, 14}) { // six entries without a candidate: red
-        QVERIFY(enter(board, n));
+        QVERIFY(enterConfirmed(board, n));
     }
     QCOMPARE(spokenName(control<QLabel>(&board, "Label8")),
         QStringLiteral("Attente des numéros conseillés : rouge, très longue"));
@@ -104,7 +99,7 @@ void TestAccessibility::advisedBoxesAndIndicatorInWords()
 {
     Form1 board;
     for (const int n : {1, 2, 3}) { // the first dozen three times: the two others advised
-        QVERIFY(enter(board, n));
+        QVERIFY(enterConfirmed(board, n));
     }
     QLineEdit* second = control<QLineEdit>(&board, "Text3");
     QLineEdit* first = control<QLineEdit>(&board, "Text2");
@@ -122,7 +117,7 @@ void TestAccessibility::trendWindowsInWords()
 {
     Form1 board;
     for (const int n : {1, 3, 5, 7}) {
-        QVERIFY(enter(board, n));
+        QVERIFY(enterConfirmed(board, n));
     }
     const TrendWindow* colour = board.trendWindow(EvenChance::Colour);
     QCOMPARE(spokenName(control<QWidget>(colour, "Picture1", 19)), QStringLiteral("rouge"));
@@ -134,7 +129,7 @@ void TestAccessibility::trendWindowsInWords()
     QCOMPARE(spokenName(control<QLabel>(passeManque, "Label4")),
         QStringLiteral("Risque de Repetition Superieur a: 4 : pas d’alerte"));
 
-    QVERIFY(enter(board, 2)); // no advice any more
+    QVERIFY(enterConfirmed(board, 2)); // no advice any more
     QCOMPARE(spokenName(control<QLabel>(colour, "Label1")), QStringLiteral("Aucun conseil"));
 }
 

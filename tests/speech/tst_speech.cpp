@@ -6,6 +6,7 @@
 #include "speech/SpeechIndicator.h"
 #include "speech/SpeechQueue.h"
 #include "support/Controls.h"
+#include "support/Entries.h"
 #include "support/RecordingSpeechEngine.h"
 
 #include <QFile>
@@ -37,11 +38,6 @@ private slots:
 
 private:
     static void stopPrivateSpeechService(const QString& runtime);
-    static bool enter(Form1& board, int number)
-    {
-        MessageBox::setNextAnswer(MessageBox::Yes);
-        return board.Text1_Click(number);
-    }
 };
 
 void TestSpeech::cleanup()
@@ -55,7 +51,7 @@ void TestSpeech::nothingIsSpokenWhileOff()
     Form1 board;
     board.setSpeechEngineFactory([&spoken] { return std::make_unique<RecordingSpeechEngine>(&spoken); });
     for (const int n : {1, 3, 5, 7, 9, 12, 14, 0, 0, 0, 0}) { // long runs in every window
-        QVERIFY(enter(board, n));
+        QVERIFY(enterConfirmed(board, n));
     }
     QVERIFY(board.model().isTimerEnabled(2));
     QVERIFY(spoken.isEmpty());
@@ -104,7 +100,7 @@ void TestSpeech::adviceSentences()
     board.setSpeechEngineFactory([&spoken] { return std::make_unique<RecordingSpeechEngine>(&spoken); });
     board.basculeParole();
     for (const int n : numbers) {
-        QVERIFY(enter(board, n));
+        QVERIFY(enterConfirmed(board, n));
     }
     QCOMPARE(board.model().spokenPhrases(), phrases);
     QCOMPARE(spoken.mid(spoken.size() - phrases.size()), phrases);
@@ -118,16 +114,16 @@ void TestSpeech::waitingNumbersAreSpokenWhenRed()
     Form1 board;
     board.setSpeechEngineFactory([&spoken] { return std::make_unique<RecordingSpeechEngine>(&spoken); });
     for (int n = 0; n <= 26; ++n) {
-        QVERIFY(enter(board, n));
+        QVERIFY(enterConfirmed(board, n));
     }
     QCOMPARE(board.model().levelCount(), 10);
     board.basculeParole();
     const QString numbers = QStringLiteral("Vous pouvez jouer , les numeros  , clignotants !");
     for (const int n : {12, 4, 17, 9, 22}) {
-        QVERIFY(enter(board, n));
+        QVERIFY(enterConfirmed(board, n));
         QVERIFY(!board.model().spokenPhrases().contains(numbers));
     }
-    QVERIFY(enter(board, 14));
+    QVERIFY(enterConfirmed(board, 14));
     QCOMPARE(board.model().label8Colour(), Colours::Red);
     QCOMPARE(board.model().spokenPhrases().last(), numbers);
     QCOMPARE(spoken.last(), numbers);
@@ -171,7 +167,7 @@ void TestSpeech::laterEntriesWaitBehindEarlierPhrases()
     board.basculeParole();
     QStringList expected;
     for (const int n : {1, 3, 5, 7, 9}) { // advice from the third entry on, more at each
-        QVERIFY(enter(board, n));
+        QVERIFY(enterConfirmed(board, n));
         expected += board.model().spokenPhrases();
         QCOMPARE(spoken.size(), expected.isEmpty() ? 0 : 1); // the first phrase is still being spoken
         QCOMPARE(board.speechQueue().pending(), expected.size());
@@ -214,8 +210,8 @@ void TestSpeech::indicatorTogglesAndKeepsTheGame()
     QVERIFY(indicator);
     QCOMPARE(indicator->geometry(), QRect(8, 48, 9, 9)); // 120, 720, 135 x 135 twips
     QVERIFY(!indicator->toolTip().isEmpty());
-    QVERIFY(enter(board, 17));
-    QVERIFY(enter(board, 17));
+    QVERIFY(enterConfirmed(board, 17));
+    QVERIFY(enterConfirmed(board, 17));
 
     QTest::mouseClick(indicator, Qt::LeftButton);
     QVERIFY(board.model().spokenAdvice().paroleAgrandie());
@@ -274,7 +270,7 @@ void TestSpeech::realEngineTakesFrenchPhrases()
     Form1 board;
     board.basculeParole();
     for (const int n : {1, 3, 5, 7}) {
-        QVERIFY(enter(board, n));
+        QVERIFY(enterConfirmed(board, n));
     }
     QVERIFY(board.speechQueue().hasEngine());
     // The first phrase is handed over, the others wait their turn: nothing is lost.
@@ -299,12 +295,12 @@ void TestSpeech::boardWorksWithoutAnEngine()
     board.setSpeechEngineFactory([] { return createDesktopSpeechEngine(QStringLiteral("no-such-engine")); });
     board.basculeParole();
     for (const int n : {1, 3, 5, 7}) {
-        QVERIFY(enter(board, n));
+        QVERIFY(enterConfirmed(board, n));
     }
     QCOMPARE(board.model().spokenPhrases().size(), 4);
     QTRY_COMPARE_WITH_TIMEOUT(board.speechQueue().pending(), 0, 10000);
     QVERIFY(!board.speechQueue().isEngineAvailable());
-    QVERIFY(enter(board, 9));
+    QVERIFY(enterConfirmed(board, 9));
     QCOMPARE(board.speechQueue().pending(), 0);
     QCOMPARE(board.model().tirage(), 5);
     board.basculeParole();

@@ -6,6 +6,7 @@
 #include "platform/MessageBox.h"
 #include "platform/Widgets.h"
 #include "support/Controls.h"
+#include "support/Entries.h"
 #include "trends/TrendWindow.h"
 
 #include <QElapsedTimer>
@@ -31,13 +32,6 @@ private slots:
     void slideStateSurvivesEntries();
     void adviceBlinksEveryHalfSecond();
     void helpOpensTheTrendPage();
-
-private:
-    static bool enter(Form1& board, int number)
-    {
-        MessageBox::setNextAnswer(MessageBox::Yes);
-        return board.Text1_Click(number);
-    }
 };
 
 void TestTrendWindows::cleanup()
@@ -159,7 +153,7 @@ void TestTrendWindows::hiddenUntilTheFirstEntry()
         QVERIFY(!control<QLabel>(board.trendWindow(static_cast<EvenChance>(pair)), "Label10")
                      ->isVisibleTo(board.trendWindow(static_cast<EvenChance>(pair))));
     }
-    QVERIFY(enter(board, 19));
+    QVERIFY(enterConfirmed(board, 19));
     for (int pair = 0; pair < EvenChanceCount; ++pair) {
         const TrendWindow* window = board.trendWindow(static_cast<EvenChance>(pair));
         QVERIFY(window->isVisible());
@@ -178,11 +172,11 @@ void TestTrendWindows::hiddenUntilTheFirstEntry()
 void TestTrendWindows::closedWindowComesBackWithItsHistory()
 {
     Form1 board;
-    QVERIFY(enter(board, 20));
+    QVERIFY(enterConfirmed(board, 20));
     TrendWindow* window = board.trendWindow(EvenChance::PairImpair);
     QVERIFY(window->close());
     QVERIFY(!window->isVisible());
-    QVERIFY(enter(board, 21));
+    QVERIFY(enterConfirmed(board, 21));
     QVERIFY(window->isVisible());
     QCOMPARE(control<QLineEdit>(window, "Text1", 18)->text(), QStringLiteral("P"));
     QCOMPARE(control<QLineEdit>(window, "Text1", 19)->text(), QStringLiteral("I"));
@@ -191,7 +185,7 @@ void TestTrendWindows::closedWindowComesBackWithItsHistory()
 void TestTrendWindows::historyCellsAreReadOnly()
 {
     Form1 board;
-    QVERIFY(enter(board, 5));
+    QVERIFY(enterConfirmed(board, 5));
     auto* cell = control<QLineEdit>(board.trendWindow(EvenChance::PasseManque), "Text1", 19);
     QTest::keyClicks(cell, "+++");
     QTest::keyClick(cell, Qt::Key_Backspace);
@@ -203,7 +197,7 @@ void TestTrendWindows::countersShowInTheirLabels()
 {
     Form1 board;
     for (const int n : {1, 3, 5, 7, 9, 12}) { // six reds
-        QVERIFY(enter(board, n));
+        QVERIFY(enterConfirmed(board, n));
     }
     const TrendWindow* colour = board.trendWindow(EvenChance::Colour);
     QCOMPARE(control<QLabel>(colour, "Label8")->text(), QStringLiteral("1"));
@@ -216,7 +210,7 @@ void TestTrendWindows::countersShowInTheirLabels()
 void TestTrendWindows::slideOpensAndCloses()
 {
     Form1 board;
-    QVERIFY(enter(board, 8));
+    QVERIFY(enterConfirmed(board, 8));
     TrendWindow* window = board.trendWindow(EvenChance::PasseManque);
     auto* button = control<QPushButton>(window, "Command1");
     QCOMPARE(button->property("Tag").toString(), QStringLiteral("0"));
@@ -243,7 +237,7 @@ void TestTrendWindows::slideOpensAndCloses()
 void TestTrendWindows::slideStateSurvivesEntries()
 {
     Form1 board;
-    QVERIFY(enter(board, 8));
+    QVERIFY(enterConfirmed(board, 8));
     TrendWindow* window = board.trendWindow(EvenChance::Colour);
     window->Command1_Click();
     while (window->slide().isTimerEnabled()) {
@@ -251,7 +245,7 @@ void TestTrendWindows::slideStateSurvivesEntries()
     }
     const int open = window->height();
     for (const int n : {4, 0, 33}) {
-        QVERIFY(enter(board, n));
+        QVERIFY(enterConfirmed(board, n));
         QCOMPARE(window->height(), open);
         QCOMPARE(window->slide().tag(), QStringLiteral("1"));
     }
@@ -264,11 +258,11 @@ void TestTrendWindows::adviceBlinksEveryHalfSecond()
 {
     Form1 board;
     for (const int n : {1, 3, 5}) {
-        QVERIFY(enter(board, n));
+        QVERIFY(enterConfirmed(board, n));
     }
     auto* caption = control<QLabel>(board.trendWindow(EvenChance::Colour), "Label1");
     QElapsedTimer clock;
-    QVERIFY(enter(board, 7));
+    QVERIFY(enterConfirmed(board, 7));
     clock.start();
     QCOMPARE(Colours::backColour(caption), Colours::ButtonFace);
     QVERIFY(control<QTimer>(&board, "Timer1")->isActive());
@@ -279,7 +273,7 @@ void TestTrendWindows::adviceBlinksEveryHalfSecond()
     QTRY_COMPARE_WITH_TIMEOUT(Colours::backColour(caption), Colours::ButtonFace, 3000);
     QVERIFY(clock.elapsed() - firstRed >= 450);
 
-    QVERIFY(enter(board, 2)); // no colour advice: the blink stops at once
+    QVERIFY(enterConfirmed(board, 2)); // no colour advice: the blink stops at once
     QCOMPARE(Colours::backColour(caption), Colours::ButtonFace);
     QVERIFY(!control<QTimer>(&board, "Timer1")->isActive());
 }
@@ -292,7 +286,7 @@ void TestTrendWindows::helpOpensTheTrendPage()
         return true;
     });
     Form1 board;
-    QVERIFY(enter(board, 8));
+    QVERIFY(enterConfirmed(board, 8));
     QTest::mouseClick(
         control<QPushButton>(board.trendWindow(EvenChance::PairImpair), "Command2"), Qt::LeftButton);
     QCOMPARE(opened.size(), 1);
