@@ -5,6 +5,7 @@
 #include "platform/MessageBox.h"
 #include "platform/Widgets.h"
 #include "support/Controls.h"
+#include "trends/TrendWindow.h"
 
 #include <QLabel>
 #include <QMessageBox>
@@ -301,20 +302,30 @@ void TestForm1::helpButtonOpensTheBoardPage()
     QVERIFY(QFileInfo::exists(opened.first().toLocalFile()));
 }
 
+// With the side windows up after an entry, closing the board still ends the program: they
+// would otherwise keep it running without its board.
 void TestForm1::closingTheBoardEndsTheProgram()
 {
+    QGuiApplication::setQuitOnLastWindowClosed(false); // only the board's own closing may end it
     Form1 board;
     board.show();
     QVERIFY(QTest::qWaitForWindowExposed(&board));
-    bool ended = false;
+    MessageBox::setNextAnswer(MessageBox::Yes);
+    QVERIFY(board.Text1_Click(8));
+    QVERIFY(board.trendWindow(EvenChance::Colour)->isVisible());
+
     QTimer::singleShot(0, &board, [&board] { board.close(); });
     QTimer watchdog;
     watchdog.setSingleShot(true);
     connect(&watchdog, &QTimer::timeout, &board, [] { QCoreApplication::exit(99); });
     watchdog.start(5000);
-    ended = QCoreApplication::exec() == 0;
-    QVERIFY(ended);
+    const int status = QCoreApplication::exec();
+    QGuiApplication::setQuitOnLastWindowClosed(true);
+    QCOMPARE(status, 0);
     QVERIFY(!board.isVisible());
+    for (int pair = 0; pair < EvenChanceCount; ++pair) {
+        QVERIFY(!board.trendWindow(static_cast<EvenChance>(pair))->isVisible());
+    }
 }
 
 QTEST_MAIN(TestForm1)
