@@ -21,7 +21,7 @@ BoardModel::BoardModel()
     for (int n = 0; n < Roulette::NumberCount; ++n) {
         NumberCell& cell = m_cells[static_cast<std::size_t>(n)];
         cell.text = QString::number(n);
-        cell.backColour = Roulette::colourOf(n);
+        cell.backColour = Roulette::colourCodeOf(n);
     }
 
     // The attribute codes are built one character at a time, across the whole board:

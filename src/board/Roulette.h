@@ -3,23 +3,14 @@
 #pragma once
 
 #include "platform/ColourCode.h"
+#include "roulette/Roulette.h"
 
 #include <QString>
 
 namespace Roulette {
 
-constexpr int NumberCount = 37;
-constexpr int HighestNumber = 36;
-
-constexpr bool isValidNumber(int number)
-{
-    return number >= 0 && number <= HighestNumber;
-}
-
-bool isRed(int number);
-
 // Red for the eighteen red numbers, grey for the black ones, green for zero.
-ColourCode colourOf(int number);
+ColourCode colourCodeOf(int number);
 
 // Character k (1 to 4) of an attribute code, or the empty text when the code is shorter,
 // which is how zero's empty code reads.

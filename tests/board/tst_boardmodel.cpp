@@ -202,7 +202,7 @@ void TestBoardModel::stripKeepsTheLastTwentyTwo()
     QCOMPARE(board.stripSquare(0), (CaptionBox{QStringLiteral("17"), Colours::Grey}));
     for (int i = 0; i < BoardModel::StripLength; ++i) {
         const int n = draws[i + 1];
-        QCOMPARE(board.stripSquare(i), (CaptionBox{QString::number(n), Roulette::colourOf(n)}));
+        QCOMPARE(board.stripSquare(i), (CaptionBox{QString::number(n), Roulette::colourCodeOf(n)}));
     }
 }
 

@@ -123,7 +123,7 @@ void TestForm1::numberCellsFormThreeRowsOfTwelve()
         const int row = n % 3 == 0 ? 0 : (n % 3 == 2 ? 1 : 2); // top row holds 3, 6, ..., 36
         QCOMPARE(cell->geometry(), QRect(24 + 24 * column, 16 * row, 25, 19));
         QCOMPARE(static_cast<QLineEdit*>(board.numberCell(n))->text(), QString::number(n));
-        QCOMPARE(Colours::backColour(cell), Roulette::colourOf(n));
+        QCOMPARE(Colours::backColour(cell), Roulette::colourCodeOf(n));
     }
 }
 

@@ -218,7 +218,7 @@ void TestDozensModel::numberAdvice()
     for (int i = 0; i < BoardModel::CandidateCount; ++i) {
         if (i < candidates.size()) {
             const int n = candidates[i];
-            QCOMPARE(board.candidate(i), (CaptionBox{QString::number(n), Roulette::colourOf(n)}));
+            QCOMPARE(board.candidate(i), (CaptionBox{QString::number(n), Roulette::colourCodeOf(n)}));
         } else {
             QCOMPARE(board.candidate(i), CaptionBox{});
         }
@@ -408,7 +408,7 @@ void TestDozensModel::longGameListsTheNumbersAtTheLevel()
             QCOMPARE(board.dozens().nombacglino2(), k);
             for (int i = 0; i < BoardModel::CandidateCount; ++i) {
                 const CaptionBox expected = i < k
-                    ? CaptionBox{QString::number(atLevel[i]), Roulette::colourOf(atLevel[i])}
+                    ? CaptionBox{QString::number(atLevel[i]), Roulette::colourCodeOf(atLevel[i])}
                     : CaptionBox{};
                 QCOMPARE(board.candidate(i), expected);
             }

@@ -145,7 +145,7 @@ void TestSoak::longGameAgreesWithItsDraws()
             }
             const int drawn = lastDraws[static_cast<std::size_t>(i - stripOffset)];
             QCOMPARE(square->text(), QString::number(drawn));
-            QCOMPARE(Colours::backColour(square), Roulette::colourOf(drawn));
+            QCOMPARE(Colours::backColour(square), Roulette::colourCodeOf(drawn));
         }
 
         // Each trend window, the dozen row and the column row hold the marks of the last 20.
@@ -154,7 +154,7 @@ void TestSoak::longGameAgreesWithItsDraws()
             const int age = 19 - i; // 0 for the newest
             const bool written = age < known;
             const int drawn = written ? lastDraws[lastDraws.size() - 1 - static_cast<std::size_t>(age)] : -1;
-            const ColourCode colour = written ? Roulette::colourOf(drawn) : Colours::InactiveTitleBar;
+            const ColourCode colour = written ? Roulette::colourCodeOf(drawn) : Colours::InactiveTitleBar;
             QCOMPARE(Colours::backColour(trendCells[0][static_cast<std::size_t>(i)]), colour);
             QCOMPARE(static_cast<QLineEdit*>(trendCells[1][static_cast<std::size_t>(i)])->text(),
                 written ? passeManque(drawn) : QString());
