@@ -1,0 +1,135 @@
+// The texts of kept games, exactly as the player reads them: the list of numbers, previous
+// games, export, the resume question and what is said when a game cannot be saved.
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+
+namespace GamesTexts {
+
+// --- The list of numbers --------------------------------------------------------------
+inline const QString ListTitle = QStringLiteral("Saisir une liste de numéros");
+inline const QString ListPrompt = QStringLiteral(
+    "Collez ou tapez les numéros, séparés par des espaces, des virgules, des points-virgules "
+    "ou des retours à la ligne :");
+inline const QString ListOrder = QStringLiteral("Ordre de la liste");
+inline const QString OldestFirst = QStringLiteral("Du plus ancien au plus récent");
+inline const QString NewestFirst = QStringLiteral("Du plus récent au plus ancien");
+inline const QString Add = QStringLiteral("Ajouter");
+inline const QString Cancel = QStringLiteral("Annuler");
+inline const QString NothingToAdd = QStringLiteral("Aucun numéro à ajouter");
+inline const QString OneToAdd = QStringLiteral("1 numéro à ajouter");
+inline const QString ManyToAdd = QStringLiteral("%1 numéros à ajouter");
+inline const QString OneToCorrect = QStringLiteral("1 erreur à corriger");
+inline const QString ManyToCorrect = QStringLiteral("%1 erreurs à corriger");
+// « 37 » n'est pas un numéro de 0 à 36 (5e position)
+inline const QString NotANumber = QStringLiteral("« %1 » n'est pas un numéro de 0 à 36 (%2 position)");
+inline const QString OneMoreError = QStringLiteral("… et 1 autre erreur");
+inline const QString MoreErrors = QStringLiteral("… et %1 autres erreurs");
+
+// --- Previous games -------------------------------------------------------------------
+inline const QString PreviousTitle = QStringLiteral("Parties précédentes");
+inline const QString NoPreviousGame = QStringLiteral("Aucune partie précédente.");
+inline const QString ColumnStarted = QStringLiteral("Commencée le");
+inline const QString ColumnDraws = QStringLiteral("Numéros");
+inline const QString ColumnLastNumbers = QStringLiteral("Derniers numéros");
+inline const QString ColumnState = QStringLiteral("État");
+inline const QString Finished = QStringLiteral("Terminée");
+inline const QString Interrupted = QStringLiteral("Interrompue");
+inline const QString NewerVersion = QStringLiteral("Version plus récente");
+inline const QString Resume = QStringLiteral("Reprendre");
+inline const QString Export = QStringLiteral("Exporter…");
+inline const QString Delete = QStringLiteral("Supprimer");
+inline const QString Close = QStringLiteral("Fermer");
+inline const QString LastNumbersCut = QStringLiteral("… ");
+inline const QString DeleteQuestion
+    = QStringLiteral("Supprimer la partie commencée le %1 (%2) ?\n\nElle sera effacée de cet ordinateur.");
+inline const QString NotDeleted = QStringLiteral("La partie n'a pas pu être supprimée : %1.");
+inline const QString HeldElsewhere = QStringLiteral("cette partie est ouverte dans un autre Tambrel");
+inline const QString WrittenByNewerVersion
+    = QStringLiteral("cette partie a été enregistrée par une version plus récente de Tambrel");
+inline const QString Gone = QStringLiteral("le fichier de cette partie n'existe plus");
+inline const QString Unreadable = QStringLiteral("le fichier de cette partie ne peut pas être lu");
+inline const QString NotResumed = QStringLiteral("La partie n'a pas pu être reprise : %1.");
+
+// --- Export ---------------------------------------------------------------------------
+inline const QString ExportTitle = QStringLiteral("Exporter la partie");
+inline const QString ExportFilter = QStringLiteral("Fichiers CSV (*.csv)");
+inline const QString ExportFileName = QStringLiteral("tambrel-%1.csv"); // 2026-12-06-2015
+inline const QString ExportFailed = QStringLiteral("La partie n'a pas pu être exportée : %1.");
+inline const QString NothingToExport = QStringLiteral("Cette partie ne contient aucun numéro.");
+inline const QString CsvHeader
+    = QStringLiteral("rang;numéro;couleur;pair/impair;manque/passe;douzaine;colonne;date et heure");
+inline const QString Rouge = QStringLiteral("rouge");
+inline const QString Noir = QStringLiteral("noir");
+inline const QString Vert = QStringLiteral("vert");
+inline const QString Pair = QStringLiteral("pair");
+inline const QString Impair = QStringLiteral("impair");
+inline const QString Manque = QStringLiteral("manque");
+inline const QString Passe = QStringLiteral("passe");
+
+// --- Saving the current game ----------------------------------------------------------
+inline const QString NotSaved = QStringLiteral(
+    "Cette partie n'est pas enregistrée : %1.\n\nLa partie continue, mais elle ne pourra être "
+    "ni reprise ni retrouvée dans les parties précédentes.");
+inline const QString DiskFull = QStringLiteral("le disque est plein");
+inline const QString QuotaReached = QStringLiteral("votre espace disque autorisé est épuisé");
+inline const QString FolderNotWritable = QStringLiteral("le dossier %1 ne peut pas être écrit");
+inline const QString FolderReadOnly = QStringLiteral("le dossier %1 est en lecture seule");
+inline const QString FolderNotCreated = QStringLiteral("le dossier %1 ne peut pas être créé");
+inline const QString DiskError = QStringLiteral("le disque a signalé une erreur d'écriture");
+inline const QString NameTooLong = QStringLiteral("le nom du dossier %1 est trop long");
+inline const QString OtherError = QStringLiteral("une erreur inattendue s'est produite (code %1)");
+inline const QString FileNotReplaced = QStringLiteral("le fichier %1 ne peut pas être remplacé");
+
+// --- Reading a kept game --------------------------------------------------------------
+inline const QString OneLineLeftOut
+    = QStringLiteral("1 ligne du fichier de cette partie n'a pas pu être lue : elle a été laissée de côté.");
+inline const QString LinesLeftOut = QStringLiteral(
+    "%1 lignes du fichier de cette partie n'ont pas pu être lues : elles ont été laissées de côté.");
+inline const QString FileTooLarge
+    = QStringLiteral("Le fichier de cette partie est trop grand : seul son début a été lu.");
+
+// What was left out when a game was read, or an empty text.
+inline QString leftOutNotice(int lines, bool tooLarge)
+{
+    QString notice = lines == 0 ? QString() : lines == 1 ? OneLineLeftOut : LinesLeftOut.arg(lines);
+    if (tooLarge) {
+        notice += (notice.isEmpty() ? QString() : QStringLiteral("\n")) + FileTooLarge;
+    }
+    return notice;
+}
+
+// --- The question at start-up ---------------------------------------------------------
+inline const QString ResumeTitle = QStringLiteral("Partie interrompue");
+inline const QString ResumeQuestion
+    = QStringLiteral("Reprendre la partie interrompue ?\n\n%1, commencée le %2.");
+
+// "1 numéro", "42 numéros", "aucun numéro".
+inline QString drawCount(int count)
+{
+    if (count == 0) {
+        return QStringLiteral("aucun numéro");
+    }
+    return count == 1 ? QStringLiteral("1 numéro") : QStringLiteral("%1 numéros").arg(count);
+}
+
+// "06/12/2026 à 20:15".
+inline QString dateAndTime(const QDateTime& when)
+{
+    return when.toString(QStringLiteral("dd/MM/yyyy 'à' HH:mm"));
+}
+
+// "1re", "2e", "3e": the place of a word in the list.
+inline QString ordinal(int place)
+{
+    return place == 1 ? QStringLiteral("1re") : QStringLiteral("%1e").arg(place);
+}
+
+// "Reprendre la partie interrompue ?\n\n42 numéros, commencée le 06/12/2026 à 20:15."
+inline QString resumeQuestion(int count, const QDateTime& started)
+{
+    return ResumeQuestion.arg(drawCount(count), dateAndTime(started));
+}
+
+} // namespace GamesTexts
