@@ -1,0 +1,78 @@
+#include "games/DiskFolder.h"
+
+#include "games/GamesTexts.h"
+
+#include <QDir>
+#include <QFile>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace DiskFolder {
+
+void sync(const QByteArray& encodedPath)
+{
+    const int fd = ::open(encodedPath.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+void sync(const QString& path)
+{
+    sync(QFile::encodeName(path));
+}
+
+int make(const QString& path)
+{
+    const QByteArray encoded = QFile::encodeName(QDir::cleanPath(QDir(path).absolutePath()));
+    for (qsizetype end = 1; end <= encoded.size(); ++end) {
+        if (end == encoded.size() || encoded[end] == '/') {
+            if (::mkdir(encoded.left(end).constData(), 0755) != 0 && errno != EEXIST) {
+                return errno;
+            }
+        }
+    }
+    struct stat status
+    {
+    };
+    if (::stat(encoded.constData(), &status) != 0) {
+        return errno;
+    }
+    return S_ISDIR(status.st_mode) ? 0 : ENOTDIR;
+}
+
+int remove(const QString& path)
+{
+    return ::unlink(QFile::encodeName(path).constData()) == 0 ? 0 : errno;
+}
+
+QString failureReason(int errorNumber, const QString& folder)
+{
+    const QString shown = QDir::toNativeSeparators(folder);
+    switch (errorNumber) {
+    case ENOSPC:
+        return GamesTexts::DiskFull;
+    case EDQUOT:
+        return GamesTexts::QuotaReached;
+    case EACCES:
+    case EPERM:
+        return GamesTexts::FolderNotWritable.arg(shown);
+    case EROFS:
+        return GamesTexts::FolderReadOnly.arg(shown);
+    case ENOTDIR:
+    case ENOENT:
+    case EEXIST:
+        return GamesTexts::FolderNotCreated.arg(shown);
+    case ENAMETOOLONG:
+        return GamesTexts::NameTooLong.arg(shown);
+    case EIO:
+        return GamesTexts::DiskError;
+    default:
+        return GamesTexts::OtherError.arg(errorNumber);
+    }
+}
+
+} // namespace DiskFolder

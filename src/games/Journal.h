@@ -1,0 +1,68 @@
+// The journal of a game: a UTF-8 text a person can read, one line per event with its local
+// date and time, written as the game goes so that a killed program loses nothing.
+//
+//   Tambrel partie 1
+//   2026-12-06 20:15:03 numéro 17
+//   2026-12-06 20:16:10 annulation
+//   2026-12-07 19:02:44 reprise
+//   2026-12-07 22:40:09 fin de partie
+//
+// "annulation" takes back the last number; "reprise" says the game was taken up again;
+// "fin de partie" that it was closed normally. Reading never trusts the file: whatever it
+// holds, the reader keeps within its bounds and leaves out what it does not understand.
+#pragma once
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QString>
+#include <QVector>
+
+namespace Journal {
+
+// The version this program writes and the highest it can read.
+constexpr int FormatVersion = 1;
+
+// Longer lines are never ours and are left out without being kept.
+constexpr int MaxLineBytes = 200;
+// Reading stops there: more than a million draws, far beyond any evening.
+constexpr qint64 MaxFileBytes = 32 * 1024 * 1024;
+
+QByteArray headerLine(); // "Tambrel partie 1\n"
+QByteArray numberLine(const QDateTime& when, int number);
+QByteArray undoLine(const QDateTime& when);
+QByteArray resumeLine(const QDateTime& when);
+QByteArray endLine(const QDateTime& when);
+
+} // namespace Journal
+
+struct Draw
+{
+    int number = 0;
+    QDateTime when; // local date and time, to the second
+};
+
+// A game as its journal tells it.
+struct GameRecord
+{
+    QVector<Draw> draws; // in playing order, taken-back numbers removed
+    QDateTime started; // the first event; invalid for a game with no event
+    bool endedNormally = false; // the last event is "fin de partie"
+};
+
+struct JournalReading
+{
+    enum class Status {
+        Read, // a journal of ours, read as far as it goes
+        CannotOpen, // not a file, or not readable
+        NotAJournal, // its first line is not ours
+        NewerVersion, // written by a newer program: not read, and never to be written
+    };
+
+    Status status = Status::CannotOpen;
+    int version = 0; // the version its first line names
+    GameRecord game;
+    int linesLeftOut = 0; // lines not understood, cut in the middle, or too long
+    bool tooLarge = false; // the file goes on beyond MaxFileBytes; the rest was not read
+};
+
+JournalReading readJournal(const QString& path);
