@@ -1,0 +1,75 @@
+#include "games/ExportDialog.h"
+
+#include "games/CsvExport.h"
+#include "games/GamesTexts.h"
+#include "platform/Application.h"
+#include "platform/MessageBox.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QStandardPaths>
+#include <optional>
+
+namespace ExportDialog {
+
+namespace {
+
+std::optional<QString>& nextFileName()
+{
+    static std::optional<QString> name;
+    return name;
+}
+
+QString askFileName(QWidget* parent, const GameRecord& game)
+{
+    if (nextFileName()) {
+        const QString name = *nextFileName();
+        nextFileName().reset();
+        return name;
+    }
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty() || !QDir(folder).exists()) {
+        folder = QDir::homePath();
+    }
+    QFileDialog dialog(parent, GamesTexts::ExportTitle, folder, GamesTexts::ExportFilter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(QStringLiteral("csv"));
+    dialog.selectFile(CsvExport::suggestedFileName(game.started));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return {};
+    }
+    return dialog.selectedFiles().constFirst();
+}
+
+} // namespace
+
+bool exportGame(QWidget* parent, const GameRecord& game)
+{
+    if (game.draws.isEmpty()) {
+        MessageBox::show(parent, GamesTexts::NothingToExport, MessageBox::Information, Application::title());
+        return false;
+    }
+    const QString path = askFileName(parent, game);
+    if (path.isEmpty()) {
+        return false;
+    }
+    const QString problem = CsvExport::write(game, path);
+    if (!problem.isEmpty()) {
+        MessageBox::show(parent, problem, MessageBox::Exclamation, Application::title());
+        return false;
+    }
+    return true;
+}
+
+void setNextFileName(const QString& path)
+{
+    nextFileName() = path;
+}
+
+void clearNextFileName()
+{
+    nextFileName().reset();
+}
+
+} // namespace ExportDialog

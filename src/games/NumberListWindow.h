@@ -1,0 +1,44 @@
+// "Saisir une liste de numéros": the player pastes or types the numbers a casino panel
+// shows, says in which order they are listed, and adds them. The window only reads the
+// list; the board enters the numbers it hands over.
+#pragma once
+
+#include "games/NumberList.h"
+
+#include <QDialog>
+#include <QVector>
+
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+
+class NumberListWindow : public QDialog
+{
+    Q_OBJECT
+
+public:
+    // Shown with open(): modal to the board, deleted once closed.
+    explicit NumberListWindow(QWidget* parent);
+
+    const NumberList::Reading& reading() const { return m_reading; }
+
+signals:
+    // On "Ajouter": the numbers in playing order, the oldest first.
+    void numbersChosen(const QVector<int>& numbers);
+
+private:
+    void buildControls();
+    void refresh();
+    void add();
+
+    NumberList::Reading m_reading;
+
+    QPlainTextEdit* m_text = nullptr;
+    QRadioButton* m_oldestFirst = nullptr;
+    QRadioButton* m_newestFirst = nullptr;
+    QLabel* m_count = nullptr;
+    QLabel* m_mistakes = nullptr;
+    QPushButton* m_add = nullptr;
+    QPushButton* m_cancel = nullptr;
+};
