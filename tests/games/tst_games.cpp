@@ -1,0 +1,461 @@
+// Kept games without a window: the list of numbers, the journal written and read back, files
+// that are damaged or not ours, a folder that cannot be written, two programs at once, a
+// killed program's game found again, and the export read back as a table.
+#include "games/CsvExport.h"
+#include "games/GameLibrary.h"
+#include "games/GamesTexts.h"
+#include "games/NumberList.h"
+
+#include <QCoreApplication>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <cstdio>
+#include <memory>
+
+class TestGames : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void numberList_data();
+    void numberList();
+    void journalWrittenAndReadBack();
+    void damagedJournals_data();
+    void damagedJournals();
+    void hugeFilesAreReadWithinBounds();
+    void newerVersionLeftUntouched();
+    void unwritableFolder();
+    void twoProgramsAndAKilledOne();
+    void gameWithoutLockIsInterrupted();
+    void exportReadBackAsTable();
+    void exportFailureLeavesNothing();
+
+private:
+    std::unique_ptr<QTemporaryDir> m_home;
+};
+
+namespace {
+
+const QDateTime Start(QDate(2026, 12, 6), QTime(20, 15));
+const QByteArray Header = "Tambrel partie 1\n";
+
+// A clock that moves one second at each look.
+GameLibrary::Clock ticking()
+{
+    auto seconds = std::make_shared<int>(0);
+    return [seconds] { return Start.addSecs((*seconds)++); };
+}
+
+QByteArray line(const char* event, int second = 0)
+{
+    return QStringLiteral("2026-12-06 20:15:%1 %2\n")
+        .arg(second, 2, 10, QLatin1Char('0'))
+        .arg(QString::fromUtf8(event))
+        .toUtf8();
+}
+
+QByteArray number(int n, int second = 0)
+{
+    return line(QStringLiteral("numéro %1").arg(n).toUtf8().constData(), second);
+}
+
+QString numbersOf(const QVector<Draw>& draws)
+{
+    QStringList numbers;
+    for (const Draw& draw : draws) {
+        numbers << QString::number(draw.number);
+    }
+    return numbers.join(QLatin1Char(' '));
+}
+
+QByteArray contents(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
+}
+
+void put(const QString& path, const QByteArray& bytes)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+} // namespace
+
+void TestGames::init()
+{
+    // Games go under XDG_DATA_HOME: every test gets its own, never the player's.
+    m_home = std::make_unique<QTemporaryDir>();
+    qputenv("HOME", m_home->path().toUtf8());
+    qputenv("XDG_DATA_HOME", (m_home->path() + QStringLiteral("/data")).toUtf8());
+    QVERIFY(GameLibrary::defaultFolder().startsWith(m_home->path() + QStringLiteral("/data/")));
+}
+
+void TestGames::numberList_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("newestFirst");
+    QTest::addColumn<QString>("numbers");
+    QTest::addColumn<QStringList>("mistakes");
+
+    QTest::addRow("every separator") << "17 5,32;0\t36\n\r\n1 , 2" << false << "17 5 32 0 36 1 2"
+                                     << QStringList();
+    QTest::addRow("newest first is reversed") << "17 5 32" << true << "32 5 17" << QStringList();
+    QTest::addRow("no-break spaces, leading zeros") << "05\u00a000 7" << false << "5 0 7" << QStringList();
+    QTest::addRow("nothing") << " ,;\n" << false << "" << QStringList();
+    QTest::addRow("37 in 5th place") << "1 2 3 4 37" << false << "1 2 3 4"
+                                     << QStringList{"« 37 » n'est pas un numéro de 0 à 36 (5e position)"};
+    QTest::addRow("first place, words and signs")
+        << "x 12 -1 3.5 100 1e1" << true << "12"
+        << QStringList{"« x » n'est pas un numéro de 0 à 36 (1re position)",
+               "« -1 » n'est pas un numéro de 0 à 36 (3e position)",
+               "« 3.5 » n'est pas un numéro de 0 à 36 (4e position)",
+               "« 100 » n'est pas un numéro de 0 à 36 (5e position)",
+               "« 1e1 » n'est pas un numéro de 0 à 36 (6e position)"};
+    QTest::addRow("long word cut, full-width digit")
+        << "123456789012345678901234 ７" << false << ""
+        << QStringList{"« 12345678901234567890… » n'est pas un numéro de 0 à 36 (1re position)",
+               "« ７ » n'est pas un numéro de 0 à 36 (2e position)"};
+}
+
+void TestGames::numberList()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, newestFirst);
+    QFETCH(QString, numbers);
+    QFETCH(QStringList, mistakes);
+
+    const auto reading = NumberList::read(
+        text, newestFirst ? NumberList::Order::NewestFirst : NumberList::Order::OldestFirst);
+    QStringList read;
+    for (const int n : reading.numbers) {
+        read << QString::number(n);
+    }
+    QStringList described;
+    for (const auto& mistake : reading.mistakes) {
+        described << NumberList::describe(mistake);
+    }
+    QCOMPARE(read.join(QLatin1Char(' ')), numbers);
+    QCOMPARE(described, mistakes);
+    QCOMPARE(reading.mistakeCount, mistakes.size());
+}
+
+void TestGames::journalWrittenAndReadBack()
+{
+    GameLibrary library;
+    library.setClock(ticking());
+    library.recordNumber(17);
+    const QString path = library.currentPath();
+    QVERIFY(path.startsWith(library.currentFolder()));
+    library.recordNumbers({0, 36});
+    QVERIFY(library.recordUndo());
+    library.recordNumber(4);
+    // Written at once: a program killed now loses nothing.
+    QCOMPARE(readJournal(path).game.draws.size(), 3);
+    library.endCurrentGame();
+
+    QVERIFY(!QFile::exists(path));
+    const QVector<GameSummary> games = library.previousGames();
+    QCOMPARE(games.size(), 1);
+    QCOMPARE(QString::fromUtf8(contents(games[0].path)),
+        QString::fromUtf8(Header + number(17, 0) + number(0, 1) + number(36, 1) + line("annulation", 2)
+            + number(4, 3) + line("fin de partie", 4)));
+    const JournalReading reading = library.read(games[0]);
+    QCOMPARE(numbersOf(reading.game.draws), QStringLiteral("17 0 4"));
+    QCOMPARE(reading.game.draws[2].when, Start.addSecs(3));
+    QCOMPARE(reading.game.started, Start);
+    QVERIFY(reading.game.endedNormally);
+    QCOMPARE(reading.linesLeftOut, 0);
+    QCOMPARE(games[0].lastNumbers, QVector<int>({17, 0, 4}));
+
+    // A game whose every number was taken back leaves no file.
+    library.recordNumber(9);
+    library.recordUndo();
+    library.endCurrentGame();
+    QCOMPARE(library.previousGames().size(), 1);
+    QVERIFY(QDir(library.currentFolder()).entryList(QDir::Files).isEmpty());
+}
+
+void TestGames::damagedJournals_data()
+{
+    using Status = JournalReading::Status;
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<Status>("status");
+    QTest::addColumn<QString>("numbers");
+    QTest::addColumn<int>("leftOut");
+    QTest::addColumn<bool>("ended");
+
+    const QByteArray nul("\0", 1);
+    QTest::addRow("cut in a line") << Header + number(17) + "2026-12-06 20:15:01 numé" << Status::Read << "17"
+                                   << 1 << false;
+    QTest::addRow("cut after a digit")
+        << Header + number(17) + "2026-12-06 20:15:01 numéro 3" << Status::Read << "17" << 1 << false;
+    QTest::addRow("foreign lines") << Header + "bonjour\n" + number(5) + "2026-13-01 20:15:00 numéro 4\n"
+            + number(6) << Status::Read
+                                   << "5 6" << 2 << false;
+    QTest::addRow("binary line") << Header + number(5) + nul + "\x01\xff\n" + number(6) << Status::Read
+                                 << "5 6" << 1 << false;
+    QTest::addRow("NUL in a number line") << Header + "2026-12-06 20:15:00 num" + nul + "ro 5\n"
+                                          << Status::Read << "" << 1 << false;
+    QTest::addRow("out of range") << Header + number(37) + number(100) + number(-1) + number(36)
+                                  << Status::Read << "36" << 3 << false;
+    QTest::addRow("undo of nothing") << Header + line("annulation") + number(1) << Status::Read << "1" << 1
+                                     << false;
+    QTest::addRow("long line") << Header + QByteArray(5000, '7') + "\n" + number(3) << Status::Read << "3"
+                               << 1 << false;
+    QTest::addRow("long cut line") << Header + number(3) + QByteArray(5000, 'x') << Status::Read << "3" << 1
+                                   << false;
+    QTest::addRow("BOM and CR LF") << "\xEF\xBB\xBFTambrel partie 1\r\n" + number(8).replace("\n", "\r\n")
+                                   << Status::Read << "8" << 0 << false;
+    QTest::addRow("ended") << Header + number(1) + line("fin de partie") << Status::Read << "1" << 0 << true;
+    QTest::addRow("resumed after its end")
+        << Header + number(1) + line("fin de partie") + line("reprise") + number(2) << Status::Read << "1 2"
+        << 0 << false;
+    QTest::addRow("newer version") << "Tambrel partie 2\n" + number(1) << Status::NewerVersion << "" << 0
+                                   << false;
+    QTest::addRow("not ours") << "Bonjour\n" + number(1) << Status::NotAJournal << "" << 0 << false;
+    QTest::addRow("binary from the start")
+        << nul + "\x89PNG\r\n" + nul << Status::NotAJournal << "" << 0 << false;
+    QTest::addRow("version zero") << "Tambrel partie 0\n" + number(1) << Status::NotAJournal << "" << 0
+                                  << false;
+    QTest::addRow("version beyond an int")
+        << QByteArray("Tambrel partie 99999999999\n") << Status::NotAJournal << "" << 0 << false;
+    QTest::addRow("empty") << QByteArray() << Status::Read << "" << 0 << false;
+    QTest::addRow("cut in its first line") << QByteArray("Tambrel par") << Status::Read << "" << 1 << false;
+}
+
+void TestGames::damagedJournals()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(JournalReading::Status, status);
+    QFETCH(QString, numbers);
+    QFETCH(int, leftOut);
+    QFETCH(bool, ended);
+
+    const QString path = m_home->filePath(QStringLiteral("game.txt"));
+    put(path, bytes);
+    const JournalReading reading = readJournal(path);
+    QCOMPARE(reading.status, status);
+    QCOMPARE(numbersOf(reading.game.draws), numbers);
+    QCOMPARE(reading.linesLeftOut, leftOut);
+    QCOMPARE(reading.game.endedNormally, ended);
+    QCOMPARE(contents(path), bytes);
+}
+
+void TestGames::hugeFilesAreReadWithinBounds()
+{
+    const QString path = m_home->filePath(QStringLiteral("huge.txt"));
+    const QByteArray one = number(7);
+    const qint64 lines = Journal::MaxFileBytes / one.size() + 1000;
+    put(path, Header + one.repeated(lines));
+    JournalReading reading = readJournal(path);
+    QVERIFY(reading.tooLarge);
+    QCOMPARE(reading.game.draws.size(), (Journal::MaxFileBytes - Header.size()) / one.size());
+    QVERIFY(reading.linesLeftOut <= 1);
+
+    // One endless line: read up to the bound, left out whole.
+    put(path, Header + number(7) + QByteArray(Journal::MaxFileBytes, '\x01'));
+    reading = readJournal(path);
+    QVERIFY(reading.tooLarge);
+    QCOMPARE(numbersOf(reading.game.draws), QStringLiteral("7"));
+    QCOMPARE(reading.linesLeftOut, 1);
+
+    QCOMPARE(readJournal(QStringLiteral("/dev/zero")).status, JournalReading::Status::CannotOpen);
+}
+
+void TestGames::newerVersionLeftUntouched()
+{
+    GameLibrary library;
+    const QByteArray bytes = "Tambrel partie 2\n" + number(5) + "quelque chose de nouveau\n";
+    const QString interrupted = library.currentFolder() + QStringLiteral("/partie-2030-01-01-100000.txt");
+    const QString previous = library.previousFolder() + QStringLiteral("/partie-2030-01-02-100000.txt");
+    put(interrupted, bytes);
+    put(previous, bytes);
+
+    QVERIFY(!library.findInterrupted());
+    const QVector<GameSummary> games = library.previousGames();
+    QCOMPARE(games.size(), 2);
+    for (const GameSummary& game : games) {
+        QVERIFY(game.newerVersion);
+        QVERIFY(!library.resume(game).resumed);
+        QVERIFY(!library.setAside(game));
+        QCOMPARE(library.remove(game),
+            QStringLiteral("La partie n'a pas pu être supprimée : cette partie a été enregistrée par une "
+                           "version plus récente de Tambrel."));
+    }
+    library.recordNumber(3);
+    library.endCurrentGame();
+    QCOMPARE(contents(interrupted), bytes);
+    QCOMPARE(contents(previous), bytes);
+}
+
+void TestGames::unwritableFolder()
+{
+    // A file stands where the data folder should be: no one, not even root, can write there.
+    const QString folder = GameLibrary::defaultFolder();
+    put(folder, "pas un dossier");
+    GameLibrary library;
+    library.recordNumber(12);
+    library.recordNumbers({1, 2});
+    QVERIFY(library.recordUndo());
+    QCOMPARE(numbersOf(library.currentGame().draws), QStringLiteral("12 1"));
+    QVERIFY(!library.isSaving());
+    QCOMPARE(library.takeSaveProblem(),
+        QStringLiteral(
+            "Cette partie n'est pas enregistrée : le dossier %1 ne peut pas être créé.\n\nLa partie "
+            "continue, mais elle ne pourra être ni reprise ni retrouvée dans les parties précédentes.")
+            .arg(folder + QStringLiteral("/en-cours")));
+    library.recordNumber(3);
+    QCOMPARE(library.takeSaveProblem(), QString());
+    library.endCurrentGame();
+    QCOMPARE(contents(folder), QByteArray("pas un dossier"));
+}
+
+// Another program: plays the numbers it is given into the same data folder, says where,
+// then waits to be killed.
+static int playAsAnotherProgram()
+{
+    GameLibrary library;
+    for (const QString& n : qEnvironmentVariable("TST_GAMES_NUMBERS").split(QLatin1Char(' '))) {
+        library.recordNumber(n.toInt());
+    }
+    std::printf("%s\n", qPrintable(library.currentPath()));
+    std::fflush(stdout);
+    QTest::qWait(60000);
+    return 0;
+}
+
+void TestGames::twoProgramsAndAKilledOne()
+{
+    GameLibrary mine;
+    mine.setClock(ticking());
+    mine.recordNumbers({1, 2, 3});
+
+    QProcess other;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("TST_GAMES_CHILD"), QStringLiteral("1"));
+    environment.insert(QStringLiteral("TST_GAMES_NUMBERS"), QStringLiteral("17 0 36 5"));
+    other.setProcessEnvironment(environment);
+    other.start(QCoreApplication::applicationFilePath(), QStringList());
+    QVERIFY(other.waitForReadyRead(10000));
+    const QString otherPath = QString::fromUtf8(other.readLine()).trimmed();
+    QVERIFY(!otherPath.isEmpty() && otherPath != mine.currentPath());
+
+    // While it runs, its game is neither interrupted nor a previous game, for anyone.
+    GameLibrary third;
+    QVERIFY(!third.findInterrupted());
+    QVERIFY(third.previousGames().isEmpty());
+    QVERIFY(!mine.findInterrupted());
+
+    other.kill();
+    QVERIFY(other.waitForFinished(10000));
+    const std::optional<GameSummary> interrupted = mine.findInterrupted();
+    QVERIFY(interrupted);
+    QCOMPARE(interrupted->path, otherPath);
+    QCOMPARE(interrupted->drawCount, 4);
+    QVERIFY(!third.findInterrupted()); // held by the program that found it
+
+    // Taken up: this program's own game goes to the previous games, ended.
+    const QString myPath = mine.currentPath();
+    const Resumption resumption = mine.resume(*interrupted);
+    QVERIFY(resumption.resumed);
+    QCOMPARE(resumption.notice, QString());
+    QCOMPARE(numbersOf(mine.currentGame().draws), QStringLiteral("17 0 36 5"));
+    mine.recordNumber(8);
+    QCOMPARE(numbersOf(readJournal(mine.currentPath()).game.draws), QStringLiteral("17 0 36 5 8"));
+    const QVector<GameSummary> previous = third.previousGames();
+    QCOMPARE(previous.size(), 1);
+    QVERIFY(previous[0].endedNormally);
+    QCOMPARE(previous[0].lastNumbers, QVector<int>({1, 2, 3}));
+    QVERIFY(!QFile::exists(myPath));
+}
+
+void TestGames::gameWithoutLockIsInterrupted()
+{
+    GameLibrary library;
+    const QString cut = library.currentFolder() + QStringLiteral("/partie-2026-12-06-201500.txt");
+    put(cut, Header + number(4) + number(5) + "2026-12-06 20:16");
+    put(library.currentFolder() + QStringLiteral("/partie-2026-12-05-201500.txt"),
+        Header + "2026-12-05 20:15:00 numéro 9\n");
+    const std::optional<GameSummary> interrupted = library.findInterrupted();
+    QVERIFY(interrupted);
+    QCOMPARE(interrupted->path, cut); // the newest first
+    QCOMPARE(GamesTexts::resumeQuestion(interrupted->drawCount, interrupted->started),
+        QStringLiteral("Reprendre la partie interrompue ?\n\n2 numéros, commencée le 06/12/2026 à 20:15."));
+
+    // Set aside, it is a previous game, interrupted; the other one is asked about next time.
+    QVERIFY(library.setAside(*interrupted));
+    const QVector<GameSummary> games = library.previousGames();
+    QCOMPARE(games.size(), 2);
+    QVERIFY(!games[0].endedNormally);
+    QCOMPARE(games[0].lastNumbers, QVector<int>({4, 5}));
+    QCOMPARE(library.findInterrupted()->drawCount, 1);
+
+    // Written again, its cut line stays one line left out and spoils nothing after it.
+    const Resumption resumption = library.resume(games[0]);
+    QCOMPARE(resumption.notice,
+        QStringLiteral(
+            "1 ligne du fichier de cette partie n'a pas pu être lue : elle a été laissée de côté."));
+    library.recordNumber(6);
+    library.endCurrentGame();
+    const QString path = library.previousGames()[0].path;
+    QVERIFY(contents(path).contains("\n2026-12-06 20:16\n"));
+    const JournalReading reading = readJournal(path);
+    QCOMPARE(numbersOf(reading.game.draws), QStringLiteral("4 5 6"));
+    QVERIFY(reading.game.endedNormally);
+    QCOMPARE(reading.linesLeftOut, 1);
+}
+
+void TestGames::exportReadBackAsTable()
+{
+    GameRecord game;
+    game.draws = {{17, Start}, {0, Start.addSecs(61)}, {36, Start.addSecs(3600)}};
+    const QString path = m_home->filePath(CsvExport::suggestedFileName(Start));
+    QVERIFY(path.endsWith(QStringLiteral("/tambrel-2026-12-06-2015.csv")));
+    QCOMPARE(CsvExport::write(game, path), QString());
+
+    QByteArray bytes = contents(path);
+    QVERIFY(bytes.startsWith("\xEF\xBB\xBF"));
+    QList<QStringList> rows;
+    for (const QString& row :
+        QString::fromUtf8(bytes.mid(3)).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts)) {
+        rows << row.split(QLatin1Char(';'));
+    }
+    const QList<QStringList> expected{
+        {"rang", "numéro", "couleur", "pair/impair", "manque/passe", "douzaine", "colonne", "date et heure"},
+        {"1", "17", "noir", "impair", "manque", "2", "2", "06/12/2026 20:15:00"},
+        {"2", "0", "vert", "", "", "", "", "06/12/2026 20:16:01"},
+        {"3", "36", "rouge", "pair", "passe", "3", "3", "06/12/2026 21:15:00"},
+    };
+    QCOMPARE(rows, expected);
+}
+
+void TestGames::exportFailureLeavesNothing()
+{
+    GameRecord game;
+    game.draws = {{5, Start}};
+    put(m_home->filePath(QStringLiteral("fichier")), "x");
+    const QString path = m_home->filePath(QStringLiteral("fichier/partie.csv"));
+    QCOMPARE(CsvExport::write(game, path),
+        QStringLiteral("La partie n'a pas pu être exportée : le dossier %1 ne peut pas être créé.")
+            .arg(m_home->filePath(QStringLiteral("fichier"))));
+    QCOMPARE(CsvExport::write(game, m_home->path()),
+        QStringLiteral("La partie n'a pas pu être exportée : le fichier %1 ne peut pas être remplacé.")
+            .arg(QFileInfo(m_home->path()).fileName()));
+}
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication application(argc, argv);
+    if (qEnvironmentVariableIsSet("TST_GAMES_CHILD")) {
+        return playAsAnotherProgram();
+    }
+    TestGames test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_games.moc"

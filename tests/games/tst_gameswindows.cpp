@@ -1,0 +1,232 @@
+// The list of numbers window and the previous games window, driven as a player would.
+#include "games/ExportDialog.h"
+#include "games/GameLibrary.h"
+#include "games/NumberListWindow.h"
+#include "games/PreviousGamesWindow.h"
+#include "platform/MessageBox.h"
+#include "support/Controls.h"
+#include "support/OffscreenWarnings.h"
+
+#include <QLabel>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTreeWidget>
+#include <memory>
+
+class TestGamesWindows : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { dropOffscreenWindowWarnings(); }
+    void init();
+    void cleanup();
+    void listWindow_data();
+    void listWindow();
+    void previousGames();
+    void deletingAsksWithNoAsDefault();
+    void noPreviousGame();
+
+private:
+    std::unique_ptr<QTemporaryDir> m_home;
+    std::unique_ptr<QWidget> m_board;
+};
+
+namespace {
+
+// Three games: two finished, one interrupted (its program died before it ended).
+void playThreeGames(GameLibrary& library)
+{
+    const QDateTime start(QDate(2026, 12, 6), QTime(20, 15));
+    int minutes = 0;
+    library.setClock([&minutes, start] { return start.addSecs(60 * minutes); });
+    library.recordNumbers({3, 26, 0});
+    library.endCurrentGame();
+    minutes = 90;
+    QVector<int> long_;
+    for (int i = 0; i < 14; ++i) {
+        long_ << (i * 7) % 37;
+    }
+    library.recordNumbers(long_);
+    library.endCurrentGame();
+    minutes = 24 * 60 + 5;
+    {
+        GameLibrary killed;
+        killed.setClock([&minutes, start] { return start.addSecs(60 * minutes); });
+        killed.recordNumbers({17, 5});
+    }
+    library.setClock([] { return QDateTime::currentDateTime(); });
+}
+
+QStringList rowsOf(const QTreeWidget* list)
+{
+    QStringList rows;
+    for (int i = 0; i < list->topLevelItemCount(); ++i) {
+        QStringList cells;
+        for (int column = 0; column < list->columnCount(); ++column) {
+            cells << list->topLevelItem(i)->text(column);
+        }
+        rows << cells.join(QStringLiteral(" | "));
+    }
+    return rows;
+}
+
+} // namespace
+
+void TestGamesWindows::init()
+{
+    m_home = std::make_unique<QTemporaryDir>();
+    qputenv("HOME", m_home->path().toUtf8());
+    qputenv("XDG_DATA_HOME", (m_home->path() + QStringLiteral("/data")).toUtf8());
+    // The windows belong to the board, a tool window: closing them must not end the program.
+    m_board = std::make_unique<QWidget>(nullptr, Qt::Tool);
+    m_board->show();
+}
+
+void TestGamesWindows::cleanup()
+{
+    MessageBox::clearNextAnswer();
+    ExportDialog::clearNextFileName();
+    m_board.reset();
+}
+
+void TestGamesWindows::listWindow_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("newestFirst");
+    QTest::addColumn<QString>("count");
+    QTest::addColumn<QString>("mistakes");
+    QTest::addColumn<QVector<int>>("added"); // empty: "Ajouter" is disabled
+
+    QTest::addRow("oldest first") << "17 5, 32" << false << "3 numéros à ajouter"
+                                  << "" << QVector<int>{17, 5, 32};
+    QTest::addRow("newest first") << "17 5, 32" << true << "3 numéros à ajouter"
+                                  << "" << QVector<int>{32, 5, 17};
+    QTest::addRow("one") << "0" << false << "1 numéro à ajouter"
+                         << "" << QVector<int>{0};
+    QTest::addRow("nothing") << " ; " << false << "Aucun numéro à ajouter"
+                             << "" << QVector<int>();
+    QTest::addRow("37 in 5th place") << "1 2 3 4 37" << false << "1 erreur à corriger"
+                                     << "« 37 » n'est pas un numéro de 0 à 36 (5e position)"
+                                     << QVector<int>();
+    QTest::addRow("seven mistakes") << "a 1 b c d e f g" << true << "7 erreurs à corriger"
+                                    << "« a » n'est pas un numéro de 0 à 36 (1re position)\n"
+                                       "« b » n'est pas un numéro de 0 à 36 (3e position)\n"
+                                       "« c » n'est pas un numéro de 0 à 36 (4e position)\n"
+                                       "« d » n'est pas un numéro de 0 à 36 (5e position)\n"
+                                       "« e » n'est pas un numéro de 0 à 36 (6e position)\n"
+                                       "… et 2 autres erreurs"
+                                    << QVector<int>();
+}
+
+void TestGamesWindows::listWindow()
+{
+    QFETCH(QString, typed);
+    QFETCH(bool, newestFirst);
+    QFETCH(QString, count);
+    QFETCH(QString, mistakes);
+    QFETCH(QVector<int>, added);
+
+    QPointer<NumberListWindow> window = new NumberListWindow(m_board.get());
+    QSignalSpy chosen(window.data(), &NumberListWindow::numbersChosen);
+    QSignalSpy quitting(qApp, &QGuiApplication::lastWindowClosed);
+    window->open();
+    QVERIFY(control<QRadioButton>(window, "oldestFirst")->isChecked());
+    QTest::keyClicks(control<QPlainTextEdit>(window, "numbers"), typed);
+    if (newestFirst) {
+        // On its round mark: the rest of the row is not the button.
+        QTest::mouseClick(control<QRadioButton>(window, "newestFirst"), Qt::LeftButton, {}, QPoint(8, 10));
+    }
+    QCOMPARE(control<QLabel>(window, "count")->text(), count);
+    QCOMPARE(control<QLabel>(window, "mistakes")->text(), mistakes);
+    QCOMPARE(control<QLabel>(window, "mistakes")->isVisible(), !mistakes.isEmpty());
+    auto* add = control<QPushButton>(window, "add");
+    QCOMPARE(add->isEnabled(), !added.isEmpty());
+
+    QTest::mouseClick(added.isEmpty() ? control<QPushButton>(window, "cancel") : add, Qt::LeftButton);
+    QCOMPARE(chosen.size(), added.isEmpty() ? 0 : 1);
+    if (!added.isEmpty()) {
+        QCOMPARE(chosen.first().first().value<QVector<int>>(), added);
+    }
+    QTRY_VERIFY(window.isNull()); // closed and gone, and the program goes on
+    QCOMPARE(quitting.size(), 0);
+}
+
+void TestGamesWindows::previousGames()
+{
+    GameLibrary library;
+    playThreeGames(library);
+    QPointer<PreviousGamesWindow> window = new PreviousGamesWindow(library, m_board.get());
+    window->open();
+    auto* list = control<QTreeWidget>(window, "games");
+    QCOMPARE(rowsOf(list),
+        QStringList({"07/12/2026 à 20:20 | 2 | 17 5 | Interrompue",
+            "06/12/2026 à 21:45 | 14 | … 28 35 5 12 19 26 33 3 10 17 | Terminée",
+            "06/12/2026 à 20:15 | 3 | 3 26 0 | Terminée"}));
+    QVERIFY(!control<QLabel>(window, "empty")->isVisible());
+
+    // Exported through the save dialog's test hook.
+    list->setCurrentItem(list->topLevelItem(1));
+    const QString csv = m_home->filePath(QStringLiteral("partie.csv"));
+    ExportDialog::setNextFileName(csv);
+    QTest::mouseClick(control<QPushButton>(window, "export"), Qt::LeftButton);
+    QFile exported(csv);
+    QVERIFY(exported.open(QIODevice::ReadOnly));
+    QCOMPARE(exported.readAll().count('\n'), 15);
+
+    QSignalSpy resumed(window.data(), &PreviousGamesWindow::resumeRequested);
+    QTest::mouseClick(control<QPushButton>(window, "resume"), Qt::LeftButton);
+    QCOMPARE(resumed.size(), 1);
+    QCOMPARE(resumed.first().first().value<GameSummary>().drawCount, 14);
+    QTRY_VERIFY(window.isNull());
+}
+
+void TestGamesWindows::deletingAsksWithNoAsDefault()
+{
+    GameLibrary library;
+    playThreeGames(library);
+    QPointer<PreviousGamesWindow> window = new PreviousGamesWindow(library, m_board.get());
+    window->open();
+    auto* list = control<QTreeWidget>(window, "games");
+    auto* remove = control<QPushButton>(window, "delete");
+
+    // The real box: Return takes its default, No, and nothing is deleted.
+    QString asked;
+    whenModalShown<QMessageBox>([&asked](QMessageBox* box) {
+        asked = box->text();
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    QTest::mouseClick(remove, Qt::LeftButton);
+    QCOMPARE(asked,
+        QStringLiteral("Supprimer la partie commencée le 07/12/2026 à 20:20 (2 numéros) ?\n\n"
+                       "Elle sera effacée de cet ordinateur."));
+    QCOMPARE(list->topLevelItemCount(), 3);
+
+    MessageBox::setNextAnswer(MessageBox::Yes);
+    QTest::mouseClick(remove, Qt::LeftButton);
+    QCOMPARE(list->topLevelItemCount(), 2);
+    QCOMPARE(library.previousGames().size(), 2);
+    window->close();
+}
+
+void TestGamesWindows::noPreviousGame()
+{
+    GameLibrary library;
+    PreviousGamesWindow window(library, m_board.get());
+    window.show();
+    QVERIFY(control<QLabel>(&window, "empty")->isVisible());
+    QCOMPARE(control<QLabel>(&window, "empty")->text(), QStringLiteral("Aucune partie précédente."));
+    QVERIFY(!control<QTreeWidget>(&window, "games")->isVisible());
+    for (const char* button : {"resume", "export", "delete"}) {
+        QVERIFY(!control<QPushButton>(&window, button)->isEnabled());
+    }
+}
+
+QTEST_MAIN(TestGamesWindows)
+#include "tst_gameswindows.moc"
