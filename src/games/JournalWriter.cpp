@@ -27,10 +27,7 @@ bool JournalWriter::create(const QString& path, const QByteArray& firstLines)
     if (!start(fd, path)) {
         return false;
     }
-    {
-        const std::lock_guard<std::mutex> lock(m_mutex);
-        m_folderSyncWanted = true;
-    }
+    m_folderSyncPending = true;
     return append(firstLines);
 }
 
@@ -67,6 +64,7 @@ bool JournalWriter::start(int fd, const QString& path)
     m_stopping = false;
     m_syncWanted = false;
     m_folderSyncWanted = false;
+    m_folderSyncPending = false;
     m_syncing = false;
     m_syncer = std::thread(&JournalWriter::syncLoop, this);
     return true;
@@ -84,7 +82,9 @@ bool JournalWriter::append(const QByteArray& lines)
     {
         const std::lock_guard<std::mutex> lock(m_mutex);
         m_syncWanted = true;
+        m_folderSyncWanted = m_folderSyncPending;
     }
+    m_folderSyncPending = false;
     m_changed.notify_all();
     return true;
 }

@@ -43,6 +43,7 @@ private:
 
     int m_fd = -1;
     QByteArray m_folder; // synced once, so that the new file's name survives a power cut
+    bool m_folderSyncPending = false; // with the first lines of a new journal
     std::atomic<int> m_error{0};
 
     std::thread m_syncer;
