@@ -6,7 +6,7 @@ build=$(cd "${1:-build}" && pwd)
 bench=$build/bench
 cd "$build" # the windows find their pictures beside the program
 
-for program in bench_model bench_windows bench_memory bench_bare_dialog bench_bare_label startup_probe; do
+for program in bench_model bench_windows bench_games bench_memory bench_bare_dialog bench_bare_label startup_probe; do
     [ -x "$bench/$program" ] || { echo "bench: $bench/$program is missing (make bench builds it)" >&2; exit 1; }
 done
 command -v Xvfb >/dev/null || { echo "bench: Xvfb is missing (apt-get install xvfb)" >&2; exit 1; }
@@ -35,6 +35,9 @@ echo
 echo "== One entry through the real windows (offscreen platform)"
 "$bench/bench_windows" --runs 5 --entries 2000 2>&1 | grep -v '^QStandardPaths' | tee "$logs/windows"
 echo
+echo "== The journal of a game: one event written, a game of 100,000 draws read back"
+"$bench/bench_games" --events 2000 --draws 100000 --runs 7 | tee "$logs/games"
+echo
 echo "== Start-up to the disclaimer on the screen (private Xvfb)"
 display=90
 while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do display=$((display + 1)); done
@@ -52,6 +55,9 @@ for run in 1 2 3; do "$bench/bench_memory" --windows 0 --entries 100000 --seed $
 model=$(result model_entry_us "$logs/model")
 windows=$(result windows_entry_us "$logs/windows")
 windows_cpu=$(result windows_entry_cpu_us "$logs/windows")
+journal=$(result journal_event_us "$logs/games")
+journal_cpu=$(result journal_event_cpu_us "$logs/games")
+journal_read=$(result journal_read_100000_ms "$logs/games")
 bare=$(result startup_ms_1 "$logs/startup")
 tambrel=$(result startup_ms_2 "$logs/startup")
 label=$(result startup_ms_3 "$logs/startup")
@@ -70,6 +76,10 @@ printf '%-36s %-34s %-16s %s\n' "figure" "measured" "aim" "result"
 printf '%-36s %-34s %-16s %s\n' "model: one entry" "$(printf '%.2f us' "$model")" "under 2 us" "$(verdict "$model" 2)"
 printf '%-36s %-34s %-16s %s\n' "windows: Yes to all repainted" \
     "$(printf '%.0f us (CPU %.0f us)' "$windows" "$windows_cpu")" "under 1000 us" "$(verdict "$windows" 1000)"
+printf '%-36s %-34s %-16s %s\n' "journal: one event written" \
+    "$(printf '%.0f us (CPU %.0f us)' "$journal" "$journal_cpu")" "under 80 us" "$(verdict "$journal" 80)"
+printf '%-36s %-34s %-16s %s\n' "journal: 100,000 draws read back" \
+    "$(printf '%.1f ms' "$journal_read")" "under 50 ms" "$(verdict "$journal_read" 50)"
 printf '%-36s %-34s %-16s %s\n' "start-up: disclaimer / bare dialog" \
     "$(printf '%.1f / %.1f ms = %sx' "$tambrel" "$bare" "$ratio")" "within 1.25x" "$(verdict "$ratio" 1.25)"
 printf '%-36s %-34s %-16s %s\n' "memory: growth over 100,000 entries" \
