@@ -2,6 +2,7 @@
 
 #include "games/DiskFolder.h"
 #include "games/GamesTexts.h"
+#include "games/LocalClock.h"
 #include "roulette/Roulette.h"
 
 #include <QDir>
@@ -17,32 +18,6 @@ const QString CurrentSubfolder = QStringLiteral("en-cours");
 const QString PreviousSubfolder = QStringLiteral("parties");
 const QString Extension = QStringLiteral(".txt");
 const QString LockSuffix = QStringLiteral(".lock");
-
-// The local date and time at the cost of reading the system clock. Looking the time zone up
-// costs tens of microseconds at every call where TZ is unset, the common case; the offset from
-// UTC only ever changes on a quarter of an hour, so it is looked up again at each quarter, and
-// at least once a minute in case the player changes the time zone.
-class LocalClock
-{
-public:
-    QDateTime now()
-    {
-        const qint64 utc = QDateTime::currentMSecsSinceEpoch();
-        if (utc < m_from || utc >= m_until) {
-            constexpr qint64 Quarter = 15 * 60 * 1000;
-            constexpr qint64 Minute = 60 * 1000;
-            m_offset = QDateTime::fromMSecsSinceEpoch(utc).offsetFromUtc();
-            m_from = utc - utc % Quarter;
-            m_until = qMin(m_from + Quarter, utc + Minute);
-        }
-        return QDateTime::fromMSecsSinceEpoch(utc, Qt::OffsetFromUTC, m_offset);
-    }
-
-private:
-    qint64 m_from = 0;
-    qint64 m_until = 0;
-    int m_offset = 0;
-};
 
 // A game file no program could have created this many times in one second.
 constexpr int NameAttempts = 100;
