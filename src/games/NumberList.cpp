@@ -73,7 +73,9 @@ QString describe(const Mistake& mistake)
 {
     QString word = mistake.word;
     if (word.size() > WordShown) {
-        word = word.left(WordShown) + QStringLiteral("…");
+        // Never between the two halves of a character beyond the first 65,536.
+        const int kept = word.at(WordShown - 1).isHighSurrogate() ? WordShown - 1 : WordShown;
+        word = word.left(kept) + QStringLiteral("…");
     }
     return GamesTexts::NotANumber.arg(word, GamesTexts::ordinal(mistake.place));
 }
