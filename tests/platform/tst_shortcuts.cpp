@@ -80,10 +80,12 @@ private slots:
         QWidget window;
         Colours::setBackColour(&window, Colours::ButtonFace);
         QWidget* shortWay = nullptr;
+        LongWayTextBox* longWay = nullptr;
         if (text.startsWith(QLatin1Char('|'))) {
             shortWay = new StackedCaptionButton(text.mid(1), &window);
         } else {
-            for (auto* box : {new TextBox(&window), static_cast<TextBox*>(new LongWayTextBox(&window))}) {
+            longWay = new LongWayTextBox(&window);
+            for (auto* box : {new TextBox(&window), static_cast<TextBox*>(longWay)}) {
                 box->setAlignment(Qt::AlignCenter);
                 QFont font = box->font();
                 font.setBold(bold);
@@ -101,7 +103,6 @@ private slots:
                                                 : QRect(0, i - size.width(), size.width(), 1);
             QVERIFY2(render(shortWay, part).copy(part) == whole.copy(part), qPrintable(QString::number(i)));
         }
-        auto* longWay = window.findChild<LongWayTextBox*>();
         if (!longWay) {
             return;
         }
