@@ -30,6 +30,7 @@ package: build
 	cd $(BUILD_DIR) && cpack -G DEB
 
 bench: PACKAGES += $(BENCH_PACKAGES)
+bench: CMAKE_FLAGS += -DTAMBREL_BUILD_BENCH=ON
 bench: build
 	bench/run.sh $(BUILD_DIR)
 

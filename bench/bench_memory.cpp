@@ -5,8 +5,8 @@
 //   bench_memory --windows 0|1 --entries N
 #include "Measure.h"
 #include "OffscreenPlatform.h"
-#include "board/BoardModel.h"
 #include "board/Form1.h"
+#include "board/Table.h"
 #include "platform/MessageBox.h"
 #include "platform/SpeechEngine.h"
 
@@ -68,9 +68,9 @@ int main(int argc, char* argv[])
             board.Text1_Click(number);
             QApplication::processEvents();
         });
-        tirage = board.model().tirage();
+        tirage = board.table().tirage();
     } else {
-        BoardModel model;
+        Table model;
         model.basculeParole();
         peaks = play(entries, seed, [&model](int number) { model.enter(number); });
         tirage = model.tirage();

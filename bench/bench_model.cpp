@@ -1,7 +1,7 @@
 // Time of one entry through the board's model, with every tracker and all advice at work
 // (spoken advice on, so its sentences are built too), over a long random game.
 #include "Measure.h"
-#include "board/BoardModel.h"
+#include "board/Table.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -33,7 +33,7 @@ int main(int argc, char* argv[])
     for (long run = 0; run < runs; ++run) {
         // Every run plays its own game; the same seeds give the same games on every machine.
         const std::vector<int> draws = randomDraws(entries, seed + static_cast<unsigned>(run));
-        BoardModel model;
+        Table model;
         model.basculeParole();
 
         const auto start = Measure::Clock::now();

@@ -106,8 +106,8 @@ RunFigures play(const std::vector<int>& draws, bool fullRepaint, PaintCounter& c
         figures.latePaints += counter.paints - paintsBefore;
     }
     figures.cpuMicrosecondsPerEntry = cpu * 1e6 / static_cast<double>(draws.size());
-    if (board.model().tirage() != static_cast<int>(draws.size())) {
-        std::fprintf(stderr, "the board counted %d draws\n", board.model().tirage());
+    if (board.table().tirage() != static_cast<int>(draws.size())) {
+        std::fprintf(stderr, "the board counted %d draws\n", board.table().tirage());
         std::exit(1);
     }
     board.hide();

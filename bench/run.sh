@@ -15,8 +15,8 @@ command -v Xvfb >/dev/null || { echo "bench: Xvfb is missing (apt-get install xv
 result() { awk -v name="$1" '$1 == "RESULT" && $2 == name { print $3 }' "$2"; }
 median() { sort -g | awk '{ v[NR] = $1 } END { if (NR % 2) print v[(NR + 1) / 2]; else print (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 logs=$(mktemp -d)
-xvfb=""
-cleanup() { [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null; rm -rf "$logs"; }
+. "$(dirname "$0")/../tests/support/private-x.sh"
+cleanup() { stop_private_x; rm -rf "$logs"; }
 trap cleanup EXIT
 
 build_type=$(awk -F= '/^CMAKE_BUILD_TYPE:/ { print $2 }' "$build/CMakeCache.txt")
@@ -39,14 +39,10 @@ echo "== The journal of a game: one event written, a game of 100,000 draws read 
 "$bench/bench_games" --events 2000 --draws 100000 --runs 7 | tee "$logs/games"
 echo
 echo "== Start-up to the disclaimer on the screen (private Xvfb)"
-display=90
-while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do display=$((display + 1)); done
-Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$display" ] && break; sleep 0.1; done
-LC_ALL=C.UTF-8 DISPLAY=":$display" "$bench/startup_probe" 21 \
+start_private_x
+LC_ALL=C.UTF-8 "$bench/startup_probe" 21 \
     "$bench/bench_bare_dialog" "$build/tambrel" "$bench/bench_bare_label" | tee "$logs/startup"
-kill "$xvfb"; wait "$xvfb" 2>/dev/null || true; xvfb=""
+stop_private_x
 echo
 echo "== Peak resident memory over a long game"
 for run in 1 2 3; do "$bench/bench_memory" --windows 0 --entries 100000 --seed $((20240607 + run)); done | tee "$logs/memory"

@@ -1,10 +1,11 @@
 #include "board/Form1.h"
 
 #include "board/BoardTexts.h"
-#include "board/SpokenWords.h"
+#include "board/BoardWords.h"
 #include "dozens/Form5.h"
 #include "platform/Application.h"
 #include "platform/Colours.h"
+#include "platform/DecimalText.h"
 #include "platform/HelpPages.h"
 #include "platform/MessageBox.h"
 #include "platform/Pictures.h"
@@ -12,6 +13,7 @@
 #include "platform/TopMost.h"
 #include "platform/Twips.h"
 #include "platform/Widgets.h"
+#include "roulette/NumberWords.h"
 #include "simulation/Form7.h"
 #include "speech/SpeechIndicator.h"
 #include "stakes/FrMise.h"
@@ -30,6 +32,53 @@ namespace {
 constexpr int ClientWidth = 5490;
 constexpr int ScreenLeft = 105;
 constexpr int ScreenTop = 3375;
+// Outer heights: the advice row hidden, and shown.
+constexpr int CollapsedHeight = 1780;
+constexpr int AdviceHeight = 2040;
+// The speech indicator: small while spoken advice is off, large while on.
+constexpr QRect SmallIndicator{120, 720, 135, 135};
+constexpr QRect LargeIndicator{0, 600, 375, 375};
+
+ColourCode colourOf(int number)
+{
+    switch (Roulette::colourOf(number)) {
+    case Roulette::NumberColour::Red:
+        return Colours::Red;
+    case Roulette::NumberColour::Black:
+        return Colours::Grey;
+    case Roulette::NumberColour::Green:
+        break;
+    }
+    return Colours::Green;
+}
+
+ColourCode colourOf(WaitingLevel level)
+{
+    switch (level) {
+    case WaitingLevel::Orange:
+        return Colours::Orange;
+    case WaitingLevel::Red:
+        return Colours::Red;
+    case WaitingLevel::Green:
+        break;
+    }
+    return Colours::Green;
+}
+
+// Text2 to Text4 are the dozens, Text5 to Text7 the columns.
+bool isBoxAdvised(const Table& table, int box)
+{
+    return box < 3 ? table.dozenColumns().isAdvised(Group::Dozens, box + 1)
+                   : table.dozenColumns().isAdvised(Group::Columns, box - 2);
+}
+
+QString toolTipOf(int hits)
+{
+    if (hits == 0) {
+        return {};
+    }
+    return QLatin1Char(' ') + QString::number(hits) + BoardTexts::HitCountSuffix;
+}
 
 QLabel* makeLabel(QWidget* parent, const QString& name, int index, int left, int top, int width, int height)
 {
@@ -41,10 +90,12 @@ QLabel* makeLabel(QWidget* parent, const QString& name, int index, int left, int
     return label;
 }
 
-void showCaptionBox(QLabel* label, const CaptionBox& box)
+// A square of the strip or of the candidate row: a number on its colour, or empty (-1).
+void showNumberSquare(QLabel* label, int number)
 {
-    label->setText(box.caption);
-    Colours::setBackColour(label, box.backColour);
+    const bool empty = number < 0;
+    label->setText(empty ? QString() : DecimalText::of(number));
+    Colours::setBackColour(label, empty ? Colours::InactiveTitleBar : colourOf(number));
 }
 
 } // namespace
@@ -67,7 +118,7 @@ Form1::Form1(QWidget* parent)
         m_trendWindows[static_cast<std::size_t>(pair)] = new TrendWindow(static_cast<EvenChance>(pair), this);
     }
 
-    for (int timer = 1; timer <= BoardModel::BlinkTimerCount; ++timer) {
+    for (int timer = 1; timer <= BlinkTimerCount; ++timer) {
         auto* blink = new QTimer(this);
         blink->setObjectName(QStringLiteral("Timer%1").arg(timer));
         blink->setInterval(500);
@@ -94,9 +145,9 @@ void Form1::buildControls()
         const int top = n == 0 ? 240 : (n % 3 == 1 ? 480 : (n % 3 == 2 ? 240 : 0));
         Twips::place(cell, left, top, 375, 285);
         cell->setAlignment(Qt::AlignCenter);
-        cell->setText(m_model.cell(n).text);
-        Colours::setBackColour(cell, m_model.cell(n).backColour);
-        Colours::setForeColour(cell, m_model.cell(n).foreColour);
+        cell->setText(QString::number(n));
+        Colours::setBackColour(cell, colourOf(n));
+        Colours::setForeColour(cell, Colours::WindowText);
         connect(cell, &TextBox::clicked, this, [this, n] { Text1_Click(n); });
         m_text1[static_cast<std::size_t>(n)] = cell;
     }
@@ -105,7 +156,7 @@ void Form1::buildControls()
     {
         int left, top, width;
     };
-    static constexpr BoxPlace BoxPlaces[BoardModel::DozenColumnBoxCount] = {
+    static constexpr BoxPlace BoxPlaces[DozenColumnBoxCount] = {
         {360, 720, 1455},
         {1800, 720, 1455},
         {3240, 720, 1335},
@@ -113,7 +164,7 @@ void Form1::buildControls()
         {4680, 240, 615},
         {4680, 0, 615},
     };
-    for (int i = 0; i < BoardModel::DozenColumnBoxCount; ++i) {
+    for (int i = 0; i < DozenColumnBoxCount; ++i) {
         auto* box = new TextBox(this);
         nameControl(box, QStringLiteral("Text%1").arg(i + 2));
         Twips::place(box, BoxPlaces[i].left, BoxPlaces[i].top, BoxPlaces[i].width, 285);
@@ -126,13 +177,13 @@ void Form1::buildControls()
     m_label3 = makeLabel(this, QStringLiteral("Label3"), -1, 0, 960, 495, 255);
     m_label2 = makeLabel(this, QStringLiteral("Label2"), -1, 480, 960, 2175, 255);
     m_label2->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    for (int i = 0; i < BoardModel::CandidateCount; ++i) {
+    for (int i = 0; i < NumberAdvice::MaxCandidates; ++i) {
         m_label1[static_cast<std::size_t>(i)]
             = makeLabel(this, QStringLiteral("Label1"), i, 2640 + 240 * i, 960, 255, 255);
     }
     m_label4 = makeLabel(this, QStringLiteral("Label4"), -1, 4560, 720, 495, 255);
     m_label4->setToolTip(BoardTexts::DrawCountTip);
-    for (int i = 0; i < BoardModel::StripLength; ++i) {
+    for (int i = 0; i < Table::StripLength; ++i) {
         m_label5[static_cast<std::size_t>(i)]
             = makeLabel(this, QStringLiteral("Label5"), i, 240 * i, 1200, 255, 255);
     }
@@ -201,21 +252,21 @@ bool Form1::Text1_Click(int index)
     if (MessageBox::isOpen()) {
         return false;
     }
-    const int answer = MessageBox::show(this, BoardTexts::ConfirmPrompt + m_model.cell(index).text,
+    const int answer = MessageBox::show(this, BoardTexts::ConfirmPrompt + QString::number(index),
         MessageBox::YesNo | MessageBox::Information | MessageBox::DefaultButton2, BoardTexts::ConfirmTitle);
     if (answer != MessageBox::Yes) {
         return false;
     }
-    m_model.enter(index);
+    m_table.enter(index);
     refresh();
     for (TrendWindow* window : m_trendWindows) {
-        if (m_model.evenChance(window->pair()).isShown()) {
+        if (m_table.evenChance(window->pair()).isShown()) {
             TopMost::show(window);
         }
     }
     showForm5();
     restartBlinkTimers();
-    for (const QString& phrase : m_model.spokenPhrases()) {
+    for (const QString& phrase : m_table.spokenPhrases()) {
         m_speech->speak(phrase);
     }
     takeBackFocus();
@@ -226,11 +277,12 @@ bool Form1::Text1_Click(int index)
 // even after the player closed it.
 void Form1::showForm5()
 {
-    if (!m_model.dozens().form5Exists()) {
+    if (m_table.tirage() == 0) {
         return;
     }
     if (!m_form5) {
-        m_form5 = new Form5(m_model.dozens(), this);
+        m_form5 = new Form5(this);
+        m_form5->refresh(m_table.dozenColumns());
     }
     TopMost::show(m_form5);
 }
@@ -249,10 +301,10 @@ void Form1::takeBackFocus()
 // interval after the entry.
 void Form1::restartBlinkTimers()
 {
-    for (int timer = 1; timer <= BoardModel::BlinkTimerCount; ++timer) {
+    for (int timer = 1; timer <= BlinkTimerCount; ++timer) {
         QTimer* blink = m_blinkTimers[static_cast<std::size_t>(timer - 1)];
         blink->stop();
-        if (m_model.isTimerEnabled(timer)) {
+        if (m_table.isBlinking(static_cast<BlinkTimer>(timer - 1))) {
             blink->start();
         }
     }
@@ -260,26 +312,26 @@ void Form1::restartBlinkTimers()
 
 void Form1::blinkTimerTick(int timer)
 {
-    m_model.blinkTick(timer);
+    m_table.blinkTick(static_cast<BlinkTimer>(timer - 1));
     refresh();
 }
 
 void Form1::basculeParole()
 {
-    m_model.basculeParole();
+    m_table.basculeParole();
     placeSpeechIndicator();
 }
 
 // The indicator takes its four measures one after the other: height, left, top, width.
 void Form1::placeSpeechIndicator()
 {
-    const QRect twips = m_model.spokenAdvice().indicatorGeometry();
+    const QRect twips = m_table.speaksAdvice() ? LargeIndicator : SmallIndicator;
     const QRect pixels = Twips::toPixels(twips.left(), twips.top(), twips.width(), twips.height());
     m_directSS1->resize(m_directSS1->width(), pixels.height());
     m_directSS1->move(pixels.left(), m_directSS1->y());
     m_directSS1->move(pixels.left(), pixels.top());
     m_directSS1->resize(pixels.width(), pixels.height());
-    m_directSS1->showState(m_model.spokenAdvice().paroleAgrandie());
+    m_directSS1->showState(m_table.speaksAdvice());
     m_directSS1->raise();
 }
 
@@ -300,6 +352,9 @@ void Form1::Command2_Click()
 {
     if (!m_form7) {
         m_form7 = new Form7(this);
+        // Queued: the simulator's tick is over before the entry asks its question, so the
+        // player may close the simulator while the question is open.
+        connect(m_form7, &Form7::numberDrawn, this, &Form1::Text1_Click, Qt::QueuedConnection);
         placeBesideBoard(m_form7, 0);
     }
     TopMost::show(m_form7);
@@ -342,34 +397,39 @@ FrMise* Form1::stakeCalculator() const
 void Form1::refresh()
 {
     for (int n = 0; n < Roulette::NumberCount; ++n) {
-        const NumberCell& cell = m_model.cell(n);
         TextBox* box = m_text1[static_cast<std::size_t>(n)];
-        Colours::setForeColour(box, cell.foreColour);
-        const QString tip = cell.toolTip();
+        Colours::setForeColour(box, m_table.isNumberLit(n) ? Colours::Yellow : Colours::WindowText);
+        const QString tip = toolTipOf(m_table.hitCount(n));
         if (box->toolTip() != tip) {
             box->setToolTip(tip);
         }
     }
-    for (int i = 0; i < BoardModel::DozenColumnBoxCount; ++i) {
-        Colours::setBackColour(
-            m_dozenColumnBoxes[static_cast<std::size_t>(i)], m_model.dozenColumnBoxColour(i));
+    for (int i = 0; i < DozenColumnBoxCount; ++i) {
+        Colours::setBackColour(m_dozenColumnBoxes[static_cast<std::size_t>(i)],
+            isBoxAdvised(m_table, i) ? Colours::Yellow : Colours::InactiveTitleBar);
     }
-    for (int i = 0; i < BoardModel::CandidateCount; ++i) {
-        showCaptionBox(m_label1[static_cast<std::size_t>(i)], m_model.candidate(i));
+    const NumberAdvice& advice = m_table.numberAdvice();
+    for (int i = 0; i < NumberAdvice::MaxCandidates; ++i) {
+        showNumberSquare(m_label1[static_cast<std::size_t>(i)], advice.candidate(i));
     }
-    for (int i = 0; i < BoardModel::StripLength; ++i) {
-        showCaptionBox(m_label5[static_cast<std::size_t>(i)], m_model.stripSquare(i));
+    for (int i = 0; i < Table::StripLength; ++i) {
+        showNumberSquare(m_label5[static_cast<std::size_t>(i)], m_table.stripNumber(i));
     }
-    m_label2->setText(m_model.label2Caption());
-    m_label3->setText(m_model.label3Caption());
-    m_label4->setText(m_model.label4Caption());
-    Colours::setBackColour(m_label8, m_model.label8Colour());
-    Twips::setClientHeightFromOuter(this, m_model.boardHeight(), Twips::Frame::ToolWindow);
+    const int level = m_table.repetitionSorti();
+    m_label2->setText(level == 0
+            ? BoardTexts::LevelNotYetDrawn
+            : BoardTexts::LevelPrefix + QString::number(level) + BoardTexts::LevelSuffix);
+    m_label3->setText(
+        m_table.shownLevelCount() == 0 ? QString() : DecimalText::of(m_table.shownLevelCount()));
+    m_label4->setText(m_table.tirage() == 0 ? QString() : DecimalText::of(m_table.tirage()));
+    Colours::setBackColour(m_label8, colourOf(advice.waitingLevel()));
+    Twips::setClientHeightFromOuter(
+        this, advice.isAdviceRowShown() ? AdviceHeight : CollapsedHeight, Twips::Frame::ToolWindow);
     for (TrendWindow* window : m_trendWindows) {
-        window->refresh(m_model.evenChance(window->pair()));
+        window->refresh(m_table.evenChance(window->pair()));
     }
     if (m_form5) {
-        m_form5->refresh();
+        m_form5->refresh(m_table.dozenColumns());
     }
     describeForScreenReaders();
 }
@@ -377,37 +437,26 @@ void Form1::refresh()
 // Colour is never the only sign: every number says its colour, every advice its state.
 void Form1::describeForScreenReaders()
 {
-    std::array<bool, Roulette::NumberCount> advised{};
-    for (int i = 0; i < BoardModel::CandidateCount; ++i) {
-        const CaptionBox& candidate = m_model.candidate(i);
-        bool isNumber = false;
-        const int n = candidate.caption.toInt(&isNumber);
-        if (isNumber && Roulette::isValidNumber(n)) {
-            advised[static_cast<std::size_t>(n)] = true;
-        }
-        ::describeForScreenReaders(m_label1[static_cast<std::size_t>(i)],
-            SpokenWords::numberName(candidate.caption, candidate.backColour));
+    const NumberAdvice& advice = m_table.numberAdvice();
+    for (int i = 0; i < NumberAdvice::MaxCandidates; ++i) {
+        ::describeForScreenReaders(
+            m_label1[static_cast<std::size_t>(i)], NumberWords::numberName(advice.candidate(i)));
     }
     for (int n = 0; n < Roulette::NumberCount; ++n) {
-        const NumberCell& cell = m_model.cell(n);
-        ::describeForScreenReaders(m_text1[static_cast<std::size_t>(n)],
-            SpokenWords::numberName(cell.text, cell.backColour),
-            SpokenWords::cellDescription(cell.toolTip(), advised[static_cast<std::size_t>(n)]));
+        ::describeForScreenReaders(m_text1[static_cast<std::size_t>(n)], NumberWords::numberName(n),
+            BoardWords::cellDescription(toolTipOf(m_table.hitCount(n)), advice.isCandidate(n)));
     }
-    for (int i = 0; i < BoardModel::StripLength; ++i) {
-        const CaptionBox& square = m_model.stripSquare(i);
-        ::describeForScreenReaders(m_label5[static_cast<std::size_t>(i)],
-            SpokenWords::numberName(square.caption, square.backColour));
+    for (int i = 0; i < Table::StripLength; ++i) {
+        ::describeForScreenReaders(
+            m_label5[static_cast<std::size_t>(i)], NumberWords::numberName(m_table.stripNumber(i)));
     }
-    for (int i = 0; i < BoardModel::DozenColumnBoxCount; ++i) {
+    for (int i = 0; i < DozenColumnBoxCount; ++i) {
         ::describeForScreenReaders(m_dozenColumnBoxes[static_cast<std::size_t>(i)],
-            BoardTexts::DozenColumnBoxes[i].trimmed(),
-            SpokenWords::boxDescription(m_model.dozenColumnBoxColour(i)));
+            BoardTexts::DozenColumnBoxes[i].trimmed(), BoardWords::boxDescription(isBoxAdvised(m_table, i)));
     }
-    ::describeForScreenReaders(m_label8, SpokenWords::waitingIndicator(m_model.label8Colour()));
-    ::describeForScreenReaders(m_label3, QStringLiteral("Numéros à ce niveau : ") + m_model.label3Caption());
-    ::describeForScreenReaders(
-        m_label4, BoardTexts::DrawCountTip + QStringLiteral(" : ") + m_model.label4Caption());
+    ::describeForScreenReaders(m_label8, BoardWords::waitingIndicator(advice.waitingLevel()));
+    ::describeForScreenReaders(m_label3, QStringLiteral("Numéros à ce niveau : ") + m_label3->text());
+    ::describeForScreenReaders(m_label4, BoardTexts::DrawCountTip + QStringLiteral(" : ") + m_label4->text());
 }
 
 void Form1::closeEvent(QCloseEvent* event)

@@ -1,8 +1,8 @@
 // The board window: 37 number cells to click, the draw counter, the strip of the last
-// draws, the level of the least-drawn numbers and the advice row. It mirrors BoardModel.
+// draws, the level of the least-drawn numbers and the advice row. It mirrors the table.
 #pragma once
 
-#include "board/BoardModel.h"
+#include "board/Table.h"
 #include "speech/SpeechQueue.h"
 
 #include <QPointer>
@@ -26,7 +26,9 @@ class Form1 : public QWidget
 public:
     explicit Form1(QWidget* parent = nullptr);
 
-    const BoardModel& model() const { return m_model; }
+    static constexpr int DozenColumnBoxCount = 6; // Text2 to Text7
+
+    const Table& table() const { return m_table; }
 
     TextBox* numberCell(int number) const { return m_text1[static_cast<std::size_t>(number)]; }
 
@@ -69,12 +71,12 @@ private:
     void showForm5();
     void takeBackFocus();
 
-    BoardModel m_model;
+    Table m_table;
 
     std::array<TextBox*, Roulette::NumberCount> m_text1{};
-    std::array<TextBox*, BoardModel::DozenColumnBoxCount> m_dozenColumnBoxes{}; // Text2..Text7
-    std::array<QLabel*, BoardModel::CandidateCount> m_label1{};
-    std::array<QLabel*, BoardModel::StripLength> m_label5{};
+    std::array<TextBox*, DozenColumnBoxCount> m_dozenColumnBoxes{}; // Text2..Text7
+    std::array<QLabel*, NumberAdvice::MaxCandidates> m_label1{};
+    std::array<QLabel*, Table::StripLength> m_label5{};
     QLabel* m_label2 = nullptr;
     QLabel* m_label3 = nullptr;
     QLabel* m_label4 = nullptr;
@@ -83,7 +85,7 @@ private:
     QPushButton* m_command1 = nullptr;
     QPushButton* m_command2 = nullptr;
     QPushButton* m_comMise = nullptr;
-    std::array<QTimer*, BoardModel::BlinkTimerCount> m_blinkTimers{}; // Timer1..Timer6
+    std::array<QTimer*, BlinkTimerCount> m_blinkTimers{}; // Timer1..Timer6
     std::array<TrendWindow*, EvenChanceCount> m_trendWindows{};
     SpeechIndicator* m_directSS1 = nullptr;
     SpeechQueue* m_speech = nullptr;

@@ -1,7 +1,6 @@
 #include "dozens/Form5.h"
 
-#include "board/SpokenWords.h"
-#include "dozens/DozensModel.h"
+#include "dozens/DozenColumnTracker.h"
 #include "dozens/DozensTexts.h"
 #include "platform/Colours.h"
 #include "platform/HelpPages.h"
@@ -12,6 +11,7 @@
 #include <QFontDatabase>
 #include <QLabel>
 #include <QPushButton>
+#include <QStringList>
 
 namespace {
 
@@ -46,13 +46,48 @@ QLabel* makeLabel(QWidget* parent, const QString& name, int index, int left, int
     return label;
 }
 
+ColourCode indicatorColour(DozenColumnTracker::Indicator indicator)
+{
+    switch (indicator) {
+    case DozenColumnTracker::Indicator::Lit:
+        return Colours::Red;
+    case DozenColumnTracker::Indicator::Dark:
+        return Colours::ButtonFace;
+    case DozenColumnTracker::Indicator::Idle:
+        break;
+    }
+    return Colours::InactiveTitleBar;
+}
+
+QString squareText(int value)
+{
+    static const QString texts[4]
+        = {QString(), QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")};
+    return value >= 1 && value <= 3 ? texts[value] : texts[0];
+}
+
+// The blinking indicator in words: idle, or the two dozens (columns) that follow a run of
+// the repeated one.
+QString indicatorWords(const QString& group, const DozenColumnTracker& tracker, Group which)
+{
+    if (tracker.indicator(which) == DozenColumnTracker::Indicator::Idle) {
+        return group + QStringLiteral(" : aucun conseil");
+    }
+    QStringList others;
+    for (int other = 1; other <= 3; ++other) {
+        if (other != tracker.repeated(which)) {
+            others << QString::number(other);
+        }
+    }
+    return group + QStringLiteral(" : conseil en cours, jouer ") + others.join(QStringLiteral(" et "));
+}
+
 } // namespace
 
-Form5::Form5(const DozensModel& model, QWidget* parent)
+Form5::Form5(QWidget* parent)
     : QWidget(parent,
         Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
             | Qt::WindowStaysOnTopHint)
-    , m_model(model)
 {
     setObjectName(QStringLiteral("Form5"));
     setWindowTitle(DozensTexts::Title);
@@ -65,7 +100,6 @@ Form5::Form5(const DozensModel& model, QWidget* parent)
     setFixedSize(size());
 
     buildControls();
-    refresh();
 }
 
 void Form5::buildControls()
@@ -108,20 +142,16 @@ void Form5::buildControls()
     connect(m_command2, &QPushButton::clicked, this, &Form5::Command2_Click);
 }
 
-void Form5::refresh()
+void Form5::refresh(const DozenColumnTracker& tracker)
 {
     for (int i = 0; i < HistoryRow::Length; ++i) {
-        m_label1[static_cast<std::size_t>(i)]->setText(m_model.columns().caption(i));
-        m_label2[static_cast<std::size_t>(i)]->setText(m_model.dozens().caption(i));
+        m_label1[static_cast<std::size_t>(i)]->setText(squareText(tracker.history(Group::Columns).value(i)));
+        m_label2[static_cast<std::size_t>(i)]->setText(squareText(tracker.history(Group::Dozens).value(i)));
     }
-    Colours::setBackColour(m_label5, m_model.label5Colour());
-    Colours::setBackColour(m_label6, m_model.label6Colour());
-    describeForScreenReaders(m_label5,
-        SpokenWords::groupIndicator(
-            QStringLiteral("Colonnes"), m_model.label5Colour(), m_model.clignocolone()));
-    describeForScreenReaders(m_label6,
-        SpokenWords::groupIndicator(
-            QStringLiteral("Douzaines"), m_model.label6Colour(), m_model.clignodouze()));
+    Colours::setBackColour(m_label5, indicatorColour(tracker.indicator(Group::Columns)));
+    Colours::setBackColour(m_label6, indicatorColour(tracker.indicator(Group::Dozens)));
+    describeForScreenReaders(m_label5, indicatorWords(QStringLiteral("Colonnes"), tracker, Group::Columns));
+    describeForScreenReaders(m_label6, indicatorWords(QStringLiteral("Douzaines"), tracker, Group::Dozens));
 }
 
 void Form5::Command2_Click()

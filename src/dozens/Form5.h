@@ -1,6 +1,6 @@
 // The dozen and column window: the last 20 columns and the last 20 dozens, one digit to a
 // square, and at the end of each row the indicator that blinks while the board advises the
-// two other columns or dozens. It mirrors the dozens model and decides nothing.
+// two other columns or dozens. It mirrors the dozen and column tracker and decides nothing.
 #pragma once
 
 #include "dozens/HistoryRow.h"
@@ -8,7 +8,7 @@
 #include <QWidget>
 #include <array>
 
-class DozensModel;
+class DozenColumnTracker;
 class QLabel;
 class QPushButton;
 
@@ -18,10 +18,10 @@ class Form5 : public QWidget
 
 public:
     // A window of its own even with a parent, which only decides when it goes away.
-    explicit Form5(const DozensModel& model, QWidget* parent = nullptr);
+    explicit Form5(QWidget* parent = nullptr);
 
-    // Shows what the model now holds.
-    void refresh();
+    // Shows what the tracker now holds.
+    void refresh(const DozenColumnTracker& tracker);
 
 public slots:
     void Command2_Click(); // help
@@ -29,7 +29,6 @@ public slots:
 private:
     void buildControls();
 
-    const DozensModel& m_model;
     std::array<QLabel*, HistoryRow::Length> m_label1{}; // columns
     std::array<QLabel*, HistoryRow::Length> m_label2{}; // dozens
     QLabel* m_label3 = nullptr;

@@ -1,9 +1,9 @@
-// The last twenty dozens, or the last twenty columns, as their squares show them: "1", "2",
-// "3", or empty for a zero and for squares never filled. Oldest first, newest last.
+// The last twenty dozens, or the last twenty columns: 1 to 3, or 0 for a zero and for squares
+// never filled. Oldest first, newest last.
 #pragma once
 
-#include <QString>
 #include <array>
+#include <cstdint>
 
 class HistoryRow
 {
@@ -11,15 +11,14 @@ public:
     static constexpr int Length = 20;
 
     // The newest value goes in at the right end; the oldest falls off the left.
-    void push(const QString& value);
+    void push(int value);
 
-    // How many equal captions stand at the right end, the newest included (1 to 20). The
-    // captions are compared as texts, so an empty one counts like any other value.
+    // How many equal values stand at the right end, the newest included (1 to 20).
     int runLength() const;
 
-    const QString& newest() const { return m_captions.back(); }
-    const QString& caption(int index) const { return m_captions[static_cast<std::size_t>(index)]; }
+    int newest() const { return m_values.back(); }
+    int value(int index) const { return m_values[static_cast<std::size_t>(index)]; }
 
 private:
-    std::array<QString, Length> m_captions;
+    std::array<std::uint8_t, Length> m_values{};
 };

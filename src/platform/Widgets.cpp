@@ -61,10 +61,9 @@ void TextBox::keyPressEvent(QKeyEvent* event)
     }
 }
 
-// Boxes overlap their neighbours by a pixel, so a box is repainted along that edge whenever
-// a neighbour changes: at every entry for the history boxes. Everything a line edit draws
-// after its frame is clipped to its text area; when the area to repaint misses the text
-// area, the frame is all there is to draw, and the text is not laid out for nothing.
+// A text box never shows a cursor or a selection, and dozens of them are repainted at every
+// entry (the history boxes shift, and boxes overlap their neighbours by a pixel): each is
+// drawn from a kept picture of its look, made the first time that look is asked for.
 namespace {
 
 // Everything a text box's picture depends on.

@@ -1,12 +1,12 @@
 #include "simulation/Form7.h"
 
-#include "board/Form1.h"
 #include "platform/Colours.h"
 #include "platform/HelpPages.h"
 #include "platform/MessageBox.h"
 #include "platform/Pictures.h"
 #include "platform/Twips.h"
 #include "platform/Widgets.h"
+#include "roulette/Roulette.h"
 #include "simulation/SimulationTexts.h"
 
 #include <QLabel>
@@ -36,11 +36,25 @@ QPushButton* makeButton(
     return button;
 }
 
+// Outer window sizes in twips: compact shows only the start and help buttons.
+constexpr QSize IdleSize{2190, 870};
+constexpr QSize RunningSize{4755, 1530};
+
+ColourCode colourOfDraw(int number)
+{
+    if (number < 0) {
+        return Colours::Green;
+    }
+    if (number == 0) {
+        return Colours::DarkGreen;
+    }
+    return Roulette::isRed(number) ? Colours::Red : Colours::Grey;
+}
+
 } // namespace
 
-Form7::Form7(Form1* board)
+Form7::Form7(QWidget* board)
     : QWidget(board, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
-    , m_board(board)
 {
     setObjectName(QStringLiteral("Form7"));
     setWindowTitle(SimulationTexts::Caption);
@@ -152,11 +166,7 @@ void Form7::Timer1_Timer()
     }
     const int number = m_model.draw();
     refresh();
-    if (m_board) {
-        // The entry asks its question; the player may close this window meanwhile, which
-        // deletes it. Nothing of the window may be touched after this call.
-        m_board->Text1_Click(number);
-    }
+    emit numberDrawn(number);
 }
 
 void Form7::refresh()
@@ -166,8 +176,8 @@ void Form7::refresh()
     if (m_text1->text() != m_model.paceText()) {
         m_text1->setText(m_model.paceText());
     }
-    m_label1->setText(m_model.drawCaption());
-    Colours::setBackColour(m_label1, m_model.drawColour());
+    m_label1->setText(m_model.lastDraw() < 0 ? QString() : QString::number(m_model.lastDraw()));
+    Colours::setBackColour(m_label1, colourOfDraw(m_model.lastDraw()));
 
     if (m_timer1->interval() != m_model.interval()) {
         m_timer1->setInterval(m_model.interval());
@@ -178,5 +188,6 @@ void Form7::refresh()
         m_timer1->stop();
     }
 
-    Twips::setClientSizeFromOuter(this, m_model.windowWidth(), m_model.windowHeight(), Twips::Frame::Window);
+    const QSize outer = m_model.isRunning() ? RunningSize : IdleSize;
+    Twips::setClientSizeFromOuter(this, outer.width(), outer.height(), Twips::Frame::Window);
 }

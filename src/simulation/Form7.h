@@ -1,14 +1,12 @@
-// The draw simulator window: plays the wheel at a chosen pace and enters each number on the
-// board as a click on its cell would, confirmation included. It mirrors SimulationModel;
-// closing it unloads it, timer and all.
+// The draw simulator window: plays the wheel at a chosen pace and hands each number to the
+// board, which enters it as a click on its cell would, confirmation included. It mirrors
+// SimulationModel; closing it unloads it, timer and all.
 #pragma once
 
 #include "simulation/SimulationModel.h"
 
-#include <QPointer>
 #include <QWidget>
 
-class Form1;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -19,8 +17,8 @@ class Form7 : public QWidget
     Q_OBJECT
 
 public:
-    // The window belongs to the board it enters its draws on.
-    explicit Form7(Form1* board);
+    // The window belongs to the board that enters its draws.
+    explicit Form7(QWidget* board);
 
     const SimulationModel& model() const { return m_model; }
     void setRandomSource(std::unique_ptr<RandomSource> random);
@@ -34,12 +32,15 @@ public slots:
     void Complus_Click(); // "+": one second slower
     void Timer1_Timer(); // one draw
 
+signals:
+    // A number drawn, for the board to enter.
+    void numberDrawn(int number);
+
 private:
     void buildControls();
     void refresh();
 
     SimulationModel m_model;
-    QPointer<Form1> m_board;
 
     QPushButton* m_command1 = nullptr;
     QPushButton* m_command2 = nullptr;

@@ -1,7 +1,7 @@
 #include "simulation/SimulationModel.h"
 
-#include "board/Roulette.h"
 #include "platform/NumberText.h"
+#include "roulette/Roulette.h"
 #include "simulation/SimulationTexts.h"
 
 #include <algorithm>
@@ -19,10 +19,7 @@ SimulationModel::SimulationModel(std::unique_ptr<RandomSource> random)
     : m_random(random ? std::move(random) : std::make_unique<ClockSeededRandom>())
     , m_paceText(SimulationTexts::DesignPace)
     , m_pauseCaption(SimulationTexts::Pause)
-    , m_drawColour(Colours::Green)
-{
-    setWindowSize(IdleWidth, IdleHeight);
-}
+{ }
 
 void SimulationModel::setRandomSource(std::unique_ptr<RandomSource> random)
 {
@@ -33,7 +30,6 @@ void SimulationModel::start()
 {
     m_startEnabled = false;
     m_timerEnabled = true;
-    setWindowSize(RunningWidth, RunningHeight);
 }
 
 // The pace and the pause caption keep their values for the next start.
@@ -41,7 +37,6 @@ void SimulationModel::stop()
 {
     m_startEnabled = true;
     m_timerEnabled = false;
-    setWindowSize(IdleWidth, IdleHeight);
 }
 
 void SimulationModel::pauseOrResume()
@@ -83,27 +78,11 @@ int SimulationModel::draw()
     if (!(value >= 0.0)) {
         value = 0.0;
     }
-    const int number = static_cast<int>(std::min(value, static_cast<double>(Roulette::HighestNumber)));
-    m_drawCaption = QString::number(number);
-    m_drawColour = colourOfDraw(number);
-    return number;
-}
-
-ColourCode SimulationModel::colourOfDraw(int number)
-{
-    if (number == 0) {
-        return Colours::DarkGreen;
-    }
-    return Roulette::isRed(number) ? Colours::Red : Colours::Grey;
+    m_lastDraw = static_cast<int>(std::min(value, static_cast<double>(Roulette::HighestNumber)));
+    return m_lastDraw;
 }
 
 void SimulationModel::showPace()
 {
     m_paceText = NumberText::write(static_cast<double>(m_interval) / OneSecond);
-}
-
-void SimulationModel::setWindowSize(int width, int height)
-{
-    m_windowWidth = width;
-    m_windowHeight = height;
 }

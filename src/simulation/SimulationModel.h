@@ -1,9 +1,7 @@
-// The draw simulator: its pace, whether it runs, the size of its window and the last number
-// it drew, in the forms its window shows. Entering the number on the board is the window's
-// job; the simulator only draws it.
+// The draw simulator: its pace, whether it runs or pauses, and the last number it drew.
+// Entering the number on the board is the board's job; the simulator only draws it.
 #pragma once
 
-#include "platform/ColourCode.h"
 #include "platform/Random.h"
 
 #include <QString>
@@ -12,12 +10,6 @@
 class SimulationModel
 {
 public:
-    // Outer window sizes in twips: compact shows only the start and help buttons.
-    static constexpr int IdleWidth = 2190;
-    static constexpr int IdleHeight = 870;
-    static constexpr int RunningWidth = 4755;
-    static constexpr int RunningHeight = 1530;
-
     static constexpr int DesignInterval = 5000; // ms
     static constexpr int OneSecond = 1000; // ms, the step of "+" and "-" and the fastest pace
     static constexpr double SlowestPace = 60; // s: "+" stops once the pace box shows this much
@@ -34,8 +26,7 @@ public:
     void faster(); // "-"
     void typePace(const QString& text); // the player edits the pace box; the pace keeps its value
 
-    // One tick: seeds the generator again from the clock, draws a number from 0 to 36 and
-    // shows it on its colour. Returns the number, for the board to enter.
+    // One tick: seeds the generator again from the clock and draws a number from 0 to 36.
     int draw();
 
     bool isStartEnabled() const { return m_startEnabled; }
@@ -43,17 +34,13 @@ public:
     int interval() const { return m_interval; }
     const QString& paceText() const { return m_paceText; }
     const QString& pauseCaption() const { return m_pauseCaption; }
-    int windowWidth() const { return m_windowWidth; }
-    int windowHeight() const { return m_windowHeight; }
-    const QString& drawCaption() const { return m_drawCaption; }
-    ColourCode drawColour() const { return m_drawColour; }
-
-    // The colour a drawn number is shown on.
-    static ColourCode colourOfDraw(int number);
+    // Started and not yet stopped: the window shows its pace and pause controls.
+    bool isRunning() const { return !m_startEnabled; }
+    // The last number drawn, -1 before the first draw.
+    int lastDraw() const { return m_lastDraw; }
 
 private:
     void showPace();
-    void setWindowSize(int width, int height);
 
     std::unique_ptr<RandomSource> m_random;
 
@@ -62,8 +49,5 @@ private:
     int m_interval = DesignInterval;
     QString m_paceText;
     QString m_pauseCaption;
-    int m_windowWidth = IdleWidth;
-    int m_windowHeight = IdleHeight;
-    QString m_drawCaption;
-    ColourCode m_drawColour;
+    int m_lastDraw = -1;
 };

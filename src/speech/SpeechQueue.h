@@ -25,7 +25,6 @@ public:
     void speak(const QString& phrase);
 
     int pending() const { return static_cast<int>(m_waiting.size()) + (m_busy ? 1 : 0); }
-    bool hasEngine() const { return m_engine != nullptr; }
     bool isEngineAvailable() const;
 
 private:

@@ -1,28 +1,26 @@
-// Spoken advice: whether it is on (the indicator then shows large), and which sentences an
-// entry reads aloud, from the advice the entry left on the board and its trend windows.
+// Spoken advice: the sentences an entry reads aloud, from a summary of the advice it left.
 #pragma once
 
-#include <QRect>
+#include "roulette/Roulette.h"
+
 #include <QStringList>
+#include <optional>
 
-class BoardModel;
-
-class SpokenAdvice
+// What an entry advises, as far as speech is concerned: each blinking pair with the side its
+// suggestion holds, blinking columns and dozens, and candidates that have waited long.
+struct AdviceSummary
 {
-public:
-    // The indicator's place in twips: small while spoken advice is off, large while on.
-    static constexpr QRect SmallIndicator{120, 720, 135, 135};
-    static constexpr QRect LargeIndicator{0, 600, 375, 375};
-
-    // The indicator's toggle: switches spoken advice on or off.
-    void basculeParole();
-
-    bool paroleAgrandie() const { return m_paroleAgrandie; }
-    QRect indicatorGeometry() const { return m_paroleAgrandie ? LargeIndicator : SmallIndicator; }
-
-    // The sentences to read after an entry, in their order; none while spoken advice is off.
-    QStringList phrasesAfterEntry(const BoardModel& board) const;
-
-private:
-    bool m_paroleAgrandie = false;
+    std::optional<Roulette::NumberColour> colour;
+    std::optional<Roulette::Half> half;
+    std::optional<Roulette::Parity> parity;
+    bool columns = false;
+    bool dozens = false;
+    bool numbersWaitedLong = false;
 };
+
+namespace SpokenAdvice {
+
+// The sentences to read, in their order.
+QStringList phrases(const AdviceSummary& advice);
+
+} // namespace SpokenAdvice

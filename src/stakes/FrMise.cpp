@@ -93,7 +93,6 @@ void FrMise::buildControls()
 
 void FrMise::Form_Load()
 {
-    m_model.load();
     refresh();
 }
 
@@ -130,7 +129,8 @@ void FrMise::refresh()
         }
         // The boxes are narrow: a long result ("1,5E+308", "Trop grand") reads whole here.
         result->setToolTip(m_model.result(i));
-        result->setProperty("tag", m_model.tag(i));
+        // Each box keeps the multiple of the starting stake it stands for.
+        result->setProperty("tag", QString::number(StakeModel::Multipliers[static_cast<std::size_t>(i)]));
         m_option1[static_cast<std::size_t>(i)]->setChecked(m_model.selectedStep() == i);
     }
 }

@@ -7,14 +7,9 @@ StakeModel::StakeModel(const QLocale& locale)
     : m_locale(locale)
     , m_startingStake(StakeTexts::DesignStake)
 {
-    for (int step = 0; step < StepCount; ++step) {
-        m_results[static_cast<std::size_t>(step)] = StakeTexts::DesignResults[step];
+    for (std::size_t step = 0; step < m_results.size(); ++step) {
+        m_results[step] = QString::number(Multipliers[step]);
     }
-}
-
-void StakeModel::load()
-{
-    m_tags = m_results;
 }
 
 void StakeModel::changeStartingStake(const QString& text)
@@ -35,7 +30,7 @@ void StakeModel::calculate()
     const double stake = NumberText::read(m_startingStake);
     for (std::size_t step = 0; step < m_results.size(); ++step) {
         // A product beyond the range of a double is written as a text, never as "inf".
-        m_results[step] = NumberText::write(NumberText::read(m_tags[step]) * stake, m_locale);
+        m_results[step] = NumberText::write(Multipliers[step] * stake, m_locale);
     }
 }
 

@@ -1,6 +1,5 @@
 // The stake calculator: a starting stake and the seven stakes of the progression it starts,
-// each twice the one before plus the starting stake. The multipliers are taken from the
-// result boxes as drawn and kept aside (their tags) when the window loads.
+// each twice the one before plus the starting stake.
 #pragma once
 
 #include <QLocale>
@@ -11,12 +10,12 @@ class StakeModel
 {
 public:
     static constexpr int StepCount = 7;
+    // Each stake of the progression is twice the one before plus the starting stake: these
+    // are the multiples of the starting stake, which the result boxes show at first.
+    static constexpr std::array<int, StepCount> Multipliers = {1, 3, 7, 15, 31, 63, 127};
 
     // Results are written with the locale's decimal separator.
     explicit StakeModel(const QLocale& locale);
-
-    // Window load: every result box's text becomes its tag, the multiplier of its step.
-    void load();
 
     // Every change of the starting stake clears all the results to "0".
     void changeStartingStake(const QString& text);
@@ -32,13 +31,11 @@ public:
 
     const QString& startingStake() const { return m_startingStake; }
     const QString& result(int step) const { return m_results.at(static_cast<std::size_t>(step)); }
-    const QString& tag(int step) const { return m_tags.at(static_cast<std::size_t>(step)); }
     int selectedStep() const { return m_selectedStep; } // -1 when none is marked
 
 private:
     QLocale m_locale;
     QString m_startingStake;
     std::array<QString, StepCount> m_results;
-    std::array<QString, StepCount> m_tags;
     int m_selectedStep = -1;
 };

@@ -15,16 +15,4 @@ inline const QString Cleared = QStringLiteral("0");
 inline const QString HelpPage = QStringLiteral("AideMise.html");
 inline const QString HelpTip = QStringLiteral("Aide");
 
-// The result boxes as drawn: each stake of the progression is twice the one before plus
-// the starting stake, so these are the multipliers of the seven steps.
-inline const QString DesignResults[7] = {
-    QStringLiteral("1"),
-    QStringLiteral("3"),
-    QStringLiteral("7"),
-    QStringLiteral("15"),
-    QStringLiteral("31"),
-    QStringLiteral("63"),
-    QStringLiteral("127"),
-};
-
 } // namespace StakeTexts

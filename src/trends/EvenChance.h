@@ -1,47 +1,36 @@
-// The three even-money pairs and the marks their windows record: a colour in the colour
-// window, a text ("-", "+", "I", "P", or empty for zero) in the two others.
+// The three even-money pairs and what a cell of their trend windows holds: nothing yet, a
+// zero, or one of the pair's two sides (rouge/noir, manque/passe, impair/pair).
 #pragma once
 
-#include "platform/ColourCode.h"
-
-#include <QString>
-#include <optional>
-
-struct NumberCell;
+#include <cstdint>
 
 enum class EvenChance { Colour = 0, PasseManque = 1, PairImpair = 2 };
 
 constexpr int EvenChanceCount = 3;
 
-struct Mark
+// The first side is rouge, manque or impair; the second noir, passe or pair.
+enum class Mark : std::uint8_t { Unwritten, Zero, FirstSide, SecondSide };
+
+namespace EvenChances {
+
+// The side a drawn number falls on in the pair; a zero falls on neither.
+Mark markOf(EvenChance pair, int number);
+
+constexpr bool isSide(Mark mark)
 {
-    bool isColour = false;
-    ColourCode colour = 0;
-    QString text;
+    return mark == Mark::FirstSide || mark == Mark::SecondSide;
+}
 
-    static Mark ofColour(ColourCode code) { return Mark{true, code, {}}; }
-    static Mark ofText(const QString& text) { return Mark{false, 0, text}; }
-
-    bool operator==(const Mark& other) const
-    {
-        return isColour == other.isColour && (isColour ? colour == other.colour : text == other.text);
-    }
-    bool operator!=(const Mark& other) const { return !(*this == other); }
-};
-
-// What tells one pair from another: its two sides, what a cell never written holds, what a
-// zero expects next in an alternation, and where a drawn number's mark comes from.
-struct PairDefinition
+constexpr Mark otherSide(Mark side)
 {
-    EvenChance pair;
-    Mark firstSide;
-    Mark secondSide;
-    Mark unwritten;
-    std::optional<Mark> expectedAfterZero; // none in the colour window: it equals no cell
-    Mark (*markOf)(const NumberCell& cell);
+    return side == Mark::FirstSide ? Mark::SecondSide : Mark::FirstSide;
+}
 
-    bool isSide(const Mark& mark) const { return mark == firstSide || mark == secondSide; }
-    Mark otherSide(const Mark& mark) const { return mark == firstSide ? secondSide : firstSide; }
+// Whether two cells look alike. The colour window shows a zero in green, apart from a cell
+// never written; the two others write nothing for a zero, so a zero and an empty cell match.
+constexpr bool lookAlike(EvenChance pair, Mark a, Mark b)
+{
+    return a == b || (pair != EvenChance::Colour && !isSide(a) && !isSide(b));
+}
 
-    static const PairDefinition& of(EvenChance pair);
-};
+} // namespace EvenChances

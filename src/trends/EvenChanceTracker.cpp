@@ -1,15 +1,52 @@
 #include "trends/EvenChanceTracker.h"
 
-#include "board/BoardModel.h"
-#include "platform/DecimalText.h"
-#include "trends/TrendTexts.h"
+#include "roulette/Roulette.h"
 
 #include <algorithm>
 #include <optional>
 
-namespace {
+namespace EvenChances {
 
-constexpr int AdviceThreshold = 4;
+Mark markOf(EvenChance pair, int number)
+{
+    switch (pair) {
+    case EvenChance::Colour:
+        switch (Roulette::colourOf(number)) {
+        case Roulette::NumberColour::Red:
+            return Mark::FirstSide;
+        case Roulette::NumberColour::Black:
+            return Mark::SecondSide;
+        case Roulette::NumberColour::Green:
+            return Mark::Zero;
+        }
+        break;
+    case EvenChance::PasseManque:
+        switch (Roulette::halfOf(number)) {
+        case Roulette::Half::Manque:
+            return Mark::FirstSide;
+        case Roulette::Half::Passe:
+            return Mark::SecondSide;
+        case Roulette::Half::None:
+            return Mark::Zero;
+        }
+        break;
+    case EvenChance::PairImpair:
+        switch (Roulette::parityOf(number)) {
+        case Roulette::Parity::Impair:
+            return Mark::FirstSide;
+        case Roulette::Parity::Pair:
+            return Mark::SecondSide;
+        case Roulette::Parity::None:
+            return Mark::Zero;
+        }
+        break;
+    }
+    return Mark::Zero;
+}
+
+} // namespace EvenChances
+
+namespace {
 
 struct CounterRule
 {
@@ -25,84 +62,59 @@ constexpr CounterRule CounterRules[EvenChanceTracker::CounterCount] = {
     {5, 50, 76}, // alternation over 5
 };
 
-QString writeChanceCaption(int length)
-{
-    return TrendTexts::ChancePrefix + QString::number((length + 10) * 10) + TrendTexts::ChanceSuffix;
-}
-
-// Runs and alternations are never longer than the history: their captions are made once.
-QString chanceCaption(int length)
-{
-    static const std::array<QString, EvenChanceTracker::HistoryLength + 1> captions = [] {
-        std::array<QString, EvenChanceTracker::HistoryLength + 1> made;
-        for (std::size_t i = 0; i < made.size(); ++i) {
-            made[i] = writeChanceCaption(static_cast<int>(i));
-        }
-        return made;
-    }();
-    if (length >= 0 && length <= EvenChanceTracker::HistoryLength) {
-        return captions[static_cast<std::size_t>(length)];
-    }
-    return writeChanceCaption(length);
-}
-
 } // namespace
 
 EvenChanceTracker::EvenChanceTracker(EvenChance pair)
-    : m_definition(&PairDefinition::of(pair))
-{
-    m_cells.fill(m_definition->unwritten);
-}
+    : m_pair(pair)
+{ }
 
-void EvenChanceTracker::clearAdvice()
+bool EvenChanceTracker::suiviChanceSimple(int number)
 {
-    m_label1Colour = Colours::ButtonFace;
-}
-
-bool EvenChanceTracker::suiviChanceSimple(const NumberCell& drawn)
-{
-    const PairDefinition& pair = *m_definition;
+    using namespace EvenChances;
     m_shown = true;
-    m_label1Caption.clear();
+    m_adviceLength = 0;
 
     std::move(m_cells.begin() + 1, m_cells.begin() + HistoryLength, m_cells.begin());
-    m_cells[HistoryLength - 1] = pair.markOf(drawn);
-    const Mark newest = m_cells[HistoryLength - 1];
+    const Mark newest = markOf(m_pair, number);
+    m_cells[HistoryLength - 1] = newest;
 
     int run = 1;
-    for (int i = HistoryLength - 2; i >= 0 && cell(i) == newest; --i) {
+    for (int i = HistoryLength - 2; i >= 0 && lookAlike(m_pair, cell(i), newest); --i) {
         ++run;
     }
 
     // Strict alternation back from the newest mark. After a zero the colour window expects
-    // nothing (no cell matches); the two others expect the empty text again and again.
-    std::optional<Mark> expected
-        = pair.isSide(newest) ? std::optional<Mark>(pair.otherSide(newest)) : pair.expectedAfterZero;
+    // nothing (no cell matches); the two others expect an empty cell again and again.
+    std::optional<Mark> expected;
+    if (isSide(newest)) {
+        expected = otherSide(newest);
+    } else if (m_pair != EvenChance::Colour) {
+        expected = Mark::Zero;
+    }
     int alternation = 0;
     for (int i = HistoryLength - 2; i >= 0; --i) {
-        if (!expected || cell(i) != *expected) {
+        if (!expected || !lookAlike(m_pair, cell(i), *expected)) {
             break;
         }
         ++alternation;
-        if (pair.isSide(*expected)) {
-            expected = pair.otherSide(*expected);
+        if (isSide(*expected)) {
+            expected = otherSide(*expected);
         }
     }
     m_runLength = run;
     m_alternationCount = alternation;
-    m_label10Caption = DecimalText::of(alternation);
 
     // A long run: play the other side. A long alternation: play the side that continues it.
     // The alternation advice is written last and stands when both apply.
     if (run >= AdviceThreshold) {
-        if (pair.isSide(newest)) {
-            m_cells[SuggestionCell] = pair.otherSide(newest);
+        if (isSide(newest)) {
+            m_cells[SuggestionCell] = otherSide(newest);
         }
-        m_label1Caption = chanceCaption(run);
+        m_adviceLength = run;
     }
     if (alternation >= AdviceThreshold) {
         m_cells[SuggestionCell] = newest;
-        m_label1Caption = chanceCaption(alternation);
+        m_adviceLength = alternation;
     }
 
     updateCounter(RepetitionOver4, run);
@@ -126,32 +138,24 @@ void EvenChanceTracker::updateCounter(int kind, int value)
     }
     if (counter.tirage >= 1) {
         ++counter.tirage;
-        counter.countCaption = DecimalText::of(counter.tirage);
     }
     if (counter.tirage > rule.orangeAbove) {
-        counter.warningColour = Colours::Orange;
-        if (counter.tirage > rule.redAbove) {
-            counter.warningColour = Colours::Red;
-        }
+        counter.warning = counter.tirage > rule.redAbove ? Warning::Red : Warning::Orange;
     }
     if (counter.nombrerepetition == 1 && longRun) {
         counter.nombrerepetition = 0;
         counter.tirage = 1;
-        counter.warningColour = Colours::InactiveTitleBar;
-        counter.countCaption = QStringLiteral("1");
+        counter.warning = Warning::None;
     }
     if (counter.nombrerepetition == 0 && longRun) {
         counter.nombrerepetition = 1;
     }
 }
 
+// The phase is not reset by an entry: a blink that starts again goes on from where the
+// previous one was left, so its first tick may leave the advice dark.
 void EvenChanceTracker::blinkTick()
 {
-    if (m_phase == 0) {
-        m_label1Colour = Colours::Red;
-        m_phase = 1;
-    } else {
-        m_label1Colour = Colours::ButtonFace;
-        m_phase = 0;
-    }
+    m_adviceLit = m_phase == 0;
+    m_phase = m_phase == 0 ? 1 : 0;
 }

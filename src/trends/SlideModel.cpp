@@ -1,30 +1,24 @@
 #include "trends/SlideModel.h"
 
-#include "trends/TrendTexts.h"
-
-SlideModel::SlideModel()
-    : m_picture(TrendTexts::DownArrow)
-{ }
-
 void SlideModel::Command1_Click()
 {
     if (!m_buttonEnabled) {
         return;
     }
-    if (m_tag == QLatin1String("0")) {
-        start(CollapsedHeight, OpenHeight, Step, QStringLiteral("1"));
-    } else if (m_tag == QLatin1String("1")) {
-        start(OpenHeight, CollapsedHeight, -Step, QStringLiteral("0"));
+    if (m_opensNext) {
+        start(CollapsedHeight, OpenHeight, Step);
+    } else {
+        start(OpenHeight, CollapsedHeight, -Step);
     }
+    m_opensNext = !m_opensNext;
 }
 
-void SlideModel::start(int from, int to, int step, const QString& nextTag)
+void SlideModel::start(int from, int to, int step)
 {
     m_timerEnabled = true;
     m_hauteurdepart = from;
     m_hauteurcible = to;
     m_pas = step;
-    m_tag = nextTag;
     m_buttonEnabled = false;
 }
 
@@ -39,7 +33,6 @@ void SlideModel::Timer1_Timer()
         m_timerEnabled = false;
         m_decalage = 0;
         m_buttonEnabled = true;
-        // Collapsed: the arrow points down to open it; open: up to close it.
-        m_picture = m_hauteurcible == CollapsedHeight ? TrendTexts::DownArrow : TrendTexts::UpArrow;
+        m_arrowUp = m_hauteurcible != CollapsedHeight;
     }
 }

@@ -3,8 +3,6 @@
 // the window moves, so a slide cannot be restarted or reversed half-way.
 #pragma once
 
-#include <QString>
-
 class SlideModel
 {
 public:
@@ -13,31 +11,25 @@ public:
     static constexpr int Step = 10;
     static constexpr int TickInterval = 10; // milliseconds
 
-    SlideModel();
-
-    // The slide button: starts opening a collapsed window (tag "0"), closing an open one
-    // (tag "1").
+    // The slide button: starts opening a collapsed window, closing an open one.
     void Command1_Click();
 
     // One step of the slide timer.
     void Timer1_Timer();
 
-    QString tag() const { return m_tag; }
+    // What the next click of the button does: open (true) or close.
+    bool opensNext() const { return m_opensNext; }
     int height() const { return m_height; } // outer height in twips
     bool isTimerEnabled() const { return m_timerEnabled; }
     bool isButtonEnabled() const { return m_buttonEnabled; }
-    QString picture() const { return m_picture; } // the button's arrow
-
-    int pas() const { return m_pas; }
-    int hauteurdepart() const { return m_hauteurdepart; }
-    int hauteurcible() const { return m_hauteurcible; }
-    int decalage() const { return m_decalage; }
+    // Collapsed, the arrow points down to open the window; open, up to close it.
+    bool arrowPointsUp() const { return m_arrowUp; }
 
 private:
-    void start(int from, int to, int step, const QString& nextTag);
+    void start(int from, int to, int step);
 
-    QString m_tag = QStringLiteral("0");
-    QString m_picture;
+    bool m_opensNext = true;
+    bool m_arrowUp = false;
     int m_height = CollapsedHeight;
     bool m_timerEnabled = false;
     bool m_buttonEnabled = true;

@@ -1,7 +1,7 @@
 // The trend windows' own texts, exactly as the player reads them.
 #pragma once
 
-#include "platform/ColourCode.h"
+#include "trends/EvenChanceTracker.h"
 
 #include <QString>
 
@@ -30,18 +30,16 @@ inline const QString AlternationNormal5 = QStringLiteral("Tirage Normal entre Al
 
 } // namespace TrendTexts
 
-struct Mark;
-
 namespace TrendWords {
 
 // A mark in words: "rouge", "noir", "vert" in the colour window; "manque", "passe", "impair",
 // "pair" in the others; "vide" for a cell that holds nothing.
-QString markWord(const Mark& mark);
+QString markWord(EvenChance pair, Mark mark);
 
 // A warning box's colour in words.
-QString warningWord(ColourCode colour);
+QString warningWord(EvenChanceTracker::Warning warning);
 
 // The advice caption with the side it suggests, or that there is no advice.
-QString adviceText(const QString& caption, const Mark& suggestion);
+QString adviceText(const QString& caption, EvenChance pair, Mark suggestion);
 
 } // namespace TrendWords

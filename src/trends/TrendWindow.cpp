@@ -1,6 +1,7 @@
 #include "trends/TrendWindow.h"
 
 #include "platform/Colours.h"
+#include "platform/DecimalText.h"
 #include "platform/HelpPages.h"
 #include "platform/Pictures.h"
 #include "platform/Twips.h"
@@ -62,6 +63,67 @@ constexpr CounterPlaces Places[4] = {
     {0, 840, 2760, 0, 1080, 3120},
     {3840, 840, 6600, 3840, 1080, 6960},
 };
+
+// What a cell shows: a colour in the colour window, a text in the two others.
+ColourCode cellColour(Mark mark)
+{
+    switch (mark) {
+    case Mark::FirstSide:
+        return Colours::Red;
+    case Mark::SecondSide:
+        return Colours::Grey;
+    case Mark::Zero:
+        return Colours::Green;
+    case Mark::Unwritten:
+        break;
+    }
+    return Colours::InactiveTitleBar;
+}
+
+QString cellText(EvenChance pair, Mark mark)
+{
+    static const QString texts[2][2]
+        = {{QStringLiteral("-"), QStringLiteral("+")}, {QStringLiteral("I"), QStringLiteral("P")}};
+    if (!EvenChances::isSide(mark)) {
+        return {};
+    }
+    return texts[pair == EvenChance::PasseManque ? 0 : 1][mark == Mark::FirstSide ? 0 : 1];
+}
+
+ColourCode warningColour(EvenChanceTracker::Warning warning)
+{
+    switch (warning) {
+    case EvenChanceTracker::Warning::Orange:
+        return Colours::Orange;
+    case EvenChanceTracker::Warning::Red:
+        return Colours::Red;
+    case EvenChanceTracker::Warning::None:
+        break;
+    }
+    return Colours::InactiveTitleBar;
+}
+
+QString writeChanceCaption(int length)
+{
+    return TrendTexts::ChancePrefix + QString::number((length + 10) * 10) + TrendTexts::ChanceSuffix;
+}
+
+// The advice caption: the chance the run or alternation gives. Runs and alternations are never
+// longer than the history, so their captions are made once.
+QString chanceCaption(int length)
+{
+    static const std::array<QString, EvenChanceTracker::HistoryLength + 1> captions = [] {
+        std::array<QString, EvenChanceTracker::HistoryLength + 1> made;
+        for (std::size_t i = 0; i < made.size(); ++i) {
+            made[i] = writeChanceCaption(static_cast<int>(i));
+        }
+        return made;
+    }();
+    if (length >= 0 && length <= EvenChanceTracker::HistoryLength) {
+        return captions[static_cast<std::size_t>(length)];
+    }
+    return writeChanceCaption(length);
+}
 
 const QString* riskCaptions[4] = {&TrendTexts::RepetitionRisk4, &TrendTexts::RepetitionRisk5,
     &TrendTexts::AlternationRisk4, &TrendTexts::AlternationRisk5};
@@ -178,35 +240,43 @@ void TrendWindow::buildControls()
 void TrendWindow::refresh(const EvenChanceTracker& tracker)
 {
     for (int i = 0; i < EvenChanceTracker::CellCount; ++i) {
-        const Mark& mark = tracker.cell(i);
+        const Mark mark = tracker.cell(i);
         QWidget* cell = m_cells[static_cast<std::size_t>(i)];
-        if (mark.isColour) {
-            Colours::setBackColour(cell, mark.colour);
-        } else if (auto* box = qobject_cast<TextBox*>(cell); box && box->text() != mark.text) {
-            box->setText(mark.text);
+        if (m_pair == EvenChance::Colour) {
+            Colours::setBackColour(cell, cellColour(mark));
+        } else if (auto* box = qobject_cast<TextBox*>(cell); box && box->text() != cellText(m_pair, mark)) {
+            box->setText(cellText(m_pair, mark));
         }
     }
-    m_label1->setText(tracker.label1Caption());
-    Colours::setBackColour(m_label1, tracker.label1Colour());
-    m_label10->setText(tracker.label10Caption());
+    // Before the first entry the two labels still show their design names.
+    const bool shown = tracker.isShown();
+    const QString advice = !shown    ? QStringLiteral("Label1")
+        : tracker.adviceLength() > 0 ? chanceCaption(tracker.adviceLength())
+                                     : QString();
+    m_label1->setText(advice);
+    Colours::setBackColour(m_label1, tracker.isAdviceLit() ? Colours::Red : Colours::ButtonFace);
+    m_label10->setText(shown ? DecimalText::of(tracker.alternationCount()) : QStringLiteral("Label10"));
     for (int kind = 0; kind < EvenChanceTracker::CounterCount; ++kind) {
         const EvenChanceTracker::Counter& counter = tracker.counter(kind);
-        m_countLabels[static_cast<std::size_t>(kind)]->setText(counter.countCaption);
-        Colours::setBackColour(m_warningBoxes[static_cast<std::size_t>(kind)], counter.warningColour);
+        m_countLabels[static_cast<std::size_t>(kind)]->setText(
+            counter.tirage >= 1 ? DecimalText::of(counter.tirage) : QString());
+        Colours::setBackColour(
+            m_warningBoxes[static_cast<std::size_t>(kind)], warningColour(counter.warning));
     }
 
     // Said in words what the cells and warning boxes show by colour.
     for (int i = 0; i < EvenChanceTracker::HistoryLength; ++i) {
-        describeForScreenReaders(m_cells[static_cast<std::size_t>(i)], TrendWords::markWord(tracker.cell(i)));
+        describeForScreenReaders(
+            m_cells[static_cast<std::size_t>(i)], TrendWords::markWord(m_pair, tracker.cell(i)));
     }
-    const Mark& suggestion = tracker.cell(EvenChanceTracker::SuggestionCell);
+    const Mark suggestion = tracker.suggestion();
     describeForScreenReaders(m_cells[EvenChanceTracker::SuggestionCell],
-        QStringLiteral("Suggestion : ") + TrendWords::markWord(suggestion));
-    describeForScreenReaders(m_label1, TrendWords::adviceText(tracker.label1Caption(), suggestion));
+        QStringLiteral("Suggestion : ") + TrendWords::markWord(m_pair, suggestion));
+    describeForScreenReaders(m_label1, TrendWords::adviceText(advice, m_pair, suggestion));
     for (int kind = 0; kind < EvenChanceTracker::CounterCount; ++kind) {
         describeForScreenReaders(m_warningBoxes[static_cast<std::size_t>(kind)],
             *riskCaptions[kind] + QStringLiteral(" : ")
-                + TrendWords::warningWord(tracker.counter(kind).warningColour));
+                + TrendWords::warningWord(tracker.counter(kind).warning));
     }
 }
 
@@ -231,9 +301,11 @@ void TrendWindow::showSlide()
 {
     Twips::setClientHeightFromOuter(this, m_slide.height(), Twips::Frame::Window);
     m_command1->setEnabled(m_slide.isButtonEnabled());
-    m_command1->setProperty("Tag", m_slide.tag());
-    if (m_shownPicture != m_slide.picture()) {
-        m_shownPicture = m_slide.picture();
+    // The button's tag says what its next click does: "0" opens, "1" closes.
+    m_command1->setProperty("Tag", m_slide.opensNext() ? QStringLiteral("0") : QStringLiteral("1"));
+    const QString picture = m_slide.arrowPointsUp() ? TrendTexts::UpArrow : TrendTexts::DownArrow;
+    if (m_shownPicture != picture) {
+        m_shownPicture = picture;
         // A missing arrow leaves the button without a picture.
         m_command1->setIcon(Pictures::load(m_shownPicture));
     }

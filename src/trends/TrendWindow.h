@@ -2,6 +2,7 @@
 // its pair, the suggestion cell, the advice caption, and the four counters it slides open on.
 #pragma once
 
+#include "platform/ColourCode.h"
 #include "trends/EvenChance.h"
 #include "trends/SlideModel.h"
 

@@ -1,48 +1,43 @@
-#include "board/SpokenWords.h"
-#include "trends/EvenChance.h"
 #include "trends/TrendTexts.h"
 
 namespace TrendWords {
 
-QString markWord(const Mark& mark)
+QString markWord(EvenChance pair, Mark mark)
 {
-    if (mark.isColour) {
-        const QString word = SpokenWords::colourWord(mark.colour);
-        return word.isEmpty() ? QStringLiteral("vide") : word;
+    static const QString sides[EvenChanceCount][2] = {
+        {QStringLiteral("rouge"), QStringLiteral("noir")},
+        {QStringLiteral("manque"), QStringLiteral("passe")},
+        {QStringLiteral("impair"), QStringLiteral("pair")},
+    };
+    if (EvenChances::isSide(mark)) {
+        return sides[static_cast<int>(pair)][mark == Mark::FirstSide ? 0 : 1];
     }
-    if (mark.text == QLatin1String("-")) {
-        return QStringLiteral("manque");
-    }
-    if (mark.text == QLatin1String("+")) {
-        return QStringLiteral("passe");
-    }
-    if (mark.text == QLatin1String("I")) {
-        return QStringLiteral("impair");
-    }
-    if (mark.text == QLatin1String("P")) {
-        return QStringLiteral("pair");
+    // Only the colour window shows a zero: in green.
+    if (mark == Mark::Zero && pair == EvenChance::Colour) {
+        return QStringLiteral("vert");
     }
     return QStringLiteral("vide");
 }
 
-QString warningWord(ColourCode colour)
+QString warningWord(EvenChanceTracker::Warning warning)
 {
-    switch (colour) {
-    case Colours::Orange:
+    switch (warning) {
+    case EvenChanceTracker::Warning::Orange:
         return QStringLiteral("alerte orange");
-    case Colours::Red:
+    case EvenChanceTracker::Warning::Red:
         return QStringLiteral("alerte rouge");
-    default:
-        return QStringLiteral("pas d’alerte");
+    case EvenChanceTracker::Warning::None:
+        break;
     }
+    return QStringLiteral("pas d’alerte");
 }
 
-QString adviceText(const QString& caption, const Mark& suggestion)
+QString adviceText(const QString& caption, EvenChance pair, Mark suggestion)
 {
     if (caption.trimmed().isEmpty()) {
         return QStringLiteral("Aucun conseil");
     }
-    return caption.trimmed() + QLatin1Char(' ') + markWord(suggestion);
+    return caption.trimmed() + QLatin1Char(' ') + markWord(pair, suggestion);
 }
 
 } // namespace TrendWords

@@ -4,43 +4,21 @@
 # usage: startup.sh /path/to/tambrel
 set -u
 program=${1:?usage: startup.sh PROGRAM}
-for tool in Xvfb xdotool; do
+for tool in xdotool; do
     command -v "$tool" >/dev/null || { echo "missing $tool (apt-get install xvfb xdotool)"; exit 1; }
 done
 
 applog=$(mktemp)
-xvfb=""
 app=""
 cleanup() {
     [ -n "$app" ] && kill "$app" 2>/dev/null
-    [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
+    stop_private_x
     rm -f "$applog"
 }
 trap cleanup EXIT
 
-# A private X server on a display of our own: one whose lock file names our server, so that
-# tests running side by side never share (or stop) each other's screen.
-display=""
-for candidate in $(seq $((100 + $$ % 400)) 599); do
-    [ -e "/tmp/.X$candidate-lock" ] && continue
-    # -noreset: the server must not reset (and refuse clients for a moment) when the first
-    # program leaves.
-    Xvfb ":$candidate" -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &
-    xvfb=$!
-    for _ in $(seq 50); do
-        [ -e "/tmp/.X11-unix/X$candidate" ] && break
-        kill -0 "$xvfb" 2>/dev/null || break
-        sleep 0.1
-    done
-    if kill -0 "$xvfb" 2>/dev/null && [ "$(tr -d ' \n' <"/tmp/.X$candidate-lock" 2>/dev/null)" = "$xvfb" ]; then
-        display=$candidate
-        break
-    fi
-    kill "$xvfb" 2>/dev/null
-    xvfb=""
-done
-[ -n "$display" ] || { echo "FAIL: Xvfb did not start"; exit 1; }
-export DISPLAY=":$display"
+. "$(dirname "$0")/../support/private-x.sh"
+start_private_x || { echo "FAIL: no private X screen"; exit 1; }
 export QT_QPA_PLATFORM=xcb # the real X screen, whatever the test run asks for
 
 # Waits until the process shows a window; prints its id.

@@ -12,11 +12,12 @@ for tool in Xvfb xdotool; do
 done
 [ -x "$program" ] || { echo "no program at $program"; exit 1; }
 
+. "$(dirname "$0")/../support/private-x.sh"
 work=$(mktemp -d)
-xvfb="" app=""
+app=""
 cleanup() {
     [ -n "$app" ] && kill "$app" 2>/dev/null && wait "$app" 2>/dev/null
-    [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null && wait "$xvfb" 2>/dev/null
+    stop_private_x
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -27,12 +28,7 @@ fail() {
     exit 1
 }
 
-# Xvfb chooses a free display itself and writes its number once it accepts clients.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || { cat "$work/xvfb.log"; echo "skipped: Xvfb did not start"; exit 77; }
-export DISPLAY=:$(head -n1 "$work/display")
+start_private_x || { echo "skipped: Xvfb did not start"; exit 77; }
 
 # The desktop's opener, first on the path: it records what it is asked to open.
 mkdir -p "$work/bin" "$work/home" "$work/elsewhere"

@@ -1,0 +1,20 @@
+// What the board shows by colour alone, said in words for screen readers: whether a number
+// is one to play, how long the waiting numbers have waited, whether a dozen or column box is
+// advised.
+#pragma once
+
+#include "board/NumberAdvice.h"
+
+#include <QString>
+
+namespace BoardWords {
+
+// The cell's hit count as its tooltip says it, or that it has not come out yet, and whether
+// it is one of the numbers to play.
+QString cellDescription(const QString& toolTip, bool advised);
+
+QString waitingIndicator(WaitingLevel level);
+
+QString boxDescription(bool advised);
+
+} // namespace BoardWords

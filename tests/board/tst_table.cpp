@@ -1,0 +1,291 @@
+// The table against the plain oracle of a game, over long random games; the anchors the
+// oracle itself rests on; a run of zeros advising nothing; a replay equal to the entries.
+#include "board/Table.h"
+#include "speech/SpeechTexts.h"
+#include "support/GameOracle.h"
+
+#include <QRandomGenerator>
+#include <QTest>
+
+namespace {
+
+QString shown(EvenChance pair, Mark mark)
+{
+    static const char* sides[3][2] = {{"R", "N"}, {"-", "+"}, {"I", "P"}};
+    if (EvenChances::isSide(mark)) {
+        return QString::fromLatin1(sides[static_cast<int>(pair)][mark == Mark::FirstSide ? 0 : 1]);
+    }
+    return mark == Mark::Zero && pair == EvenChance::Colour ? QStringLiteral("0") : QString();
+}
+
+std::vector<int> candidatesOf(const Table& table)
+{
+    std::vector<int> found;
+    for (int slot = 0; slot < NumberAdvice::MaxCandidates && table.numberAdvice().candidate(slot) >= 0;
+         ++slot) {
+        found.push_back(table.numberAdvice().candidate(slot));
+    }
+    return found;
+}
+
+// Everything the windows may show of a table, in one text.
+QString describe(const Table& table)
+{
+    QStringList parts;
+    for (int n = 0; n < Roulette::NumberCount; ++n) {
+        parts << QString::number(table.hitCount(n))
+                + (table.isNumberLit(n) ? QStringLiteral("*") : QString());
+    }
+    for (int i = 0; i < Table::StripLength; ++i) {
+        parts << QString::number(table.stripNumber(i));
+    }
+    parts << QString::number(table.repetitionSorti()) << QString::number(table.shownLevelCount());
+    const NumberAdvice& advice = table.numberAdvice();
+    parts << QString::number(advice.compteurProbabiliteNumero())
+          << QString::number(int(advice.waitingLevel())) << QString::number(advice.isAdviceRowShown());
+    for (int slot = 0; slot < NumberAdvice::MaxCandidates; ++slot) {
+        parts << QString::number(advice.candidate(slot));
+    }
+    for (int p = 0; p < EvenChanceCount; ++p) {
+        const EvenChanceTracker& pair = table.evenChance(static_cast<EvenChance>(p));
+        for (int i = 0; i < EvenChanceTracker::CellCount; ++i) {
+            parts << shown(pair.pair(), pair.cell(i));
+        }
+        parts << QString::number(pair.adviceLength()) << QString::number(pair.isAdviceLit());
+        for (int k = 0; k < EvenChanceTracker::CounterCount; ++k) {
+            parts << QString::number(pair.counter(k).tirage) << QString::number(int(pair.counter(k).warning));
+        }
+    }
+    for (Group group : {Group::Dozens, Group::Columns}) {
+        const DozenColumnTracker& groups = table.dozenColumns();
+        for (int i = 0; i < HistoryRow::Length; ++i) {
+            parts << QString::number(groups.history(group).value(i));
+        }
+        parts << QString::number(int(groups.indicator(group)));
+        for (int which = 1; which <= 3; ++which) {
+            parts << QString::number(groups.isAdvised(group, which));
+        }
+    }
+    for (int timer = 0; timer < BlinkTimerCount; ++timer) {
+        parts << QString::number(table.isBlinking(static_cast<BlinkTimer>(timer)));
+    }
+    return parts.join(QLatin1Char(' '));
+}
+
+void tickEveryBlink(Table& table)
+{
+    for (int timer = 0; timer < BlinkTimerCount; ++timer) {
+        table.blinkTick(static_cast<BlinkTimer>(timer));
+    }
+}
+
+} // namespace
+
+class TestTable : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void randomGamesAgreeWithTheOracle_data();
+    void randomGamesAgreeWithTheOracle();
+    void anchors_data();
+    void anchors();
+    void runsOfZerosAdviseNothing_data();
+    void runsOfZerosAdviseNothing();
+    void replayLeadsWhereTheEntriesLed();
+};
+
+// Numbers from a few only give long runs, alternations and waits; zeros often give the
+// zero's cases.
+void TestTable::randomGamesAgreeWithTheOracle_data()
+{
+    QTest::addColumn<quint32>("seed");
+    QTest::addColumn<QList<int>>("numbers");
+    QTest::addColumn<int>("entries");
+    QList<int> all;
+    for (int n = 0; n <= 36; ++n) {
+        all << n;
+    }
+    QTest::addRow("whole wheel") << 20261206u << all << 6000;
+    QTest::addRow("few numbers, many zeros") << 7u << QList<int>{0, 0, 1, 2, 13, 19, 20, 36} << 4000;
+    QTest::addRow("red and black") << 99u << QList<int>{1, 2, 3, 4, 0} << 3000;
+}
+
+void TestTable::randomGamesAgreeWithTheOracle()
+{
+    QFETCH(quint32, seed);
+    QFETCH(QList<int>, numbers);
+    QFETCH(int, entries);
+    QRandomGenerator random(seed);
+    Table table;
+    table.basculeParole();
+    GameOracle oracle;
+    for (int entry = 1; entry <= entries; ++entry) {
+        const int n = numbers[static_cast<int>(random.bounded(static_cast<quint32>(numbers.size())))];
+        table.enter(n);
+        oracle.add(n);
+        const QByteArray where = QByteArray("entry ") + QByteArray::number(entry);
+        QVERIFY2(
+            table.tirage() == entry && table.hitCount(n) == oracle.hits[static_cast<std::size_t>(n)], where);
+        QCOMPARE(table.repetitionSorti(), oracle.level);
+        QCOMPARE(table.levelCount(), oracle.levelCount);
+        QCOMPARE(table.shownLevelCount(), oracle.shownLevelCount);
+        QCOMPARE(candidatesOf(table), oracle.candidates);
+        QCOMPARE(table.numberAdvice().isAdviceRowShown(), !oracle.candidates.empty());
+        QVERIFY2(table.numberAdvice().compteurProbabiliteNumero() == oracle.waited, where);
+        QCOMPARE(int(table.numberAdvice().waitingLevel()), oracle.waiting);
+        QCOMPARE(table.stripNumber(Table::StripLength - 1), n);
+        QCOMPARE(table.stripNumber(0), oracle.drawn(Table::StripLength - 1));
+        for (int p = 0; p < EvenChanceCount; ++p) {
+            const EvenChanceTracker& pair = table.evenChance(static_cast<EvenChance>(p));
+            const GameOracle::Pair& expected = oracle.pairs[static_cast<std::size_t>(p)];
+            for (int i = 0; i < EvenChanceTracker::HistoryLength; ++i) {
+                QVERIFY2(
+                    shown(pair.pair(), pair.cell(i)) == expected.cells[static_cast<std::size_t>(i)], where);
+            }
+            QVERIFY2(shown(pair.pair(), pair.suggestion()) == expected.suggestion, where);
+            QCOMPARE(pair.runLength(), expected.run);
+            QCOMPARE(pair.alternationCount(), expected.alternation);
+            QCOMPARE(pair.adviceLength(), expected.adviceLength);
+            QCOMPARE(table.isBlinking(static_cast<BlinkTimer>(p)), expected.blinking);
+            for (int k = 0; k < EvenChanceTracker::CounterCount; ++k) {
+                QVERIFY2(pair.counter(k).tirage == expected.counts[static_cast<std::size_t>(k)], where);
+                QCOMPARE(int(pair.counter(k).warning), expected.warnings[static_cast<std::size_t>(k)]);
+            }
+        }
+        for (int age = 0; age < HistoryRow::Length; ++age) {
+            const int i = HistoryRow::Length - 1 - age;
+            const auto digit = [](int value) { return value == 0 ? QString() : QString::number(value); };
+            QCOMPARE(
+                digit(table.dozenColumns().history(Group::Dozens).value(i)), oracle.dozenSquare(age, false));
+            QCOMPARE(
+                digit(table.dozenColumns().history(Group::Columns).value(i)), oracle.dozenSquare(age, true));
+        }
+        QCOMPARE(table.isBlinking(BlinkTimer::Dozens), oracle.dozensBlink);
+        QCOMPARE(table.isBlinking(BlinkTimer::Columns), oracle.columnsBlink);
+        QCOMPARE(table.isBlinking(BlinkTimer::Numbers), !oracle.candidates.empty());
+        const QStringList said = table.spokenPhrases();
+        const QStringList keys = oracle.spoken();
+        QVERIFY2(said.size() == keys.size(), where);
+        for (int i = 0; i < said.size(); ++i) {
+            QVERIFY2(said[i].contains(keys[i]), qPrintable(said[i] + QStringLiteral(" / ") + keys[i]));
+        }
+        if (entry % 7 == 0) {
+            tickEveryBlink(table); // blinks between entries change nothing the oracle follows
+        }
+    }
+}
+
+// What the oracle rests on, worked out by hand.
+void TestTable::anchors_data()
+{
+    QTest::addColumn<QList<int>>("draws");
+    QTest::addColumn<int>("level");
+    QTest::addColumn<int>("shownLevelCount");
+    QTest::addColumn<QList<int>>("candidates");
+    QTest::addColumn<QString>("colourCells"); // the last five, oldest first, then the suggestion
+    QTest::addColumn<int>("colourAdvice");
+    QList<int> upTo35;
+    for (int n = 0; n <= 35; ++n) {
+        upTo35 << n;
+    }
+    QTest::addRow("first draw 7") << QList<int>{7} << 0 << 36 << QList<int>{} << ",,,,R," << 0;
+    QTest::addRow("one number left at 0") << upTo35 << 0 << 1 << QList<int>{36} << "N,R,N,R,N,N" << 6;
+    QTest::addRow("level rises") << (QList<int>(upTo35) << 36) << 1 << 1 << QList<int>{} << "R,N,R,N,R,R"
+                                 << 7;
+    QTest::addRow("four reds") << QList<int>{1, 3, 5, 7} << 0 << 33 << QList<int>{} << ",R,R,R,R,N" << 4;
+    QTest::addRow("four alternations")
+        << QList<int>{1, 2, 3, 4, 5} << 0 << 32 << QList<int>{} << "R,N,R,N,R,R" << 4;
+}
+
+void TestTable::anchors()
+{
+    QFETCH(QList<int>, draws);
+    Table table;
+    for (int n : draws) {
+        table.enter(n);
+    }
+    QFETCH(int, level);
+    QFETCH(int, shownLevelCount);
+    QFETCH(QList<int>, candidates);
+    QFETCH(QString, colourCells);
+    QFETCH(int, colourAdvice);
+    QCOMPARE(table.repetitionSorti(), level);
+    QCOMPARE(table.shownLevelCount(), shownLevelCount);
+    const std::vector<int> found = candidatesOf(table);
+    QCOMPARE(QList<int>(found.begin(), found.end()), candidates);
+    const EvenChanceTracker& colour = table.evenChance(EvenChance::Colour);
+    QStringList cells;
+    for (int i = 15; i < EvenChanceTracker::CellCount; ++i) {
+        cells << shown(EvenChance::Colour, colour.cell(i));
+    }
+    QCOMPARE(cells.join(QLatin1Char(',')), colourCells);
+    QCOMPARE(colour.adviceLength(), colourAdvice);
+}
+
+// A zero is no dozen and no column: zeros in a row, and a first zero on the empty history,
+// start no blink, colour no box and say nothing of dozens or columns. Three equal dozens or
+// columns still do.
+void TestTable::runsOfZerosAdviseNothing_data()
+{
+    QTest::addColumn<QList<int>>("draws");
+    QTest::addColumn<bool>("dozens");
+    QTest::addColumn<bool>("columns");
+    QTest::addRow("first entry 0") << QList<int>{0} << false << false;
+    QTest::addRow("three zeros") << QList<int>{5, 0, 0, 0} << false << false;
+    QTest::addRow("zero after a run") << QList<int>{1, 4, 7, 0} << false << false;
+    QTest::addRow("first dozen three times") << QList<int>{1, 5, 9} << true << false;
+    QTest::addRow("first column three times") << QList<int>{1, 13, 25} << false << true;
+    QTest::addRow("zero breaks the run") << QList<int>{1, 0, 4, 7} << false << false;
+}
+
+void TestTable::runsOfZerosAdviseNothing()
+{
+    QFETCH(QList<int>, draws);
+    QFETCH(bool, dozens);
+    QFETCH(bool, columns);
+    Table table;
+    table.basculeParole();
+    for (int n : draws) {
+        table.enter(n);
+    }
+    QCOMPARE(table.isBlinking(BlinkTimer::Dozens), dozens);
+    QCOMPARE(table.isBlinking(BlinkTimer::Columns), columns);
+    QCOMPARE(table.spokenPhrases().contains(SpeechTexts::Dozens), dozens);
+    QCOMPARE(table.spokenPhrases().contains(SpeechTexts::Columns), columns);
+    tickEveryBlink(table);
+    int advised = 0;
+    for (Group group : {Group::Dozens, Group::Columns}) {
+        for (int which = 1; which <= 3; ++which) {
+            advised += table.dozenColumns().isAdvised(group, which) ? 1 : 0;
+        }
+    }
+    QCOMPARE(advised, (dozens ? 2 : 0) + (columns ? 2 : 0));
+}
+
+// Undo and a resumed game replay the draws: the table they lead to is the one the entries
+// built, blinks aside.
+void TestTable::replayLeadsWhereTheEntriesLed()
+{
+    QRandomGenerator random(31);
+    Table entered;
+    entered.basculeParole();
+    std::vector<std::uint8_t> draws;
+    for (int entry = 1; entry <= 1500; ++entry) {
+        const auto n = static_cast<std::uint8_t>(random.bounded(37));
+        entered.enter(n);
+        draws.push_back(n);
+        if (entry % 97 == 0 || entry < 30) {
+            Table replayed;
+            replayed.replay(draws);
+            QCOMPARE(describe(replayed), describe(entered));
+            QVERIFY(replayed.spokenPhrases().isEmpty());
+        }
+    }
+    entered.replay({});
+    QCOMPARE(describe(entered), describe(Table()));
+    QVERIFY(entered.speaksAdvice());
+}
+
+QTEST_GUILESS_MAIN(TestTable)
+#include "tst_table.moc"
