@@ -10,10 +10,14 @@ done
 
 applog=$(mktemp)
 app=""
+# Games are kept in a data folder of this run's own, never the player's.
+XDG_DATA_HOME=$(mktemp -d)
+export XDG_DATA_HOME
 cleanup() {
     [ -n "$app" ] && kill "$app" 2>/dev/null
     stop_private_x
     rm -f "$applog"
+    rm -rf "$XDG_DATA_HOME"
 }
 trap cleanup EXIT
 

@@ -46,6 +46,7 @@ if [ -n "${ASAN_OPTIONS:-}" ]; then
 fi
 
 (cd "$work/elsewhere" && exec env HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" \
+    XDG_DATA_HOME="$work/home/.local/share" \
     PATH="$work/bin:$PATH" BROWSER="$work/bin/xdg-open" QT_QPA_PLATFORM=xcb \
     "$program" >"$work/program.log" 2>&1) &
 app=$!
