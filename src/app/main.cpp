@@ -1,6 +1,7 @@
-// Tambrel: the disclaimer first, then the board.
+// Tambrel: the disclaimer first, then the board, with the games kept on this computer.
 #include "board/Form1.h"
 #include "disclaimer/frmSplash.h"
+#include "games/GameLibrary.h"
 #include "platform/Pictures.h"
 
 #include <QApplication>
@@ -18,7 +19,12 @@ int main(int argc, char* argv[])
         }
     }
 
+    // Outlives the board, which ends the game when it closes.
+    GameLibrary games;
     Form1 board;
+    board.keepGamesIn(games);
     board.show();
+    // A game the last run left unfinished (killed, crashed, power lost) is offered back.
+    board.offerInterruptedGame();
     return QApplication::exec();
 }

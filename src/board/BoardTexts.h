@@ -17,6 +17,15 @@ inline const QString Simulate = QStringLiteral("SIMULER");
 inline const QString Stakes = QStringLiteral("M");
 inline const QString HelpPage = QStringLiteral("AideGenerale.html");
 
+// The board's menu, in its order. "Statistiques…" goes right after the undo.
+inline const QString MenuUndo = QStringLiteral("Annuler le dernier numéro");
+inline const QString MenuNumberList = QStringLiteral("Saisir une liste de numéros…");
+inline const QString MenuExport = QStringLiteral("Exporter la partie…");
+inline const QString MenuPreviousGames = QStringLiteral("Parties précédentes…");
+inline const QString MenuNewGame = QStringLiteral("Nouvelle partie");
+// "Annuler le dernier numéro : 17 ?"
+inline const QString UndoPrompt = QStringLiteral("Annuler le dernier numéro : %1 ?");
+
 // Text2 to Text7: the three dozens, then the three columns; leading blanks as designed.
 inline const QString DozenColumnBoxes[6] = {
     QStringLiteral("    1er Douzaine"),

@@ -3,6 +3,7 @@
 #include "board/BoardTexts.h"
 #include "board/BoardWords.h"
 #include "dozens/Form5.h"
+#include "games/GameLibrary.h"
 #include "platform/Application.h"
 #include "platform/Colours.h"
 #include "platform/DecimalText.h"
@@ -112,6 +113,13 @@ Form1::Form1(QWidget* parent)
 
     buildControls();
     setTabOrder();
+    buildMenu();
+    // Digits typed on the board reach it whichever of its controls has the focus.
+    for (QWidget* control : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        control->installEventFilter(this);
+    }
+    m_typed = new TypedNumber(this);
+    connect(m_typed, &TypedNumber::numberTyped, this, &Form1::Text1_Click);
 
     // The three trend windows exist from the start, hidden until the first entry.
     for (int pair = 0; pair < EvenChanceCount; ++pair) {
@@ -126,9 +134,11 @@ Form1::Form1(QWidget* parent)
         m_blinkTimers[static_cast<std::size_t>(timer - 1)] = blink;
     }
 
-    // The board stays above the table's own window, without taking the focus from it.
+    // The board stays above the table's own window, without taking the focus from it; it
+    // takes the keyboard when the player clicks it or switches to it.
     setWindowFlag(Qt::WindowStaysOnTopHint, true);
     setAttribute(Qt::WA_ShowWithoutActivating, true);
+    setFocusPolicy(Qt::ClickFocus);
     // The hit counts live in the cells' tooltips: they must show on a board that never
     // takes the focus.
     setAttribute(Qt::WA_AlwaysShowToolTips, true);
@@ -259,17 +269,16 @@ bool Form1::Text1_Click(int index)
     }
     m_table.enter(index);
     refresh();
-    for (TrendWindow* window : m_trendWindows) {
-        if (m_table.evenChance(window->pair()).isShown()) {
-            TopMost::show(window);
-        }
-    }
-    showForm5();
+    showSideWindows();
     restartBlinkTimers();
     for (const QString& phrase : m_table.spokenPhrases()) {
         m_speech->speak(phrase);
     }
     takeBackFocus();
+    if (m_games) {
+        m_games->recordNumber(index);
+        tellSaveProblem();
+    }
     return true;
 }
 
@@ -432,6 +441,7 @@ void Form1::refresh()
         m_form5->refresh(m_table.dozenColumns());
     }
     describeForScreenReaders();
+    updateMenu();
 }
 
 // Colour is never the only sign: every number says its colour, every advice its state.
@@ -461,7 +471,11 @@ void Form1::describeForScreenReaders()
 
 void Form1::closeEvent(QCloseEvent* event)
 {
-    // Closing the board ends the program: nothing is kept from one run to the next.
+    // Closing the board ends the game and the program: the game goes to the previous games,
+    // and the next start is an empty board.
+    if (m_games) {
+        m_games->endCurrentGame();
+    }
     for (TrendWindow* window : m_trendWindows) {
         window->hide();
     }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "board/Table.h"
+#include "board/TypedNumber.h"
 #include "speech/SpeechQueue.h"
 
 #include <QPointer>
@@ -12,12 +13,16 @@
 class Form5;
 class Form7;
 class FrMise;
+class GameLibrary;
+class QAction;
 class QLabel;
+class QMenu;
 class QPushButton;
 class QTimer;
 class TextBox;
 class TrendWindow;
 class SpeechIndicator;
+struct GameSummary;
 
 class Form1 : public QWidget
 {
@@ -44,6 +49,16 @@ public:
     Form7* simulator() const;
     FrMise* stakeCalculator() const;
 
+    // Games are kept (journal, previous games, export) once a library is given; the
+    // program gives its own, kept for the whole run. Without one, nothing is written.
+    void keepGamesIn(GameLibrary& library);
+
+    // The board's menu, built once: a right click on the board outside the number cells,
+    // the Menu key or Shift+F10.
+    QMenu* contextMenu() const { return m_menu; }
+    // The place kept for "Statistiques…": right after "Annuler le dernier numéro".
+    void addStatisticsItem(QAction* statistics);
+
 public slots:
     // Asks the player to confirm the number of the clicked cell and, on Yes, registers it.
     // Returns true when the draw was registered.
@@ -56,8 +71,25 @@ public slots:
     // The speech indicator's toggle: spoken advice on or off.
     void basculeParole();
 
+    // At start-up: asks whether to take up the game an ended program left unfinished;
+    // true when it was taken up.
+    bool offerInterruptedGame();
+    // The menu's commands.
+    bool undoLastNumber(); // asks first; true when the last number was taken back
+    void openNumberList();
+    void exportGame();
+    void openPreviousGames();
+    void newGame();
+    // Enters numbers in playing order without a question or speech, then shows the result.
+    void enterNumbers(const QVector<int>& numbers);
+    // Ends the current game and takes `game` up on the board.
+    void resumeGame(const GameSummary& game);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildControls();
@@ -70,8 +102,16 @@ private:
     void placeBesideBoard(QWidget* window, int below);
     void showForm5();
     void takeBackFocus();
+    void buildMenu();
+    void updateMenu();
+    bool typeKey(QKeyEvent* event);
+    void showGame();
+    void showSideWindows();
+    void tellSaveProblem();
 
     Table m_table;
+    GameLibrary* m_games = nullptr;
+    TypedNumber* m_typed = nullptr;
 
     std::array<TextBox*, Roulette::NumberCount> m_text1{};
     std::array<TextBox*, DozenColumnBoxCount> m_dozenColumnBoxes{}; // Text2..Text7
@@ -92,4 +132,12 @@ private:
     Form5* m_form5 = nullptr;
     QPointer<Form7> m_form7;
     QPointer<FrMise> m_frMise;
+
+    QMenu* m_menu = nullptr;
+    QAction* m_undoAction = nullptr;
+    QAction* m_statisticsPlace = nullptr; // the separator "Statistiques…" goes before
+    QAction* m_numberListAction = nullptr;
+    QAction* m_exportAction = nullptr;
+    QAction* m_previousGamesAction = nullptr;
+    QAction* m_newGameAction = nullptr;
 };
