@@ -1,5 +1,6 @@
 // Time of one entry through the board's model, with every tracker and all advice at work
-// (spoken advice on, so its sentences are built too), over a long random game.
+// (spoken advice on, so its sentences are built too), over a long random game; and of a
+// whole game rebuilt from its draws, as an undo or a game taken up again does.
 #include "Measure.h"
 #include "board/Table.h"
 
@@ -55,5 +56,28 @@ int main(int argc, char* argv[])
         runs, entries, seed, static_cast<long>(seed) + runs - 1, Measure::join(perEntry, "%.3f").c_str());
     std::printf("model: final level and phrases checksum %ld\n", checksum);
     Measure::result("model_entry_us", Measure::median(perEntry), "us");
+
+    // The same games rebuilt whole, into a table that already holds a game.
+    std::vector<double> rebuilds; // milliseconds
+    for (long run = 0; run < runs; ++run) {
+        const std::vector<int> numbers = randomDraws(entries, seed + static_cast<unsigned>(run));
+        const std::vector<std::uint8_t> draws(numbers.begin(), numbers.end());
+        Table model;
+        model.basculeParole();
+        model.replay(draws);
+
+        const auto start = Measure::Clock::now();
+        model.replay(draws);
+        const auto end = Measure::Clock::now();
+        if (model.draws() != draws) {
+            std::fprintf(stderr, "the rebuilt model holds %d draws out of %ld\n", model.tirage(), entries);
+            return 1;
+        }
+        checksum += model.repetitionSorti();
+        rebuilds.push_back(Measure::secondsBetween(start, end) * 1e3);
+    }
+    std::printf("model: a game of %ld draws rebuilt, in each run: %s ms (checksum %ld)\n", entries,
+        Measure::join(rebuilds, "%.1f").c_str(), checksum);
+    Measure::result("model_rebuild_ms", Measure::median(rebuilds), "ms");
     return 0;
 }

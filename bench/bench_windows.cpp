@@ -3,16 +3,22 @@
 // column window. The confirmation box is answered through its test hook; everything after
 // the answer is what the player waits for: the model's entry, the refresh of every window,
 // the side windows brought up, and the event loop until every changed widget is painted.
+// Then the same entries with the game's journal written, side by side with a board that keeps
+// no game; and an undo at the end of a long game, from the answer Yes to every window repainted.
 #include "Measure.h"
 #include "OffscreenPlatform.h"
 #include "board/Form1.h"
+#include "games/GameLibrary.h"
 #include "platform/MessageBox.h"
 #include "platform/SpeechEngine.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QEvent>
 #include <QMap>
 #include <QSet>
+#include <QTemporaryDir>
+#include <algorithm>
 #include <cstdio>
 #include <random>
 
@@ -117,6 +123,133 @@ RunFigures play(const std::vector<int>& draws, bool fullRepaint, PaintCounter& c
     return figures;
 }
 
+std::vector<int> randomDraws(long count, unsigned seed)
+{
+    std::mt19937 generator(seed);
+    std::uniform_int_distribution<int> number(0, Roulette::NumberCount - 1);
+    std::vector<int> draws(static_cast<std::size_t>(count));
+    for (int& draw : draws) {
+        draw = number(generator);
+    }
+    return draws;
+}
+
+// A board as the program plays it: its games kept on a real disk (in the build folder, never
+// among the player's games), removed afterwards.
+struct KeptBoard
+{
+    KeptBoard()
+    {
+        board.setSpeechEngineFactory([] { return std::unique_ptr<SpeechEngine>(); });
+        board.keepGamesIn(games);
+        board.show();
+        QApplication::processEvents();
+    }
+    QTemporaryDir folder{QDir::currentPath() + QStringLiteral("/bench-windows-XXXXXX")};
+    GameLibrary games{folder.path()};
+    Form1 board;
+};
+
+// One entry timed as play() times it, from the answer Yes to every changed widget painted.
+double timedEntry(Form1& board, int number)
+{
+    MessageBox::setNextAnswer(MessageBox::Yes);
+    const auto start = Measure::Clock::now();
+    if (!board.Text1_Click(number)) {
+        std::fprintf(stderr, "the entry of %d was refused\n", number);
+        std::exit(1);
+    }
+    QApplication::processEvents();
+    QApplication::processEvents();
+    const double microseconds = Measure::secondsBetween(start, Measure::Clock::now()) * 1e6;
+    QApplication::processEvents();
+    return microseconds;
+}
+
+// Each number entered on a board that keeps no game, then on one that writes its journal, so
+// that a change of the machine's load falls on both alike. Between two entries the journal's
+// disk has its time, as a player's pace gives it (a sync takes milliseconds, a player seconds):
+// the next entry would wait for it first, so that no confirmed number is ever lost once the
+// next one starts. The figures are the medians over the runs of each run's mean.
+void journalSideBySide(long entries, long runs, unsigned seed)
+{
+    std::vector<double> without;
+    std::vector<double> with;
+    std::vector<double> diskWaits;
+    for (long run = 0; run < runs; ++run) {
+        Form1 plain;
+        plain.setSpeechEngineFactory([] { return std::unique_ptr<SpeechEngine>(); });
+        plain.show();
+        KeptBoard kept;
+        double plainTotal = 0;
+        double keptTotal = 0;
+        std::vector<double> waits;
+        for (const int number : randomDraws(entries, seed + static_cast<unsigned>(run))) {
+            plainTotal += timedEntry(plain, number);
+            keptTotal += timedEntry(kept.board, number);
+            const auto start = Measure::Clock::now();
+            kept.games.waitForDisk();
+            waits.push_back(Measure::secondsBetween(start, Measure::Clock::now()) * 1e6);
+        }
+        if (kept.games.currentGame().draws.size() != entries || !kept.games.isSaving()) {
+            std::fprintf(stderr, "the journal kept %d draws\n",
+                static_cast<int>(kept.games.currentGame().draws.size()));
+            std::exit(1);
+        }
+        without.push_back(plainTotal / static_cast<double>(entries));
+        with.push_back(keptTotal / static_cast<double>(entries));
+        diskWaits.push_back(Measure::median(waits));
+    }
+    const double ratio = Measure::median(with) / Measure::median(without);
+    std::printf(
+        "windows, journal written, side by side with no journal: %ld runs of %ld entries; mean per entry "
+        "in each run: %s us with, %s us without (%.1f %% more)\n",
+        runs, entries, Measure::join(with, "%.0f").c_str(), Measure::join(without, "%.0f").c_str(),
+        (ratio - 1) * 100);
+    std::printf("  the disk's own time after each entry, which a player's pace hides: median %.0f us\n",
+        Measure::median(diskWaits));
+    Measure::result("windows_journal_entry_us", Measure::median(with), "us");
+    Measure::result("windows_no_journal_entry_us", Measure::median(without), "us");
+}
+
+// A game of `length` draws entered as a list, then undos at its end, each from the answer Yes
+// to every window repainted, with the journal written.
+void undoInALongGame(long length, int count, unsigned seed)
+{
+    KeptBoard kept;
+    const std::vector<int> draws = randomDraws(length, seed);
+    const auto listStart = Measure::Clock::now();
+    kept.board.enterNumbers(QVector<int>(draws.begin(), draws.end()));
+    QApplication::processEvents();
+    QApplication::processEvents();
+    const double listMilliseconds = Measure::secondsBetween(listStart, Measure::Clock::now()) * 1e3;
+    std::printf(
+        "a list of %ld numbers added, to every window repainted: %.1f ms\n", length, listMilliseconds);
+    Measure::result("windows_list_ms", listMilliseconds, "ms");
+
+    std::vector<double> times;
+    for (int undo = 0; undo < count; ++undo) {
+        MessageBox::setNextAnswer(MessageBox::Yes);
+        const auto start = Measure::Clock::now();
+        if (!kept.board.undoLastNumber()) {
+            std::fprintf(stderr, "the undo was refused\n");
+            std::exit(1);
+        }
+        QApplication::processEvents();
+        QApplication::processEvents();
+        times.push_back(Measure::secondsBetween(start, Measure::Clock::now()) * 1e3);
+    }
+    if (kept.board.table().tirage() != length - count
+        || kept.games.currentGame().draws.size() != length - count) {
+        std::fprintf(stderr, "the board holds %d draws after the undos\n", kept.board.table().tirage());
+        std::exit(1);
+    }
+    std::printf("undo in a game of %ld draws, answer Yes to every window repainted: median %.1f ms, slowest "
+                "%.1f ms over %d undos\n",
+        length, Measure::median(times), *std::max_element(times.begin(), times.end()), count);
+    Measure::result("windows_undo_ms", Measure::median(times), "ms");
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -190,6 +323,11 @@ int main(int argc, char* argv[])
                 qPrintable(kind.key()));
         }
         counter.byKind.clear();
+    }
+
+    if (onlyMode < 0) {
+        journalSideBySide(entries, runs, seed);
+        undoInALongGame(Measure::option(argc, argv, "undo-game", 10000), 30, seed);
     }
     return 0;
 }

@@ -49,7 +49,12 @@ for run in 1 2 3; do "$bench/bench_memory" --windows 0 --entries 100000 --seed $
 "$bench/bench_memory" --windows 1 --entries 100000 2>&1 | grep -v '^QStandardPaths' | tee "$logs/memory-windows"
 
 model=$(result model_entry_us "$logs/model")
+rebuild=$(result model_rebuild_ms "$logs/model")
 windows=$(result windows_entry_us "$logs/windows")
+with_journal=$(result windows_journal_entry_us "$logs/windows")
+without_journal=$(result windows_no_journal_entry_us "$logs/windows")
+undo=$(result windows_undo_ms "$logs/windows")
+list=$(result windows_list_ms "$logs/windows")
 windows_cpu=$(result windows_entry_cpu_us "$logs/windows")
 journal=$(result journal_event_us "$logs/games")
 journal_cpu=$(result journal_event_cpu_us "$logs/games")
@@ -65,13 +70,19 @@ windows_growth=$(result memory_windows_growth_kb "$logs/memory-windows")
 # verdict MEASURED AIM: "met" when the measured figure is below its aim.
 verdict() { awk -v m="$1" -v a="$2" 'BEGIN { print (m < a ? "met" : "MISSED") }'; }
 ratio=$(awk -v t="$tambrel" -v b="$bare" 'BEGIN { printf "%.2f", t / b }')
+journal_ratio=$(awk -v w="$with_journal" -v o="$without_journal" 'BEGIN { printf "%.3f", w / o }')
 label_ratio=$(awk -v t="$label" -v b="$bare" 'BEGIN { printf "%.2f", t / b }')
 echo
 echo "== Figures (medians) against their aims"
 printf '%-36s %-34s %-16s %s\n' "figure" "measured" "aim" "result"
 printf '%-36s %-34s %-16s %s\n' "model: one entry" "$(printf '%.2f us' "$model")" "under 2 us" "$(verdict "$model" 2)"
+printf '%-36s %-34s %-16s %s\n' "model: 100,000 draws rebuilt" "$(printf '%.1f ms' "$rebuild")" "under 100 ms" "$(verdict "$rebuild" 100)"
 printf '%-36s %-34s %-16s %s\n' "windows: Yes to all repainted" \
     "$(printf '%.0f us (CPU %.0f us)' "$windows" "$windows_cpu")" "under 1000 us" "$(verdict "$windows" 1000)"
+printf '%-36s %-34s %-16s %s\n' "windows: with / without journal" \
+    "$(printf '%.0f / %.0f us = %sx' "$with_journal" "$without_journal" "$journal_ratio")" "within 1.10x" "$(verdict "$journal_ratio" 1.10)"
+printf '%-36s %-34s %-16s %s\n' "windows: undo in 10,000 draws" "$(printf '%.1f ms' "$undo")" "under 50 ms" "$(verdict "$undo" 50)"
+printf '%-36s %-34s %-16s %s\n' "windows: a list of 10,000 added" "$(printf '%.0f ms' "$list")" "under 1000 ms" "$(verdict "$list" 1000)"
 printf '%-36s %-34s %-16s %s\n' "journal: one event written" \
     "$(printf '%.0f us (CPU %.0f us)' "$journal" "$journal_cpu")" "under 80 us" "$(verdict "$journal" 80)"
 printf '%-36s %-34s %-16s %s\n' "journal: 100,000 draws read back" \

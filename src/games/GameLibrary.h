@@ -71,6 +71,10 @@ public:
     // removed when no number is left in it. The next number starts a new game.
     void endCurrentGame();
 
+    // Returns once every event of this game written so far is on the disk (each next event
+    // waits for it anyway).
+    void waitForDisk() { m_writer.waitForDisk(); }
+
     // False once writing this game failed; it goes on in memory and is no longer written.
     bool isSaving() const;
     // Why this game is not being saved, as a whole French sentence, the first time it is

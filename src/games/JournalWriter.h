@@ -29,6 +29,8 @@ public:
     bool append(const QByteArray& lines);
     // Waits for the disk, then closes. Failures stay readable through error().
     void close();
+    // Returns once everything written so far is on the disk.
+    void waitForDisk();
 
     bool isOpen() const { return m_fd >= 0; }
     // The errno of the first write or disk failure, 0 while none happened.
@@ -38,7 +40,6 @@ private:
     bool start(int fd, const QString& path);
     bool writeAll(const QByteArray& bytes);
     void fail(int errorNumber);
-    void waitForDisk();
     void syncLoop();
 
     int m_fd = -1;
