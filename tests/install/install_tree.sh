@@ -13,7 +13,7 @@ cmake --install "$build" --prefix "$prefix" >"$dest.log" 2>&1 || { cat "$dest.lo
 id=fr.tambrel.tambrel
 expected=$(
     echo bin/tambrel
-    for f in "$source"/resources/help/*.html "$source"/resources/help/*.css "$source"/resources/icons/*.ico "$source"/resources/icons/*.png; do
+    for f in "$source"/resources/help/*.html "$source"/resources/help/*.css; do
         echo "share/tambrel/${f##*/}"
     done
     echo "share/applications/$id.desktop"

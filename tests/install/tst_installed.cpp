@@ -25,8 +25,6 @@ private slots:
     void initTestCase();
     void helpPagesOpenFromTheDataFolder_data();
     void helpPagesOpenFromTheDataFolder();
-    void picturesLoadFromTheDataFolder_data();
-    void picturesLoadFromTheDataFolder();
     void menuEntryNamesTheProgram();
     void metainfoNamesTheMenuEntry();
 
@@ -76,24 +74,6 @@ void TestInstalled::helpPagesOpenFromTheDataFolder()
     HelpPages::setOpener({});
     QVERIFY(result);
     QCOMPARE(opened, QList<QUrl>{QUrl::fromLocalFile(dataFile(page))});
-}
-
-void TestInstalled::picturesLoadFromTheDataFolder_data()
-{
-    QTest::addColumn<QString>("file");
-    QTest::newRow("down arrow") << TrendTexts::DownArrow;
-    QTest::newRow("up arrow") << TrendTexts::UpArrow;
-    QTest::newRow("help bulb") << QStringLiteral("ampoule.ico");
-    QTest::newRow("application") << QStringLiteral("tambrel.ico");
-}
-
-void TestInstalled::picturesLoadFromTheDataFolder()
-{
-    QFETCH(QString, file);
-    QCOMPARE(Application::locateDataFile(file), dataFile(file));
-    const QIcon icon = Pictures::load(file);
-    QVERIFY(!icon.isNull());
-    QVERIFY(!icon.pixmap(16, 16).isNull());
 }
 
 QMap<QString, QString> TestInstalled::desktopEntry() const
