@@ -4,6 +4,9 @@
 
 #include <QTest>
 
+using Session = DisplayPlatform::Session;
+Q_DECLARE_METATYPE(Session)
+
 class TestDisplayPlatform : public QObject
 {
     Q_OBJECT
@@ -15,47 +18,30 @@ private slots:
 
 void TestDisplayPlatform::choice_data()
 {
-    QTest::addColumn<QByteArray>("waylandDisplay");
-    QTest::addColumn<QByteArray>("sessionType");
-    QTest::addColumn<QByteArray>("x11Display");
-    QTest::addColumn<QByteArray>("chosenPlatform");
+    QTest::addColumn<Session>("session"); // WAYLAND_DISPLAY, XDG_SESSION_TYPE, DISPLAY, QT_QPA_PLATFORM
     QTest::addColumn<QByteArrayList>("arguments");
     QTest::addColumn<QByteArray>("platform");
-
     const QByteArrayList none{"tambrel"};
-    QTest::addRow("X11 session") << QByteArray() << QByteArray("x11") << QByteArray(":0") << QByteArray()
-                                 << none << QByteArray();
-    QTest::addRow("Wayland display") << QByteArray("wayland-0") << QByteArray() << QByteArray(":0")
-                                     << QByteArray() << none << QByteArray("xcb;wayland");
-    QTest::addRow("Wayland session type") << QByteArray() << QByteArray("wayland") << QByteArray(":1")
-                                          << QByteArray() << none << QByteArray("xcb;wayland");
-    QTest::addRow("no XWayland") << QByteArray("wayland-0") << QByteArray("wayland") << QByteArray()
-                                 << QByteArray() << none << QByteArray();
-    QTest::addRow("QT_QPA_PLATFORM chosen") << QByteArray("wayland-0") << QByteArray() << QByteArray(":0")
-                                            << QByteArray("wayland") << none << QByteArray();
-    QTest::addRow("-platform given") << QByteArray("wayland-0") << QByteArray() << QByteArray(":0")
-                                     << QByteArray() << QByteArrayList{"tambrel", "-platform", "wayland"}
-                                     << QByteArray();
-    QTest::addRow("--platform given")
-        << QByteArray("wayland-0") << QByteArray() << QByteArray(":0") << QByteArray()
-        << QByteArrayList{"tambrel", "-reverse", "--platform", "offscreen"} << QByteArray();
-    QTest::addRow("other Qt option") << QByteArray("wayland-0") << QByteArray() << QByteArray(":0")
-                                     << QByteArray() << QByteArrayList{"tambrel", "-platformtheme", "gtk3"}
-                                     << QByteArray("xcb;wayland");
-    QTest::addRow("-platform without a name")
-        << QByteArray("wayland-0") << QByteArray() << QByteArray(":0") << QByteArray()
-        << QByteArrayList{"tambrel", "-platform"} << QByteArray("xcb;wayland");
+    const QByteArray xwayland = "xcb;wayland";
+    QTest::addRow("X11") << Session{"", "x11", ":0", ""} << none << QByteArray();
+    QTest::addRow("Wayland display") << Session{"wayland-0", "", ":0", ""} << none << xwayland;
+    QTest::addRow("Wayland session type") << Session{"", "wayland", ":1", ""} << none << xwayland;
+    QTest::addRow("no XWayland") << Session{"wayland-0", "wayland", "", ""} << none << QByteArray();
+    QTest::addRow("QT_QPA_PLATFORM") << Session{"wayland-0", "", ":0", "wayland"} << none << QByteArray();
+    QTest::addRow("-platform") << Session{"wayland-0", "", ":0", ""}
+                               << QByteArrayList{"tambrel", "-platform", "wayland"} << QByteArray();
+    QTest::addRow("--platform") << Session{"wayland-0", "", ":0", ""}
+                                << QByteArrayList{"tambrel", "-reverse", "--platform", "offscreen"}
+                                << QByteArray();
+    QTest::addRow("-platformtheme") << Session{"wayland-0", "", ":0", ""}
+                                    << QByteArrayList{"tambrel", "-platformtheme", "gtk3"} << xwayland;
 }
 
 void TestDisplayPlatform::choice()
 {
-    QFETCH(QByteArray, waylandDisplay);
-    QFETCH(QByteArray, sessionType);
-    QFETCH(QByteArray, x11Display);
-    QFETCH(QByteArray, chosenPlatform);
+    QFETCH(Session, session);
     QFETCH(QByteArrayList, arguments);
     QFETCH(QByteArray, platform);
-    const DisplayPlatform::Session session{waylandDisplay, sessionType, x11Display, chosenPlatform};
     QCOMPARE(DisplayPlatform::choose(session, arguments), platform);
 }
 
