@@ -27,7 +27,7 @@ int main(int argc, char* argv[])
     std::vector<char*> qtArguments(argv, argv + argc);
     QByteArray platform = DisplayPlatform::choose(DisplayPlatform::Session::current(), rawArguments);
     char platformOption[] = "-platform";
-    if (!platform.isEmpty()) {
+    if (!platform.isEmpty() && argc > 0) {
         qtArguments.insert(qtArguments.begin() + 1, {platformOption, platform.data()});
     }
     int qtArgumentCount = static_cast<int>(qtArguments.size());
