@@ -41,7 +41,8 @@ void TestInstalled::initTestCase()
 {
     m_prefix = QDir(qEnvironmentVariable("TAMBREL_INSTALLED_PREFIX")).canonicalPath();
     QVERIFY2(!m_prefix.isEmpty(), "TAMBREL_INSTALLED_PREFIX must name an installed tree");
-    QCOMPARE(QDir(QCoreApplication::applicationDirPath()).canonicalPath(), installed(QStringLiteral("bin")));
+    QCOMPARE(QDir(QCoreApplication::applicationDirPath()).canonicalPath(),
+        installed(QStringLiteral(TAMBREL_PROGRAM_DIR)));
     // Nothing may be found merely because the current folder holds it.
     const QString here = QDir::currentPath();
     QVERIFY2(!QFileInfo::exists(here + QStringLiteral("/") + BoardTexts::HelpPage),
@@ -111,7 +112,8 @@ void TestInstalled::menuEntryNamesTheProgram()
 
     const QString program = entry.value(QStringLiteral("Exec")).section(QLatin1Char(' '), 0, 0);
     QVERIFY(!program.isEmpty());
-    QVERIFY2(QFileInfo(installed(QStringLiteral("bin/") + program)).isExecutable(), qPrintable(program));
+    QVERIFY2(QFileInfo(installed(QStringLiteral(TAMBREL_PROGRAM_DIR "/") + program)).isExecutable(),
+        qPrintable(program));
 
     const QString icon = entry.value(QStringLiteral("Icon"));
     for (const char* size : {"16x16", "32x32", "48x48", "256x256"}) {
