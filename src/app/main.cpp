@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tambrel: the disclaimer first, then the board.
 #include "board/Form1.h"
 #include "disclaimer/frmSplash.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The roulette table of one game: the list of accepted draws and everything worked out from
 // it — hit counts, the level of the least-drawn numbers, the three even-money pairs, dozens
 // and columns, the numbers to play, the blinks and the spoken advice. Every window reads it;

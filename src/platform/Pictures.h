@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures and the application's look: the icons built into the program, the system
 // language for the standard buttons, the style the windows were designed in.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The board window: entries through the confirmation box, the keyboard, help, closing.
 #include "board/Form1.h"
 #include "platform/Colours.h"

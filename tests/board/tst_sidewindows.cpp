@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The windows around the board: when they come, that they come back after the player closed
 // them, their help pages, the focus going back to the board, the trend windows' slide and the
 // blinks on real timers.

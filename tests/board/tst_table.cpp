@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The table against the plain oracle of a game, over long random games; the anchors the
 // oracle itself rests on; a run of zeros advising nothing; a replay equal to the entries.
 #include "board/Table.h"

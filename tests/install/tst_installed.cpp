@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Run from an installed tree: copied into <prefix>/bin beside the installed program and started
 // from another folder, as a desktop menu starts the program. TAMBREL_INSTALLED_PREFIX names
 // that prefix. Not run by ctest directly: install_tree.sh installs, copies and runs it.

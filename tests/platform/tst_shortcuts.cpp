@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shortcuts taken for speed give what the long way gives: colour codes that leave with
 // their widget, boxes and buttons drawn from a kept picture, pictures read once.
 #include "platform/Colours.h"
