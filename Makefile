@@ -10,7 +10,8 @@ CMAKE_FLAGS ?=
 PACKAGES := cmake g++ make qt6-base-dev libgl-dev libxkbcommon-dev qt6-translations-l10n \
             qt6-speech-dev qt6-declarative-dev qt6-speech-speechd-plugin speech-dispatcher \
             speech-dispatcher-espeak-ng fonts-dejavu-core fonts-liberation xdg-utils \
-            desktop-file-utils appstream xvfb xdotool dpkg-dev file libboost-dev
+            desktop-file-utils appstream xvfb xdotool dpkg-dev file libboost-dev \
+            qt6-charts-dev
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 

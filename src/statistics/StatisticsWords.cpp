@@ -111,15 +111,18 @@ QString absence(int drawsSince)
     return StatisticsTexts::AbsentSince.arg(draws(drawsSince));
 }
 
-QString numberTip(const StatisticsModel& model, int number)
+QString numberTip(int number, int hits, double expected, int drawsSince)
 {
-    const int hits = model.hits(number);
-    const double expected = model.expectedHits();
     return StatisticsTexts::NumberTip.arg(count(number),
         agreed(hits, StatisticsTexts::Hit, StatisticsTexts::Hits).arg(count(hits)),
         agreed(expected, StatisticsTexts::ExpectedOne, StatisticsTexts::ExpectedMany)
             .arg(decimal(expected, 1)),
-        absence(model.drawsSince(number)));
+        absence(drawsSince));
+}
+
+QString numberTip(const StatisticsModel& model, int number)
+{
+    return numberTip(number, model.hits(number), model.expectedHits(), model.drawsSince(number));
 }
 
 QString chanceCell(const StatisticsModel& model, StatisticsModel::Chance chance, ChanceColumn column)
@@ -152,24 +155,6 @@ QString losingStreakLine()
     return StatisticsTexts::LosingStreakLine.arg(
         decimal(100.0 * StatisticsModel::losingStreakProbability(), 2),
         count(StatisticsModel::losingStreakCost()));
-}
-
-QString tabSeparated(const StatisticsModel& model)
-{
-    QString text;
-    for (int column = 0; column < ChanceColumnCount; ++column) {
-        text += (column > 0 ? QStringLiteral("\t") : QString()) + StatisticsTexts::ChanceHeaders[column];
-    }
-    text += QLatin1Char('\n');
-    for (int row = 0; row < StatisticsModel::ChanceCount; ++row) {
-        for (int column = 0; column < ChanceColumnCount; ++column) {
-            text += (column > 0 ? QStringLiteral("\t") : QString())
-                + chanceCell(model, StatisticsModel::chanceAt(row), static_cast<ChanceColumn>(column));
-        }
-        text += QLatin1Char('\n');
-    }
-    text += QLatin1Char('\n') + chiSquareLine(model) + QLatin1Char('\n') + verdict(model) + QLatin1Char('\n');
-    return text;
 }
 
 } // namespace StatisticsWords

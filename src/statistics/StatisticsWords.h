@@ -26,14 +26,12 @@ QString verdict(const StatisticsModel& model);
 // How long a number has been away: "absent depuis 42 tirages", "pas encore sorti".
 QString absence(int drawsSince);
 // What pointing at a number's bar tells.
+QString numberTip(int number, int hits, double expected, int drawsSince);
 QString numberTip(const StatisticsModel& model, int number);
 
 QString chanceCell(const StatisticsModel& model, StatisticsModel::Chance chance, ChanceColumn column);
 
 QString houseEdgeLine();
 QString losingStreakLine();
-
-// The table of chances and the test's lines as tab-separated text, one row a line.
-QString tabSeparated(const StatisticsModel& model);
 
 } // namespace StatisticsWords
