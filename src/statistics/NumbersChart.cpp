@@ -49,7 +49,6 @@ NumbersChart::NumbersChart(QWidget* parent)
     : QChartView(parent)
 {
     setObjectName(QStringLiteral("NumbersChart"));
-    m_hits.fill(-1); // every bar is shown at the first refresh
     m_drawsSince.fill(StatisticsModel::NeverDrawn);
 
     auto* chart = new QChart;
@@ -75,7 +74,7 @@ NumbersChart::NumbersChart(QWidget* parent)
     for (std::size_t colour = 0; colour < m_colourSets.size(); ++colour) {
         auto* set = new QBarSet(QString());
         set->setColor(BarColours[colour]);
-        set->setBorderColor(BarColours[colour]);
+        set->setPen(Qt::NoPen); // a bar is a plain fill, the cheapest thing to repaint
         for (int place = 0; place < Places; ++place) {
             set->append(0.0);
         }
@@ -84,11 +83,11 @@ NumbersChart::NumbersChart(QWidget* parent)
     }
     chart->addSeries(m_bars);
 
-    // The band's edges again, dashed over the bars, where the bars would hide the shading.
+    // The band's edges again, over the bars, where the bars would hide the shading.
     for (std::size_t edge = 0; edge < m_bandEdges.size(); ++edge) {
         m_bandEdges[edge] = new QLineSeries;
         m_bandEdges[edge]->append({QPointF(LeftEdge, 0), QPointF(RightEdge, 0)});
-        m_bandEdges[edge]->setPen(QPen(BandEdgeColour, 1, Qt::DashLine));
+        m_bandEdges[edge]->setPen(QPen(BandEdgeColour, 0));
         chart->addSeries(m_bandEdges[edge]);
     }
 
@@ -109,6 +108,9 @@ NumbersChart::NumbersChart(QWidget* parent)
     setMinimumSize(perNumber * (Places + 1) + 80, 260);
     m_hitsAxis = new QValueAxis;
     m_hitsAxis->setLabelFormat(QStringLiteral("%i"));
+    // The band and the expected line are the chart's reference lines. Horizontal grid lines
+    // would be redrawn a pixel at a time across the whole plot whenever a bar moves.
+    m_hitsAxis->setGridLineVisible(false);
     m_hitsAxis->setTitleText(StatisticsTexts::HitsAxis);
     chart->addAxis(m_numbersAxis, Qt::AlignBottom);
     chart->addAxis(m_hitsAxis, Qt::AlignLeft);
@@ -123,8 +125,17 @@ NumbersChart::NumbersChart(QWidget* parent)
             marker->setVisible(false);
         }
     }
+    // Thin lines as cosmetic pens: Qt measures a wider line's outline again at every repaint.
+    for (QAbstractAxis* axis :
+        {static_cast<QAbstractAxis*>(m_numbersAxis), static_cast<QAbstractAxis*>(m_hitsAxis)}) {
+        QPen line = axis->linePen();
+        line.setWidth(0);
+        axis->setLinePen(line);
+    }
+    setOptimizationFlag(QGraphicsView::DontAdjustForAntialiasing, true); // nothing is antialiased
     setChart(chart);
     setOrder(Order::Wheel);
+    connect(chart, &QChart::plotAreaChanged, this, &NumbersChart::showExactly);
 }
 
 void NumbersChart::setOrder(Order order)
@@ -157,9 +168,35 @@ int NumbersChart::numberAt(int place) const
 
 void NumbersChart::showBar(int number)
 {
+    const auto index = static_cast<std::size_t>(number);
     const auto colour = static_cast<std::size_t>(Roulette::colourOf(number));
-    m_colourSets[colour]->replace(
-        m_place[static_cast<std::size_t>(number)], std::max(0, m_hits[static_cast<std::size_t>(number)]));
+    m_drawnHits[index] = m_hits[index];
+    m_colourSets[colour]->replace(m_place[index], m_drawnHits[index]);
+}
+
+void NumbersChart::showExactly()
+{
+    for (int number = 0; number < Places; ++number) {
+        if (m_drawnHits[static_cast<std::size_t>(number)] != m_hits[static_cast<std::size_t>(number)]) {
+            showBar(number);
+        }
+    }
+    if (m_drawnExpected != m_expected) {
+        m_drawnExpected = m_expected;
+        m_expectedLine->replace(0, LeftEdge, m_expected);
+        m_expectedLine->replace(1, RightEdge, m_expected);
+    }
+}
+
+// Qt Charts lays out and repaints the whole series for one changed bar: at 100,000 draws a
+// hit is a fifteenth of a pixel, and most entries move nothing on the screen.
+bool NumbersChart::movesAPixel(double shown, double value) const
+{
+    const double pixelsPerHit = chart()->plotArea().height() * devicePixelRatioF() / m_top;
+    if (!(pixelsPerHit > 0.0) || !isVisible()) {
+        return shown != value;
+    }
+    return std::lround(shown * pixelsPerHit) != std::lround(value * pixelsPerHit);
 }
 
 void NumbersChart::refresh(const StatisticsModel& model)
@@ -170,18 +207,13 @@ void NumbersChart::refresh(const StatisticsModel& model)
         const int hits = model.hits(number);
         highest = std::max(highest, hits);
         m_drawsSince[index] = model.drawsSince(number);
-        if (hits != m_hits[index]) {
-            m_hits[index] = hits;
-            showBar(number);
-        }
+        m_hits[index] = hits;
     }
     if (model.draws() == m_draws) {
         return;
     }
     m_draws = model.draws();
     m_expected = model.expectedHits();
-    m_expectedLine->replace(0, LeftEdge, m_expected);
-    m_expectedLine->replace(1, RightEdge, m_expected);
     const StatisticsModel::Band band = model.band();
     if (band.low != m_band.low || band.high != m_band.high || m_draws <= 1) {
         m_band = band;
@@ -199,6 +231,19 @@ void NumbersChart::refresh(const StatisticsModel& model)
         m_top = top;
         m_hitsAxis->setRange(0.0, top);
         m_hitsAxis->setTickCount(static_cast<int>(top / step) + 1);
+        showExactly();
+    } else {
+        for (int number = 0; number < Places; ++number) {
+            const auto index = static_cast<std::size_t>(number);
+            if (movesAPixel(m_drawnHits[index], m_hits[index])) {
+                showBar(number);
+            }
+        }
+        if (movesAPixel(m_drawnExpected, m_expected)) {
+            m_drawnExpected = m_expected;
+            m_expectedLine->replace(0, LeftEdge, m_expected);
+            m_expectedLine->replace(1, RightEdge, m_expected);
+        }
     }
     describe();
 }
@@ -207,7 +252,7 @@ QString NumbersChart::tipAt(int place) const
 {
     const int number = numberAt(place);
     const auto index = static_cast<std::size_t>(number);
-    return StatisticsWords::numberTip(number, std::max(0, m_hits[index]), m_expected, m_drawsSince[index]);
+    return StatisticsWords::numberTip(number, m_hits[index], m_expected, m_drawsSince[index]);
 }
 
 // Screen readers get the whole chart as text: every number with its hits, in the order shown.
@@ -216,14 +261,20 @@ void NumbersChart::describe()
     QStringList numbers;
     for (int place = 0; place < Places; ++place) {
         const int number = numberAt(place);
-        numbers << StatisticsTexts::DescribedNumber.arg(StatisticsWords::count(number),
-            StatisticsWords::count(std::max(0, m_hits[static_cast<std::size_t>(number)])));
+        numbers << StatisticsTexts::DescribedNumber.arg(
+            StatisticsWords::count(number), StatisticsWords::count(m_hits[static_cast<std::size_t>(number)]));
     }
     const QString order = m_order == Order::Wheel ? StatisticsTexts::WheelOrder : StatisticsTexts::TableOrder;
     describeForScreenReaders(this, StatisticsTexts::ChartName,
         StatisticsTexts::ChartDescription.arg(order, numbers.join(QStringLiteral(" ; ")),
             StatisticsWords::decimal(m_expected, 1), StatisticsWords::count(m_band.low),
             StatisticsWords::count(m_band.high)));
+}
+
+QPixmap NumbersChart::picture()
+{
+    showExactly();
+    return grab();
 }
 
 int NumbersChart::placeUnder(const QPoint& viewportPosition) const

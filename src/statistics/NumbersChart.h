@@ -32,6 +32,9 @@ public:
     int numberAt(int place) const;
     QString tipAt(int place) const;
 
+    // The chart as it stands, every bar at its exact count.
+    QPixmap picture();
+
 protected:
     bool viewportEvent(QEvent* event) override;
 
@@ -39,6 +42,10 @@ private:
     static constexpr int Places = Roulette::NumberCount;
 
     void showBar(int number);
+    // Bars and lines follow the counts to the pixel: a change too small to move one is kept
+    // for the next, and everything is shown exactly whenever the scale changes.
+    void showExactly();
+    bool movesAPixel(double shown, double value) const;
     void describe();
     int placeUnder(const QPoint& viewportPosition) const;
 
@@ -47,9 +54,11 @@ private:
 
     // What the chart shows, kept so that a tooltip or a new order needs no model.
     std::array<int, Places> m_hits{};
+    std::array<int, Places> m_drawnHits{}; // the bars' values, within a pixel of the hits
     std::array<int, Places> m_drawsSince{};
     int m_draws = -1;
     double m_expected = 0.0;
+    double m_drawnExpected = 0.0;
     StatisticsModel::Band m_band;
     double m_top = 0.0;
 

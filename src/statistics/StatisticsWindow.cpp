@@ -1,39 +1,38 @@
 #include "statistics/StatisticsWindow.h"
 
 #include "platform/MessageBox.h"
+#include "statistics/ChancesTable.h"
 #include "statistics/NumbersChart.h"
 #include "statistics/StatisticsTexts.h"
 #include "statistics/StatisticsWords.h"
+#include "statistics/SteadyText.h"
 
 #include <QClipboard>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QGroupBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSaveFile>
 #include <QStandardPaths>
-#include <QTableWidget>
 #include <QVBoxLayout>
 
 namespace {
 
-using Column = StatisticsWords::ChanceColumn;
-constexpr Column ShownColumns[]
-    = {Column::Observed, Column::Expected, Column::Gap, Column::LongestRun, Column::UsualRun};
-
 // The verdict's colour: neutral while too few draws, green for chance, amber for a gap.
-const QString VerdictStyles[3] = {
-    QStringLiteral("color: #505050;"),
-    QStringLiteral("color: #1b6e34;"),
-    QStringLiteral("color: #a34a00;"),
-};
+const QColor VerdictColours[3]
+    = {QColor(0x50, 0x50, 0x50), QColor(0x1b, 0x6e, 0x34), QColor(0xa3, 0x4a, 0x00)};
+
+void colourVerdict(QLabel* label, StatisticsModel::Verdict verdict)
+{
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, VerdictColours[static_cast<int>(verdict)]);
+    label->setPalette(palette);
+}
 
 QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text = QString())
 {
@@ -44,11 +43,31 @@ QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text = QS
     return label;
 }
 
+QString longestVerdict()
+{
+    using Verdict = StatisticsModel::Verdict;
+    QString longest;
+    for (const QString& verdict :
+        {StatisticsWords::verdict(Verdict::NotEnoughDraws, StatisticsModel::MinimumDraws - 1, 1.0),
+            StatisticsWords::verdict(Verdict::NothingAbnormal, 0, 0.0099999),
+            StatisticsWords::verdict(Verdict::Unusual, 0, 0.0099)}) {
+        longest = verdict.size() > longest.size() ? verdict : longest;
+    }
+    return longest;
+}
+
 QFont bold(QFont font, qreal scale = 1.0)
 {
     font.setBold(true);
     font.setPointSizeF(font.pointSizeF() * scale);
     return font;
+}
+
+QLabel* makeHeading(QWidget* parent, const QString& text)
+{
+    auto* heading = new QLabel(text, parent);
+    heading->setFont(bold(heading->font(), 1.15));
+    return heading;
 }
 
 } // namespace
@@ -82,69 +101,29 @@ void StatisticsWindow::buildControls()
     connect(m_tableOrder, &QRadioButton::clicked, m_chart,
         [this] { m_chart->setOrder(NumbersChart::Order::Table); });
 
-    // The table of chances: a real table, the chances as row headers for screen readers.
-    auto* chancesBox = new QGroupBox(StatisticsTexts::ChancesTitle, this);
-    m_chances = new QTableWidget(StatisticsModel::ChanceCount, DataColumns, chancesBox);
-    m_chances->setObjectName(QStringLiteral("Chances"));
-    m_chances->setAccessibleName(StatisticsTexts::ChancesTitle);
-    m_chances->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_chances->setAlternatingRowColors(true);
-    m_chances->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_chances->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    QStringList headers;
-    for (int column = 0; column < DataColumns; ++column) {
-        headers << StatisticsTexts::ChanceHeaders[column + 1];
-    }
-    m_chances->setHorizontalHeaderLabels(headers);
-    m_chances->horizontalHeaderItem(2)->setToolTip(StatisticsTexts::GapTip);
-    m_chances->horizontalHeaderItem(4)->setToolTip(StatisticsTexts::UsualRunTip);
-    QStringList names;
-    for (const QString& name : StatisticsTexts::ChanceNames) {
-        names << name;
-    }
-    m_chances->setVerticalHeaderLabels(names);
-    m_chances->verticalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    m_chances->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    m_chances->verticalHeader()->setDefaultSectionSize(m_chances->fontMetrics().height() + 8);
-    m_chances->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    const QFontMetrics metrics(m_chances->horizontalHeader()->font());
-    const int widestFigure = metrics.horizontalAdvance(QStringLiteral("100 000"));
-    for (int column = 0; column < DataColumns; ++column) {
-        m_chances->setColumnWidth(
-            column, std::max(widestFigure, metrics.horizontalAdvance(headers[column])) + 24);
-        for (int row = 0; row < StatisticsModel::ChanceCount; ++row) {
-            auto* item = new QTableWidgetItem;
-            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-            m_chances->setItem(row, column, item);
-            m_cells[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)] = item;
-        }
-    }
-    // The whole table shows at once: no scrolling, nothing cut.
-    const int frame = 2 * m_chances->frameWidth();
-    m_chances->setFixedSize(
-        m_chances->verticalHeader()->sizeHint().width() + m_chances->horizontalHeader()->length() + frame,
-        m_chances->horizontalHeader()->sizeHint().height() + m_chances->verticalHeader()->length() + frame);
-    auto* chancesLayout = new QVBoxLayout(chancesBox);
-    chancesLayout->addWidget(m_chances);
+    m_chances = new ChancesTable(this);
 
-    auto* testBox = new QGroupBox(StatisticsTexts::TestTitle, this);
-    m_chiSquare = makeLabel(testBox, QStringLiteral("ChiSquare"));
-    m_chiSquare->setFont(bold(font()));
-    m_verdict = makeLabel(testBox, QStringLiteral("Verdict"));
-    m_verdict->setFont(bold(font(), 1.1));
-    m_beneath = makeLabel(testBox, QStringLiteral("Beneath"), StatisticsTexts::Beneath);
-    auto* testLayout = new QVBoxLayout(testBox);
-    testLayout->addWidget(m_chiSquare);
-    testLayout->addWidget(m_verdict);
-    testLayout->addWidget(m_beneath);
+    // The test's lines change after every entry: they keep the room of their longest texts.
+    auto* test = new SteadyColumn(this);
+    auto* chiSquare = new SteadyLabel(StatisticsWords::chiSquareLine(9999.9, 999999), test);
+    chiSquare->setObjectName(QStringLiteral("ChiSquare"));
+    chiSquare->setFont(bold(font()));
+    auto* verdict = new SteadyLabel(longestVerdict(), test);
+    verdict->setObjectName(QStringLiteral("Verdict"));
+    verdict->setFont(bold(font(), 1.1));
+    colourVerdict(verdict, m_shownVerdict);
+    auto* beneath = new SteadyLabel(StatisticsTexts::Beneath, test);
+    beneath->setObjectName(QStringLiteral("Beneath"));
+    beneath->setText(StatisticsTexts::Beneath);
+    for (SteadyLabel* label : {chiSquare, verdict, beneath}) {
+        test->add(label);
+    }
+    m_chiSquare = chiSquare;
+    m_verdict = verdict;
+    m_beneath = beneath;
 
-    auto* priceBox = new QGroupBox(StatisticsTexts::PriceTitle, this);
-    m_houseEdge = makeLabel(priceBox, QStringLiteral("HouseEdge"), StatisticsWords::houseEdgeLine());
-    m_losingStreak = makeLabel(priceBox, QStringLiteral("LosingStreak"), StatisticsWords::losingStreakLine());
-    auto* priceLayout = new QVBoxLayout(priceBox);
-    priceLayout->addWidget(m_houseEdge);
-    priceLayout->addWidget(m_losingStreak);
+    m_houseEdge = makeLabel(this, QStringLiteral("HouseEdge"), StatisticsWords::houseEdgeLine());
+    m_losingStreak = makeLabel(this, QStringLiteral("LosingStreak"), StatisticsWords::losingStreakLine());
 
     m_copy = new QPushButton(StatisticsTexts::Copy, this);
     m_copy->setObjectName(QStringLiteral("Copy"));
@@ -159,14 +138,24 @@ void StatisticsWindow::buildControls()
     buttons->addWidget(m_copy);
     buttons->addWidget(m_saveImage);
 
+    auto* chances = new QVBoxLayout;
+    chances->addWidget(makeHeading(this, StatisticsTexts::ChancesTitle));
+    chances->addWidget(m_chances);
+    chances->addStretch(1);
+
     auto* side = new QVBoxLayout;
-    side->addWidget(testBox);
-    side->addWidget(priceBox);
+    side->addWidget(makeHeading(this, StatisticsTexts::TestTitle));
+    side->addWidget(test);
+    side->addSpacing(fontMetrics().height());
+    side->addWidget(makeHeading(this, StatisticsTexts::PriceTitle));
+    side->addWidget(m_houseEdge);
+    side->addWidget(m_losingStreak);
     side->addStretch(1);
     side->addLayout(buttons);
 
     auto* lower = new QHBoxLayout;
-    lower->addWidget(chancesBox, 0, Qt::AlignTop);
+    lower->addLayout(chances);
+    lower->addSpacing(fontMetrics().height());
     lower->addLayout(side, 1);
 
     auto* layout = new QVBoxLayout(this);
@@ -180,44 +169,17 @@ void StatisticsWindow::refresh(const StatisticsModel& model)
     m_chart->refresh(model);
     m_chiSquare->setText(StatisticsWords::chiSquareLine(model));
     m_verdict->setText(StatisticsWords::verdict(model));
-    if (model.verdict() != m_shownVerdict || m_verdict->styleSheet().isEmpty()) {
+    if (model.verdict() != m_shownVerdict) {
         m_shownVerdict = model.verdict();
-        m_verdict->setStyleSheet(VerdictStyles[static_cast<int>(m_shownVerdict)]);
+        colourVerdict(m_verdict, m_shownVerdict);
     }
-    for (int row = 0; row < StatisticsModel::ChanceCount; ++row) {
-        for (int column = 0; column < DataColumns; ++column) {
-            setCell(row, column,
-                StatisticsWords::chanceCell(model, StatisticsModel::chanceAt(row), ShownColumns[column]));
-        }
-    }
-}
-
-void StatisticsWindow::setCell(int row, int column, const QString& text)
-{
-    QTableWidgetItem* item = m_cells[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
-    if (item->text() != text) {
-        item->setText(text);
-    }
+    m_chances->refresh(model);
 }
 
 void StatisticsWindow::copyToClipboard()
 {
-    const QChar tab = QLatin1Char('\t');
-    QString text = StatisticsTexts::ChanceHeaders[0];
-    for (int column = 0; column < DataColumns; ++column) {
-        text += tab + m_chances->horizontalHeaderItem(column)->text();
-    }
-    text += QLatin1Char('\n');
-    for (int row = 0; row < StatisticsModel::ChanceCount; ++row) {
-        text += m_chances->verticalHeaderItem(row)->text();
-        for (int column = 0; column < DataColumns; ++column) {
-            text += tab + m_cells[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)]->text();
-        }
-        text += QLatin1Char('\n');
-    }
-    text += QLatin1Char('\n') + m_chiSquare->text() + QLatin1Char('\n') + m_verdict->text()
-        + QLatin1Char('\n');
-    QGuiApplication::clipboard()->setText(text);
+    QGuiApplication::clipboard()->setText(m_chances->tabSeparated() + QLatin1Char('\n') + m_chiSquare->text()
+        + QLatin1Char('\n') + m_verdict->text() + QLatin1Char('\n'));
 }
 
 void StatisticsWindow::chooseImageFile()
@@ -244,7 +206,7 @@ bool StatisticsWindow::saveImage(const QString& path)
         QSaveFile file(target.absoluteFilePath());
         if (!file.open(QIODevice::WriteOnly)) {
             reason = StatisticsTexts::FolderReadOnly;
-        } else if (!m_chart->grab().save(&file, "PNG") || !file.commit()) {
+        } else if (!m_chart->picture().save(&file, "PNG") || !file.commit()) {
             reason = StatisticsTexts::WriteFailed;
         }
     }

@@ -6,14 +6,12 @@
 #include "statistics/StatisticsModel.h"
 
 #include <QWidget>
-#include <array>
 
+class ChancesTable;
 class NumbersChart;
 class QLabel;
 class QPushButton;
 class QRadioButton;
-class QTableWidget;
-class QTableWidgetItem;
 
 class StatisticsWindow : public QWidget
 {
@@ -34,10 +32,7 @@ public slots:
     void chooseImageFile(); // "Enregistrer l'image…"
 
 private:
-    static constexpr int DataColumns = 5;
-
     void buildControls();
-    void setCell(int row, int column, const QString& text);
 
     NumbersChart* m_chart = nullptr;
     QRadioButton* m_wheelOrder = nullptr;
@@ -47,8 +42,7 @@ private:
     QLabel* m_beneath = nullptr;
     QLabel* m_houseEdge = nullptr;
     QLabel* m_losingStreak = nullptr;
-    QTableWidget* m_chances = nullptr;
-    std::array<std::array<QTableWidgetItem*, DataColumns>, StatisticsModel::ChanceCount> m_cells{};
+    ChancesTable* m_chances = nullptr;
     QPushButton* m_copy = nullptr;
     QPushButton* m_saveImage = nullptr;
     StatisticsModel::Verdict m_shownVerdict = StatisticsModel::Verdict::NotEnoughDraws;
