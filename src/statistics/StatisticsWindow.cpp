@@ -77,6 +77,9 @@ StatisticsWindow::StatisticsWindow(QWidget* parent)
 {
     setObjectName(QStringLiteral("StatisticsWindow"));
     setWindowTitle(StatisticsTexts::Caption);
+    // Kept above the board without taking the focus from it: its bars tell their figures
+    // even while the board is the active window.
+    setAttribute(Qt::WA_AlwaysShowToolTips, true);
     buildControls();
     refresh(StatisticsModel());
     resize(1000, 760);
