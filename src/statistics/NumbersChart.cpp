@@ -118,7 +118,7 @@ NumbersChart::NumbersChart(QWidget* parent)
         series->attachAxis(m_numbersAxis);
         series->attachAxis(m_hitsAxis);
     }
-    // The colours of the bars speak for themselves; the dashed edges belong to the band.
+    // The colours of the bars speak for themselves; the edge lines belong to the band.
     for (QAbstractSeries* unnamed : {static_cast<QAbstractSeries*>(m_bars),
              static_cast<QAbstractSeries*>(m_bandEdges[0]), static_cast<QAbstractSeries*>(m_bandEdges[1])}) {
         for (QLegendMarker* marker : chart->legend()->markers(unnamed)) {
@@ -209,13 +209,9 @@ void NumbersChart::refresh(const StatisticsModel& model)
         m_drawsSince[index] = model.drawsSince(number);
         m_hits[index] = hits;
     }
-    if (model.draws() == m_draws) {
-        return;
-    }
-    m_draws = model.draws();
     m_expected = model.expectedHits();
     const StatisticsModel::Band band = model.band();
-    if (band.low != m_band.low || band.high != m_band.high || m_draws <= 1) {
+    if (band.low != m_band.low || band.high != m_band.high) {
         m_band = band;
         m_bandHigh->replace(0, LeftEdge, band.high);
         m_bandHigh->replace(1, RightEdge, band.high);

@@ -56,7 +56,6 @@ private:
     std::array<int, Places> m_hits{};
     std::array<int, Places> m_drawnHits{}; // the bars' values, within a pixel of the hits
     std::array<int, Places> m_drawsSince{};
-    int m_draws = -1;
     double m_expected = 0.0;
     double m_drawnExpected = 0.0;
     StatisticsModel::Band m_band;

@@ -138,6 +138,14 @@ void TestStatisticsWindow::order()
     QTest::mouseClick(control<QRadioButton>(m_window, QStringLiteral("WheelOrder")), Qt::LeftButton);
     QCOMPARE(chart->numberAt(36), 26);
     QCOMPARE(bars->barSets().at(1)->at(7), 0.0); // 25 stands there now, never drawn
+
+    // A game rebuilt to as many draws, but other ones: every figure follows the new list.
+    StatisticsModel other;
+    other.rebuild(std::vector<std::uint8_t>(10, 25));
+    m_window->refresh(other);
+    QCOMPARE(bars->barSets().at(1)->at(7), 10.0);
+    QCOMPARE(
+        chart->tipAt(7), QStringLiteral("Numéro 25 : 10 sorties pour 0,3 attendue, sorti au dernier tirage"));
 }
 
 void TestStatisticsWindow::saveImage()
