@@ -1,5 +1,6 @@
 #include "statistics/StatisticsWords.h"
 
+#include "platform/DecimalText.h"
 #include "statistics/StatisticsTexts.h"
 
 #include <QLocale>
@@ -31,6 +32,10 @@ constexpr double SmallestP = 0.0001;
 
 QString count(int value)
 {
+    // Below a thousand there is no group to separate, and the texts are made once.
+    if (value >= 0 && value < 1000) {
+        return DecimalText::of(value);
+    }
     return french().toString(value);
 }
 
