@@ -19,7 +19,9 @@ namespace {
 
 // The chart's colours, by NumberColour: green, red, black.
 const QColor BarColours[3] = {QColor(0x1b, 0x7a, 0x3d), QColor(0xc6, 0x28, 0x28), QColor(0x21, 0x21, 0x21)};
-const QColor BandColour(0x4a, 0x7d, 0xc9, 60);
+// The band lies on the white plot under the bars: its light blue is opaque, as a shade of
+// 0x4a7dc9 over white would look, and fills without blending.
+const QColor BandColour(0xd5, 0xe0, 0xf2);
 const QColor BandEdgeColour(0x4a, 0x7d, 0xc9);
 const QColor ExpectedColour(0x1f, 0x4e, 0x96);
 
