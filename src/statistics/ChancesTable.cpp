@@ -154,7 +154,7 @@ ChancesTable::ChancesTable(QWidget* parent)
     setVerticalHeaderLabels(names);
     verticalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 5);
     horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
 
     // Every column holds its header and a count of a long game on one line.

@@ -107,7 +107,7 @@ NumbersChart::NumbersChart(QWidget* parent)
     // Qt Charts shortens a category's label to "…" once it is wider than its share of the
     // axis less some padding: the chart never gets narrower than 37 two-digit numbers need.
     const int perNumber = QFontMetrics(numbersFont).horizontalAdvance(QStringLiteral("00")) + 10;
-    setMinimumSize(perNumber * (Places + 1) + 80, 260);
+    setMinimumSize(perNumber * (Places + 1) + 80, 240);
     m_hitsAxis = new QValueAxis;
     m_hitsAxis->setLabelFormat(QStringLiteral("%i"));
     // The band and the expected line are the chart's reference lines. Horizontal grid lines

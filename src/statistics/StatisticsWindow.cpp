@@ -82,7 +82,7 @@ StatisticsWindow::StatisticsWindow(QWidget* parent)
     setAttribute(Qt::WA_AlwaysShowToolTips, true);
     buildControls();
     refresh(StatisticsModel());
-    resize(1000, 760);
+    resize(1000, 720);
 }
 
 void StatisticsWindow::buildControls()
