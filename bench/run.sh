@@ -6,7 +6,7 @@ build=$(cd "${1:-build}" && pwd)
 bench=$build/bench
 cd "$build" # the windows find their pictures beside the program
 
-for program in bench_model bench_windows bench_memory bench_bare_dialog bench_bare_label startup_probe; do
+for program in bench_model bench_windows bench_statistics bench_memory bench_bare_dialog bench_bare_label startup_probe; do
     [ -x "$bench/$program" ] || { echo "bench: $bench/$program is missing (make bench builds it)" >&2; exit 1; }
 done
 command -v Xvfb >/dev/null || { echo "bench: Xvfb is missing (apt-get install xvfb)" >&2; exit 1; }
@@ -35,6 +35,9 @@ echo
 echo "== One entry through the real windows (offscreen platform)"
 "$bench/bench_windows" --runs 5 --entries 2000 2>&1 | grep -v '^QStandardPaths' | tee "$logs/windows"
 echo
+echo "== The statistics after one entry at 100,000 draws (offscreen platform)"
+"$bench/bench_statistics" --runs 5 --entries 100000 2>&1 | grep -v '^QStandardPaths' | tee "$logs/statistics"
+echo
 echo "== Start-up to the disclaimer on the screen (private Xvfb)"
 start_private_x
 LC_ALL=C.UTF-8 "$bench/startup_probe" 21 \
@@ -55,6 +58,8 @@ growth=$(result memory_model_growth_kb "$logs/memory" | median)
 first=$(result memory_model_first_kb "$logs/memory" | median)
 all=$(result memory_model_all_kb "$logs/memory" | median)
 windows_growth=$(result memory_windows_growth_kb "$logs/memory-windows")
+statistics_model=$(result statistics_model_figures_us "$logs/statistics")
+statistics_window=$(result statistics_window_entry_us "$logs/statistics")
 
 # verdict MEASURED AIM: "met" when the measured figure is below its aim.
 verdict() { awk -v m="$1" -v a="$2" 'BEGIN { print (m < a ? "met" : "MISSED") }'; }
@@ -66,6 +71,10 @@ printf '%-36s %-34s %-16s %s\n' "figure" "measured" "aim" "result"
 printf '%-36s %-34s %-16s %s\n' "model: one entry" "$(printf '%.2f us' "$model")" "under 2 us" "$(verdict "$model" 2)"
 printf '%-36s %-34s %-16s %s\n' "windows: Yes to all repainted" \
     "$(printf '%.0f us (CPU %.0f us)' "$windows" "$windows_cpu")" "under 1000 us" "$(verdict "$windows" 1000)"
+printf '%-36s %-34s %-16s %s\n' "statistics: model, one entry" \
+    "$(printf '%.2f us' "$statistics_model")" "under 100 us" "$(verdict "$statistics_model" 100)"
+printf '%-36s %-34s %-16s %s\n' "statistics: window refreshed, painted" \
+    "$(printf '%.0f us' "$statistics_window")" "under 1000 us" "$(verdict "$statistics_window" 1000)"
 printf '%-36s %-34s %-16s %s\n' "start-up: disclaimer / bare dialog" \
     "$(printf '%.1f / %.1f ms = %sx' "$tambrel" "$bare" "$ratio")" "within 1.25x" "$(verdict "$ratio" 1.25)"
 printf '%-36s %-34s %-16s %s\n' "memory: growth over 100,000 entries" \
