@@ -43,6 +43,7 @@ void agreeWithTheOracle(const Table& table, const GameOracle& oracle, int entry)
     const QByteArray where = QByteArray("entry ") + QByteArray::number(entry);
     QVERIFY2(table.tirage() == entry && table.hitCount(n) == oracle.hits[static_cast<std::size_t>(n)], where);
     QCOMPARE(table.repetitionSorti(), oracle.level);
+    QCOMPARE(table.statistics().hits(n), oracle.hits[static_cast<std::size_t>(n)]);
     QCOMPARE(table.levelCount(), oracle.levelCount);
     QCOMPARE(table.shownLevelCount(), oracle.shownLevelCount);
     QCOMPARE(candidatesOf(table), oracle.candidates);
