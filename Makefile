@@ -7,16 +7,13 @@ BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_FLAGS ?=
 
-PACKAGES := cmake g++ make qt6-base-dev libgl-dev libxkbcommon-dev qt6-translations-l10n \
-            qt6-speech-dev qt6-declarative-dev qt6-speech-speechd-plugin speech-dispatcher \
-            speech-dispatcher-espeak-ng fonts-dejavu-core fonts-liberation xdg-utils \
-            desktop-file-utils appstream xvfb xdotool dpkg-dev file
+# The Debian packages, read from packaging/debian-packages: group NAME... gives its packages.
+packages = $(shell sed -n 's/^\($(subst $(eval) ,\|,$(1))\): *//p' packaging/debian-packages)
+PACKAGES := $(call packages,build depends recommends test)
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-# What the benchmarks need on top: a private X server to time the start-up on, and the
-# DAMAGE extension's client library to see when a window is drawn.
-BENCH_PACKAGES := xvfb libxcb-damage0-dev pkg-config
+BENCH_PACKAGES := $(call packages,bench)
 
 .PHONY: run test build package deps clean bench
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Small helpers the benchmarks share: a monotonic clock, medians, the process's peak resident
 // memory, and the one-line results the bench driver reads.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The benchmarks that open windows run them on the offscreen platform, set up the way the
 // program sets up its desktop. That platform cannot raise a window and says so each time a
 // side window is brought up; those two notices are dropped, every other message passes on.

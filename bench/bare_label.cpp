@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A second floor for start-up: the same bare dialog with one line of text in it. The first
 // text a Qt program shows sets up the whole font system, which the empty dialog never does.
 #include <QApplication>

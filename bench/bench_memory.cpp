@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Peak resident memory of a long game, after 100 entries and after many more, through the
 // model alone or through the real windows on the offscreen platform. Each process measures
 // one game, so that its peak is that game's own.

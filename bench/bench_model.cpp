@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Time of one entry through the board's model, with every tracker and all advice at work
 // (spoken advice on, so its sentences are built too), over a long random game; and of a
 // whole game rebuilt from its draws, as an undo or a game taken up again does.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Time from the answer Yes to every window updated and repainted, per entry, with the real
 // windows on the offscreen platform: the board, the three trend windows and the dozen and
 // column window. The confirmation box is answered through its test hook; everything after

@@ -2,11 +2,12 @@
 # Runs every benchmark on a built tree and prints the figures with their aims.
 #   bench/run.sh [BUILD_DIR]        (make bench does the build first)
 set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
 build=$(cd "${1:-build}" && pwd)
 bench=$build/bench
 cd "$build" # the windows find their pictures beside the program
 
-for program in bench_model bench_windows bench_games bench_memory bench_bare_dialog bench_bare_label startup_probe; do
+for program in bench_model bench_windows bench_games bench_statistics bench_memory bench_bare_dialog bench_bare_label startup_probe; do
     [ -x "$bench/$program" ] || { echo "bench: $bench/$program is missing (make bench builds it)" >&2; exit 1; }
 done
 command -v Xvfb >/dev/null || { echo "bench: Xvfb is missing (apt-get install xvfb)" >&2; exit 1; }
@@ -15,7 +16,7 @@ command -v Xvfb >/dev/null || { echo "bench: Xvfb is missing (apt-get install xv
 result() { awk -v name="$1" '$1 == "RESULT" && $2 == name { print $3 }' "$2"; }
 median() { sort -g | awk '{ v[NR] = $1 } END { if (NR % 2) print v[(NR + 1) / 2]; else print (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 logs=$(mktemp -d)
-. "$(dirname "$0")/../tests/support/private-x.sh"
+. "$here/../tests/support/private-x.sh"
 cleanup() { stop_private_x; rm -rf "$logs"; }
 trap cleanup EXIT
 
@@ -37,6 +38,9 @@ echo "== One entry through the real windows (offscreen platform)"
 echo
 echo "== The journal of a game: one event written, a game of 100,000 draws read back"
 "$bench/bench_games" --events 2000 --draws 100000 --runs 7 | tee "$logs/games"
+echo
+echo "== The statistics after one entry at 100,000 draws (offscreen platform)"
+"$bench/bench_statistics" --runs 5 --entries 100000 2>&1 | grep -v '^QStandardPaths' | tee "$logs/statistics"
 echo
 echo "== Start-up to the disclaimer on the screen (private Xvfb)"
 start_private_x
@@ -66,6 +70,8 @@ growth=$(result memory_model_growth_kb "$logs/memory" | median)
 first=$(result memory_model_first_kb "$logs/memory" | median)
 all=$(result memory_model_all_kb "$logs/memory" | median)
 windows_growth=$(result memory_windows_growth_kb "$logs/memory-windows")
+statistics_model=$(result statistics_model_figures_us "$logs/statistics")
+statistics_window=$(result statistics_window_entry_us "$logs/statistics")
 
 # verdict MEASURED AIM: "met" when the measured figure is below its aim.
 verdict() { awk -v m="$1" -v a="$2" 'BEGIN { print (m < a ? "met" : "MISSED") }'; }
@@ -87,6 +93,10 @@ printf '%-36s %-34s %-16s %s\n' "journal: one event written" \
     "$(printf '%.0f us (CPU %.0f us)' "$journal" "$journal_cpu")" "under 80 us" "$(verdict "$journal" 80)"
 printf '%-36s %-34s %-16s %s\n' "journal: 100,000 draws read back" \
     "$(printf '%.1f ms' "$journal_read")" "under 50 ms" "$(verdict "$journal_read" 50)"
+printf '%-36s %-34s %-16s %s\n' "statistics: model, one entry" \
+    "$(printf '%.2f us' "$statistics_model")" "under 100 us" "$(verdict "$statistics_model" 100)"
+printf '%-36s %-34s %-16s %s\n' "statistics: window refreshed, painted" \
+    "$(printf '%.0f us' "$statistics_window")" "under 1000 us" "$(verdict "$statistics_window" 1000)"
 printf '%-36s %-34s %-16s %s\n' "start-up: disclaimer / bare dialog" \
     "$(printf '%.1f / %.1f ms = %sx' "$tambrel" "$bare" "$ratio")" "within 1.25x" "$(verdict "$ratio" 1.25)"
 printf '%-36s %-34s %-16s %s\n' "memory: growth over 100,000 entries" \

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Measures how long programs take from their start to their first window on the screen.
 // It watches an X display (a private Xvfb the bench starts) and runs the programs one after
 // the other, each run alone on the display. A run is timed from just before the program is

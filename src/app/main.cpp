@@ -1,14 +1,48 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tambrel: the disclaimer first, then the board, with the games kept on this computer.
 #include "board/Form1.h"
 #include "disclaimer/frmSplash.h"
 #include "games/GameLibrary.h"
+#include "platform/CommandLine.h"
+#include "platform/DisplayPlatform.h"
 #include "platform/Pictures.h"
 
 #include <QApplication>
+#include <vector>
 
 int main(int argc, char* argv[])
 {
-    QApplication application(argc, argv);
+    QStringList arguments;
+    QByteArrayList rawArguments;
+    for (int i = 0; i < argc; ++i) {
+        rawArguments.append(argv[i]);
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    }
+    // The help and the version are answered before anything needs a display.
+    CommandLine::Answer answer = CommandLine::read(arguments);
+    if (answer.request == CommandLine::Request::Help || answer.request == CommandLine::Request::Version) {
+        return CommandLine::print(answer);
+    }
+
+    // The platform goes in as an argument rather than QT_QPA_PLATFORM, which the programs the
+    // help pages open with would inherit.
+    std::vector<char*> qtArguments(argv, argv + argc);
+    QByteArray platform = DisplayPlatform::choose(DisplayPlatform::Session::current(), rawArguments);
+    char platformOption[] = "-platform";
+    if (!platform.isEmpty() && argc > 0) {
+        qtArguments.insert(qtArguments.begin() + 1, {platformOption, platform.data()});
+    }
+    int qtArgumentCount = static_cast<int>(qtArguments.size());
+    qtArguments.push_back(nullptr);
+    QApplication application(qtArgumentCount, qtArguments.data());
+
+    // What was refused may have been Qt's own options, which Qt has now taken out.
+    if (answer.request == CommandLine::Request::Refused) {
+        answer = CommandLine::read(QCoreApplication::arguments());
+        if (answer.request != CommandLine::Request::Start) {
+            return CommandLine::print(answer);
+        }
+    }
     Desktop::setUp(application);
 
     {

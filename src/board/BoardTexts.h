@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The board's own texts, exactly as the player reads them.
 #pragma once
 

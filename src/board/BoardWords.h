@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the board shows by colour alone, said in words for screen readers: whether a number
 // is one to play, how long the waiting numbers have waited, whether a dozen or column box is
 // advised.

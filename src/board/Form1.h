@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The board window: 37 number cells to click, the draw counter, the strip of the last
 // draws, the level of the least-drawn numbers and the advice row. It mirrors the table.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The least-drawn numbers: with ten or fewer numbers left at the level, they are the numbers
 // to play. Holds them, their blink, and how long they have waited: a count of the entries in
 // which none of them came out, and its level from green to orange to red.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "board/Table.h"
 
 #include "speech/SpokenAdvice.h"
@@ -41,6 +42,7 @@ void Table::runEntry(int number)
     m_numberAdvice.clear();
 
     m_draws.push_back(static_cast<std::uint8_t>(number));
+    m_statistics.add(number);
 
     // Colour, then passe/manque, then pair/impair; each pair with advice starts its blink.
     for (std::size_t pair = 0; pair < m_evenChances.size(); ++pair) {

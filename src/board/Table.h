@@ -1,13 +1,15 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The roulette table of one game: the list of accepted draws and everything worked out from
 // it — hit counts, the level of the least-drawn numbers, the three even-money pairs, dozens
-// and columns, the numbers to play, the blinks and the spoken advice. Every window reads it;
-// an entry runs all of its steps here, in their fixed order.
+// and columns, the numbers to play, the blinks, the spoken advice and the statistics. Every
+// window reads it; an entry runs all of its steps here, in their fixed order.
 #pragma once
 
 #include "board/NumberAdvice.h"
 #include "dozens/DozenColumnTracker.h"
 #include "roulette/Roulette.h"
 #include "speech/SpokenAdvice.h"
+#include "statistics/StatisticsModel.h"
 #include "trends/EvenChanceTracker.h"
 
 #include <QStringList>
@@ -62,6 +64,8 @@ public:
     }
     const DozenColumnTracker& dozenColumns() const { return m_dozenColumns; }
     const NumberAdvice& numberAdvice() const { return m_numberAdvice; }
+    // What chance explains of the whole game.
+    const StatisticsModel& statistics() const { return m_statistics; }
     // Whether number `number` shows highlighted: a candidate at the lit phase of its blink.
     bool isNumberLit(int number) const;
 
@@ -84,6 +88,7 @@ private:
     std::array<EvenChanceTracker, EvenChanceCount> m_evenChances;
     DozenColumnTracker m_dozenColumns;
     NumberAdvice m_numberAdvice;
+    StatisticsModel m_statistics;
     bool m_speaks = false;
     QStringList m_spokenPhrases;
 };

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The disclaimer's texts, exactly as the player reads them. Line breaks are CR LF.
 #pragma once
 

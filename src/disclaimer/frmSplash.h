@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The disclaimer shown before the board: what the program is, its version, and the warning
 // that its advice is no certainty. "VALIDER" accepts it; "ANNULER", or closing the window,
 // leaves the program. No key closes it.

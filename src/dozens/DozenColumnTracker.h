@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Dozens and columns: the two histories of the dozen and column window, the runs that start
 // their blinks, and, at each lit phase of a blink, the two dozens (columns) other than the
 // repeated one advised on the board until the next entry.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The dozen and column window's own texts, exactly as the player reads them.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The dozen and column window: the last 20 columns and the last 20 dozens, one digit to a
 // square, and at the end of each row the indicator that blinks while the board advises the
 // two other columns or dozens. It mirrors the dozen and column tracker and decides nothing.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The last twenty dozens, or the last twenty columns: 1 to 3, or 0 for a zero and for squares
 // never filled. Oldest first, newest last.
 #pragma once

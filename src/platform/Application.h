@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the program knows of itself: its title, its version, where it lives and where its
 // help pages and pictures are found.
 #pragma once

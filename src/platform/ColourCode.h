@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Colour codes as the program stores and compares them: 0x00BBGGRR for a plain colour,
 // 0x800000nn for the desktop's system colour nn. Only the windows turn them into pixels.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Turns colour codes into QColors, and paints widgets with them. The code last written to a
 // widget is kept for it, so what the windows show can be read back exactly as written.
 #pragma once

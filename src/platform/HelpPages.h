@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opens a help page with the desktop's default browser. The page is looked for in the
 // current folder, then beside the program, then where it was installed, so help works
 // whether the program was started from its folder or from a desktop menu.

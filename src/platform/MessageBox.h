@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's message box: a prompt, a title and a style value that picks the buttons, the
 // icon and the default button; the answer comes back as a button code (Yes is 6).
 // Tests answer it through setNextAnswer() instead of a person.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Numbers as the player types and reads them: a text read as a number the forgiving way the
 // stake and pace boxes need, and a number written back with the desktop's decimal separator.
 #pragma once

@@ -1,10 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/Pictures.h"
 
 #include "platform/Application.h"
 
 #include <QApplication>
-#include <QDateTime>
-#include <QFileInfo>
 #include <QFont>
 #include <QHash>
 #include <QLibraryInfo>
@@ -17,10 +16,9 @@ namespace Pictures {
 
 namespace {
 
-// Icons already read, for as long as the application lives. Reading an icon file decodes
-// every image in it, the largest too, and the same files are asked for again and again: the
-// program's icon by the disclaimer right after the desktop set-up, the light bulb by every
-// window. A file that changes on disk is read anew.
+// Icons already read, for as long as the application lives: reading an icon decodes every
+// image in it, and the same pictures are asked for again and again (the light bulb by every
+// window, the arrows at every slide).
 class IconCache : public QObject
 {
 public:
@@ -38,15 +36,9 @@ IconCache* iconCache()
     return cache;
 }
 
-QString cacheKey(const QFileInfo& file)
+QIcon read(const QString& fileName)
 {
-    return file.absoluteFilePath() + QLatin1Char('|') + QString::number(file.size()) + QLatin1Char('|')
-        + QString::number(file.lastModified().toMSecsSinceEpoch());
-}
-
-QIcon read(const QString& path)
-{
-    QIcon icon(path);
+    QIcon icon(QStringLiteral(":/icons/") + fileName);
     if (icon.availableSizes().isEmpty()) {
         return {};
     }
@@ -57,33 +49,22 @@ QIcon read(const QString& path)
 
 QIcon load(const QString& fileName)
 {
-    const QString path = Application::locateDataFile(fileName);
-    if (path.isEmpty()) {
-        return {};
-    }
     IconCache* cache = iconCache();
     if (!cache) {
-        return read(path);
+        return read(fileName);
     }
-    const QString key = cacheKey(QFileInfo(path));
-    const auto found = cache->icons.constFind(key);
+    const auto found = cache->icons.constFind(fileName);
     if (found != cache->icons.constEnd()) {
         return found.value();
     }
-    const QIcon icon = read(path);
-    if (!icon.isNull()) {
-        cache->icons.insert(key, icon);
-    }
+    const QIcon icon = read(fileName);
+    cache->icons.insert(fileName, icon);
     return icon;
 }
 
 QIcon applicationIcon()
 {
-    QIcon icon = load(QStringLiteral("tambrel.ico"));
-    if (icon.isNull()) {
-        icon = load(QStringLiteral("tambrel.png"));
-    }
-    return icon;
+    return load(QStringLiteral("tambrel.ico"));
 }
 
 QIcon helpBulb()

@@ -1,5 +1,6 @@
-// Pictures and the application's look: icons loaded from the program's data folders, the
-// system language for the standard buttons, the style the windows were designed in.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Pictures and the application's look: the icons built into the program, the system
+// language for the standard buttons, the style the windows were designed in.
 #pragma once
 
 #include <QIcon>
@@ -9,8 +10,8 @@ class QApplication;
 
 namespace Pictures {
 
-// The icon in that file, or a null icon when the file is missing or unreadable: a button
-// without its picture, never a failure.
+// The built-in icon of that name, or a null icon when there is none: a button without its
+// picture, never a failure.
 QIcon load(const QString& fileName);
 
 QIcon applicationIcon();

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Random numbers for the draw simulator: a uniform value in [0, 1), from a generator that is
 // seeded again from the clock before each draw. Tests hand in their own clock, so that a run
 // of draws is the same every time.

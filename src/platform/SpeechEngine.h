@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the program needs of a speech engine: say one phrase, and hear when it is done. The
 // desktop's engine is the default; tests use one that records what it is given.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Geometry written in twips, as the windows were designed (1440 to the inch, 15 to a pixel
 // at 96 dpi); Qt scales the pixels for high-density screens.
 #pragma once

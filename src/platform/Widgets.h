@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Small widgets the windows are made of: a read-only text box that reports clicks, and a
 // button whose caption reads from top to bottom on a tall narrow face.
 #pragma once

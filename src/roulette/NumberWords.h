@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Numbers said in words, for screen readers: "7 rouge", "0 vert".
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The single-zero wheel as typed functions: numbers 0 to 36, their colours, the even
 // chances, the dozens and columns, the order of the wheel and its three sectors.
 #pragma once

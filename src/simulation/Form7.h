@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The draw simulator window: plays the wheel at a chosen pace and hands each number to the
 // board, which enters it as a click on its cell would, confirmation included. It mirrors
 // SimulationModel; closing it unloads it, timer and all.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The draw simulator: its pace, whether it runs or pauses, and the last number it drew.
 // Entering the number on the board is the board's job; the simulator only draws it.
 #pragma once

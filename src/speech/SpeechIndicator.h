@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The speech indicator on the board: a small loudspeaker while spoken advice is off, a large
 // one with its sound waves while it is on. A click, or Space when it has the focus, toggles.
 #pragma once

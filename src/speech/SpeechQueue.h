@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Speaks phrases in the order they are handed over, each after the previous one is done.
 // Handing a phrase over returns at once; an entry's phrases wait behind those still queued.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sentences of the spoken advice, exactly as they are read aloud.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Spoken advice: the sentences an entry reads aloud, from a summary of the advice it left.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The stake calculator window: a starting stake, "Calculer", and the seven stakes of the
 // progression. It mirrors StakeModel; closing it unloads it.
 #pragma once

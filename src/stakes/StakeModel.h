@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The stake calculator: a starting stake and the seven stakes of the progression it starts,
 // each twice the one before plus the starting stake.
 #pragma once

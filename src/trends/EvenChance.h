@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The three even-money pairs and what a cell of their trend windows holds: nothing yet, a
 // zero, or one of the pair's two sides (rouge/noir, manque/passe, impair/pair).
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One even-money pair followed entry after entry: the marks of the last 20 numbers, the
 // suggestion cell, the advice, and four counters of the draws since the last long run of
 // repetitions or alternations. Holds what the pair's trend window shows.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A trend window's slide: collapsed to its top row (690 twips high) or open on its four rows
 // of counters (1710), moving 10 twips a tick between the two. The button is disabled while
 // the window moves, so a slide cannot be restarted or reversed half-way.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A trend window (Form2 colour, Form3 passe/manque, Form4 pair/impair): the last 20 marks of
 // its pair, the suggestion cell, the advice caption, and the four counters it slides open on.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The board window: entries through the confirmation box, the keyboard, help, closing.
 #include "board/Form1.h"
 #include "platform/Colours.h"
@@ -5,6 +6,7 @@
 #include "platform/MessageBox.h"
 #include "platform/Widgets.h"
 #include "support/Controls.h"
+#include "support/WindowDump.h"
 #include "trends/TrendWindow.h"
 
 #include <QLabel>
@@ -29,30 +31,6 @@ private slots:
     void closingTheBoardEndsTheProgram();
 };
 
-namespace {
-
-// Everything the board shows, to compare before and after.
-QStringList snapshot(const Form1& board)
-{
-    QStringList shown;
-    for (QWidget* widget : board.findChildren<QWidget*>()) {
-        QString line = widget->objectName() + QLatin1Char('/') + widget->property("index").toString()
-            + QLatin1Char('=');
-        if (auto* label = qobject_cast<QLabel*>(widget)) {
-            line += label->text();
-        } else if (auto* box = qobject_cast<QLineEdit*>(widget)) {
-            line += box->text();
-        }
-        line += QLatin1Char('|') + QString::number(Colours::backColour(widget)) + QLatin1Char('|')
-            + QString::number(Colours::foreColour(widget)) + QLatin1Char('|') + widget->toolTip();
-        shown << line;
-    }
-    shown << QString::number(board.height());
-    return shown;
-}
-
-} // namespace
-
 void TestForm1::cleanup()
 {
     MessageBox::clearNextAnswer();
@@ -66,15 +44,10 @@ void TestForm1::tabOrderFollowsTheDesign()
     for (int n = 0; n <= 36; ++n) {
         expected << QStringLiteral("Text1/%1").arg(n);
     }
-    expected << "Text2/"
-             << "Text3/"
-             << "Text4/"
-             << "Text5/"
-             << "Text6/"
-             << "Text7/"
-             << "Command1/"
-             << "Command2/"
-             << "ComMise/";
+    for (const char* name :
+        {"Text2", "Text3", "Text4", "Text5", "Text6", "Text7", "Command1", "Command2", "ComMise"}) {
+        expected << QString::fromLatin1(name) + QLatin1Char('/');
+    }
 
     QStringList actual;
     QWidget* widget = board.numberCell(0);
@@ -146,12 +119,12 @@ void TestForm1::answerNoChangesNothing()
         MessageBox::setNextAnswer(MessageBox::Yes);
         QVERIFY(board.Text1_Click(n));
     }
-    const QStringList before = snapshot(board);
+    const QString before = dumpWindow(&board);
     const auto drawsBefore = board.table().draws();
 
     MessageBox::setNextAnswer(MessageBox::No);
     QTest::mouseClick(board.numberCell(3), Qt::LeftButton);
-    QCOMPARE(snapshot(board), before);
+    QCOMPARE(dumpWindow(&board), before);
     QCOMPARE(board.table().draws(), drawsBefore);
     QCOMPARE(board.table().tirage(), 4);
 }

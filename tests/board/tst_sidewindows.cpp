@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The windows around the board: when they come, that they come back after the player closed
 // them, their help pages, the focus going back to the board, the trend windows' slide and the
 // blinks on real timers.
@@ -65,27 +66,19 @@ void TestSideWindows::life_data()
     QTest::addColumn<QString>("helpButton");
     QTest::addColumn<QString>("helpPage");
     QTest::addColumn<bool>("comesBackAtEntries"); // or when its board button is pressed again
-    QTest::addRow("board") << "Form1"
-                           << "Command1"
-                           << "AideGenerale.html" << true;
-    QTest::addRow("colour") << "Form2"
-                            << "Command2"
-                            << "AideSimple.html" << true;
-    QTest::addRow("passe/manque") << "Form3"
-                                  << "Command2"
-                                  << "AideSimple.html" << true;
-    QTest::addRow("pair/impair") << "Form4"
-                                 << "Command2"
-                                 << "AideSimple.html" << true;
-    QTest::addRow("dozens") << "Form5"
-                            << "Command2"
-                            << "AideCD.html" << true;
-    QTest::addRow("simulator") << "Form7"
-                               << "Command5"
-                               << "AideSimulation.html" << false;
-    QTest::addRow("stakes") << "FrMise"
-                            << "Command2"
-                            << "AideMise.html" << false;
+    const char* rows[][4] = {{"board", "Form1", "Command1", "AideGenerale.html"},
+        {"colour", "Form2", "Command2", "AideSimple.html"},
+        {"passe/manque", "Form3", "Command2", "AideSimple.html"},
+        {"pair/impair", "Form4", "Command2", "AideSimple.html"},
+        {"dozens", "Form5", "Command2", "AideCD.html"},
+        {"simulator", "Form7", "Command5", "AideSimulation.html"},
+        {"stakes", "FrMise", "Command2", "AideMise.html"}};
+    for (const auto& row : rows) {
+        const QString window = QString::fromLatin1(row[1]);
+        QTest::addRow("%s", row[0]) << window << QString::fromLatin1(row[2]) << QString::fromLatin1(row[3])
+                                    << (window != QLatin1String("Form7")
+                                           && window != QLatin1String("FrMise"));
+    }
 }
 
 // Before the first entry only the board shows; after it, every side window. Help opens the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The disclaimer: VALIDER accepts, ANNULER or the window's close cancel; no key closes it,
 // but the focused button takes the keyboard.
 #include "disclaimer/frmSplash.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every window as the player sees it, compared whole with the golden files beside this test.
 // TAMBREL_REGENERATE_GOLDEN=1 writes the files from the program as it is instead.
 #include "board/Form1.h"

@@ -2,9 +2,9 @@
 # Installs the build into a fresh folder and checks the installed tree: every file in its
 # standard place and nothing else, the program's data found from there when started from
 # another folder, and the desktop metadata consistent.
-#   install_tree.sh BUILD_DIR SOURCE_DIR PROBE DEST
+#   install_tree.sh BUILD_DIR SOURCE_DIR PROBE DEST PROGRAM_DIR VERSION
 set -euo pipefail
-build=$1 source=$2 probe=$3 dest=$4
+build=$1 source=$2 probe=$3 dest=$4 bin=$5 version=$6
 prefix=$dest/usr
 
 rm -rf "$dest"
@@ -12,8 +12,8 @@ cmake --install "$build" --prefix "$prefix" >"$dest.log" 2>&1 || { cat "$dest.lo
 
 id=fr.tambrel.tambrel
 expected=$(
-    echo bin/tambrel
-    for f in "$source"/resources/help/*.html "$source"/resources/help/*.css "$source"/resources/icons/*.ico "$source"/resources/icons/*.png; do
+    echo "$bin/tambrel"
+    for f in "$source"/resources/help/*.html "$source"/resources/help/*.css; do
         echo "share/tambrel/${f##*/}"
     done
     echo "share/applications/$id.desktop"
@@ -21,6 +21,10 @@ expected=$(
     for size in 16 24 32 48 64 128 256; do
         echo "share/icons/hicolor/${size}x${size}/apps/tambrel.png"
     done
+    echo share/doc/tambrel/copyright
+    echo share/doc/tambrel/changelog.gz
+    echo share/man/man6/tambrel.6.gz
+    echo share/man/fr/man6/tambrel.6.gz
 )
 actual=$(cd "$prefix" && find . -type f -o -type l | sed 's|^\./||')
 if ! diff -u <(sort <<<"$expected") <(sort <<<"$actual") >"$dest.diff"; then
@@ -28,15 +32,17 @@ if ! diff -u <(sort <<<"$expected") <(sort <<<"$actual") >"$dest.diff"; then
     cat "$dest.diff"
     exit 1
 fi
-[ -x "$prefix/bin/tambrel" ] || { echo "bin/tambrel is not executable"; exit 1; }
+[ -x "$prefix/$bin/tambrel" ] || { echo "$bin/tambrel is not executable"; exit 1; }
+zcat "$prefix/share/doc/tambrel/changelog.gz" | head -n1 | grep -q "^tambrel ($version) " ||
+    { echo "the changelog does not open with version $version"; exit 1; }
 echo "installed: $(wc -l <<<"$actual") files, as expected"
 
 # The program's own lookup, run from the installed bin folder and started elsewhere.
 elsewhere=$(mktemp -d)
-trap 'rm -rf "$elsewhere"; rm -f "$prefix/bin/${probe##*/}"' EXIT
-cp "$probe" "$prefix/bin/"
-(cd "$elsewhere" && QT_QPA_PLATFORM=offscreen TAMBREL_INSTALLED_PREFIX="$prefix" "$prefix/bin/${probe##*/}")
-rm -f "$prefix/bin/${probe##*/}"
+trap 'rm -rf "$elsewhere"; rm -f "$prefix/$bin/${probe##*/}"' EXIT
+cp "$probe" "$prefix/$bin/"
+(cd "$elsewhere" && QT_QPA_PLATFORM=offscreen TAMBREL_INSTALLED_PREFIX="$prefix" "$prefix/$bin/${probe##*/}")
+rm -f "$prefix/$bin/${probe##*/}"
 
 # The software centre's view of the tree: metainfo, menu entry and icon found together.
 if command -v appstreamcli >/dev/null; then

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Run from an installed tree: copied into <prefix>/bin beside the installed program and started
 // from another folder, as a desktop menu starts the program. TAMBREL_INSTALLED_PREFIX names
 // that prefix. Not run by ctest directly: install_tree.sh installs, copies and runs it.
@@ -25,8 +26,6 @@ private slots:
     void initTestCase();
     void helpPagesOpenFromTheDataFolder_data();
     void helpPagesOpenFromTheDataFolder();
-    void picturesLoadFromTheDataFolder_data();
-    void picturesLoadFromTheDataFolder();
     void menuEntryNamesTheProgram();
     void metainfoNamesTheMenuEntry();
 
@@ -43,7 +42,8 @@ void TestInstalled::initTestCase()
 {
     m_prefix = QDir(qEnvironmentVariable("TAMBREL_INSTALLED_PREFIX")).canonicalPath();
     QVERIFY2(!m_prefix.isEmpty(), "TAMBREL_INSTALLED_PREFIX must name an installed tree");
-    QCOMPARE(QDir(QCoreApplication::applicationDirPath()).canonicalPath(), installed(QStringLiteral("bin")));
+    QCOMPARE(QDir(QCoreApplication::applicationDirPath()).canonicalPath(),
+        installed(QStringLiteral(TAMBREL_PROGRAM_DIR)));
     // Nothing may be found merely because the current folder holds it.
     const QString here = QDir::currentPath();
     QVERIFY2(!QFileInfo::exists(here + QStringLiteral("/") + BoardTexts::HelpPage),
@@ -76,24 +76,6 @@ void TestInstalled::helpPagesOpenFromTheDataFolder()
     HelpPages::setOpener({});
     QVERIFY(result);
     QCOMPARE(opened, QList<QUrl>{QUrl::fromLocalFile(dataFile(page))});
-}
-
-void TestInstalled::picturesLoadFromTheDataFolder_data()
-{
-    QTest::addColumn<QString>("file");
-    QTest::newRow("down arrow") << TrendTexts::DownArrow;
-    QTest::newRow("up arrow") << TrendTexts::UpArrow;
-    QTest::newRow("help bulb") << QStringLiteral("ampoule.ico");
-    QTest::newRow("application") << QStringLiteral("tambrel.ico");
-}
-
-void TestInstalled::picturesLoadFromTheDataFolder()
-{
-    QFETCH(QString, file);
-    QCOMPARE(Application::locateDataFile(file), dataFile(file));
-    const QIcon icon = Pictures::load(file);
-    QVERIFY(!icon.isNull());
-    QVERIFY(!icon.pixmap(16, 16).isNull());
 }
 
 QMap<QString, QString> TestInstalled::desktopEntry() const
@@ -131,7 +113,8 @@ void TestInstalled::menuEntryNamesTheProgram()
 
     const QString program = entry.value(QStringLiteral("Exec")).section(QLatin1Char(' '), 0, 0);
     QVERIFY(!program.isEmpty());
-    QVERIFY2(QFileInfo(installed(QStringLiteral("bin/") + program)).isExecutable(), qPrintable(program));
+    QVERIFY2(QFileInfo(installed(QStringLiteral(TAMBREL_PROGRAM_DIR "/") + program)).isExecutable(),
+        qPrintable(program));
 
     const QString icon = entry.value(QStringLiteral("Icon"));
     for (const char* size : {"16x16", "32x32", "48x48", "256x256"}) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The message box seam: an answer set for the next box is used once; a real box is open while shown.
 #include "platform/MessageBox.h"
 #include "support/Controls.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading any typed text as a number, and writing a number for the player.
 #include "platform/NumberText.h"
 

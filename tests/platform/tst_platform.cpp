@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop layer: data files found beside the program, Qt's own texts in French.
 #include "platform/Application.h"
 #include "platform/Pictures.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The clock-seeded random source of the draw simulator.
 #include "platform/Random.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The draw simulator window: each tick draws a number for the board, which enters it as a
 // click would, one question at a time; its buttons drive its timer.
 #include "board/Form1.h"

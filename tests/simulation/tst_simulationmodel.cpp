@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The draw simulator without its window: pace, start, stop, pause, and the draws.
 #include "simulation/SimulationModel.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A whole evening at the table: many entries through the real windows, blinks and slides
 // running, and after every entry the windows show what the table holds.
 #include "board/Form1.h"

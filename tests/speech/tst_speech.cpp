@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Spoken advice: an entry's phrases reach the engine one after the other, only while the
 // indicator has switched speech on; the desktop's engine, present or missing.
 #include "board/Form1.h"

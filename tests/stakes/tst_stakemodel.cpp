@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The stake calculator without its window: every change of the stake clears the results, and
 // the progression is written in the locale's decimal form, even beyond a double's range.
 #include "stakes/StakeModel.h"

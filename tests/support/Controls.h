@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Finding a window's controls by their design name (and index, for control arrays).
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Entering a number on the board as a player who answers Yes to its confirmation.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a game must show, worked out again from its draws in the plainest way, in the terms
 // the player reads: marks as the trend windows write them ("-", "+", "I", "P", "R", "N",
 // "0" for a green zero, "" for nothing), dozens and columns as digits. Model and window tests

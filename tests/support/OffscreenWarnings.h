@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The offscreen platform warns at every raise of a window, which it cannot do; side windows
 // are raised at every entry. This drops those two warnings and passes every other message on.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A speech engine that records the phrases it is given and finishes each one when told to
 // (or at once), so tests can follow the order of speech without a sound card.
 #pragma once

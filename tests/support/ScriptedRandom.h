@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A random source that gives the values a test chooses, and counts its seedings.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes down everything a window shows, one line per control, so that a whole window can be
 // compared with a golden file: what the player sees and what a screen reader says.
 #pragma once

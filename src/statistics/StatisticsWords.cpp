@@ -1,0 +1,166 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "statistics/StatisticsWords.h"
+
+#include "platform/DecimalText.h"
+#include "statistics/StatisticsTexts.h"
+
+#include <QLocale>
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace StatisticsWords {
+
+namespace {
+
+const QLocale& french()
+{
+    static const QLocale locale(QLocale::French, QLocale::France);
+    return locale;
+}
+
+// French puts a noun in the singular below two: "1 tirage", "1,5 sortie attendue".
+const QString& agreed(double value, const QString& singular, const QString& plural)
+{
+    return std::abs(value) < 2.0 ? singular : plural;
+}
+
+constexpr double SmallestP = 0.0001;
+
+} // namespace
+
+QString count(int value)
+{
+    // Below a thousand there is no group to separate, and the texts are made once.
+    if (value >= 0 && value < 1000) {
+        return DecimalText::of(value);
+    }
+    return french().toString(value);
+}
+
+QString decimal(double value, int decimals)
+{
+    return french().toString(value, 'f', decimals);
+}
+
+QString draws(int count)
+{
+    return agreed(count, StatisticsTexts::Draw, StatisticsTexts::Draws).arg(StatisticsWords::count(count));
+}
+
+QString gap(double deviations)
+{
+    const double tenths = std::round(deviations * 10.0);
+    if (tenths == 0.0) {
+        return decimal(0.0, 1);
+    }
+    const QString sign = tenths < 0 ? StatisticsTexts::MinusSign : StatisticsTexts::PlusSign;
+    return sign + decimal(std::abs(tenths) / 10.0, 1);
+}
+
+QString pValue(double p)
+{
+    if (p < SmallestP) {
+        return StatisticsTexts::PBelowFloor;
+    }
+    // Two significant digits: the exponent of the rounded value decides how many decimals.
+    char scientific[32];
+    std::snprintf(scientific, sizeof scientific, "%.1e", p);
+    const int exponent = std::atoi(std::strchr(scientific, 'e') + 1);
+    const int decimals = std::max(1, 1 - exponent);
+    QString text = decimal(p, decimals);
+    // Just below the threshold, rounding would read 0,010 beside a verdict that says below it.
+    if (p < StatisticsModel::UnusualBelow && text == decimal(StatisticsModel::UnusualBelow, 3)) {
+        text = decimal(0.0099, 4);
+    }
+    return StatisticsTexts::PEquals.arg(text);
+}
+
+QString chiSquareLine(double chiSquare, int drawCount)
+{
+    return StatisticsTexts::ChiSquareLine.arg(decimal(chiSquare, 1), draws(drawCount));
+}
+
+QString chiSquareLine(const StatisticsModel& model)
+{
+    return chiSquareLine(model.chiSquare(), model.draws());
+}
+
+QString verdict(StatisticsModel::Verdict verdict, int draws, double p)
+{
+    switch (verdict) {
+    case StatisticsModel::Verdict::NotEnoughDraws:
+        return StatisticsTexts::NotEnoughDraws.arg(count(draws), count(StatisticsModel::MinimumDraws));
+    case StatisticsModel::Verdict::NothingAbnormal:
+        return StatisticsTexts::NothingAbnormal.arg(pValue(p));
+    case StatisticsModel::Verdict::Unusual:
+        break;
+    }
+    return StatisticsTexts::Unusual.arg(pValue(p));
+}
+
+QString verdict(const StatisticsModel& model)
+{
+    return verdict(model.verdict(), model.draws(), model.pValue());
+}
+
+QString absence(int drawsSince)
+{
+    if (drawsSince == StatisticsModel::NeverDrawn) {
+        return StatisticsTexts::NotYetDrawn;
+    }
+    if (drawsSince == 0) {
+        return StatisticsTexts::DrawnLast;
+    }
+    return StatisticsTexts::AbsentSince.arg(draws(drawsSince));
+}
+
+QString numberTip(int number, int hits, double expected, int drawsSince)
+{
+    return StatisticsTexts::NumberTip.arg(count(number),
+        agreed(hits, StatisticsTexts::Hit, StatisticsTexts::Hits).arg(count(hits)),
+        agreed(expected, StatisticsTexts::ExpectedOne, StatisticsTexts::ExpectedMany)
+            .arg(decimal(expected, 1)),
+        absence(drawsSince));
+}
+
+QString numberTip(const StatisticsModel& model, int number)
+{
+    return numberTip(number, model.hits(number), model.expectedHits(), model.drawsSince(number));
+}
+
+QString chanceCell(const StatisticsModel& model, StatisticsModel::Chance chance, ChanceColumn column)
+{
+    const bool even = StatisticsModel::isEvenChance(chance);
+    switch (column) {
+    case ChanceColumn::Name:
+        return StatisticsTexts::ChanceNames[static_cast<int>(chance)];
+    case ChanceColumn::Observed:
+        return count(model.chance(chance).observed);
+    case ChanceColumn::Expected:
+        return decimal(model.chance(chance).expected, 1);
+    case ChanceColumn::Gap:
+        return gap(model.chance(chance).gap);
+    case ChanceColumn::LongestRun:
+        return even ? count(model.longestRun(chance)) : QString();
+    case ChanceColumn::UsualRun:
+        break;
+    }
+    return even ? count(model.usualLongestRun()) : QString();
+}
+
+QString houseEdgeLine()
+{
+    return StatisticsTexts::HouseEdgeLine.arg(decimal(100.0 * StatisticsModel::houseEdge(), 2));
+}
+
+QString losingStreakLine()
+{
+    return StatisticsTexts::LosingStreakLine.arg(
+        decimal(100.0 * StatisticsModel::losingStreakProbability(), 2),
+        count(StatisticsModel::losingStreakCost()));
+}
+
+} // namespace StatisticsWords

@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The command line: help and version answered without a display, anything else refused with
+# status 2 on the error output, Qt's own options still taken.
+# usage: commandline.sh /path/to/tambrel VERSION
+set -u
+program=${1:?usage: commandline.sh PROGRAM VERSION} version=${2:?} failed=0
+
+# check STATUS STREAM LINE ARGUMENT...: the exit status, and LINE among what STREAM received.
+check() {
+    local status=$1 stream=$2 line=$3 text actual
+    shift 3
+    if [ "$stream" = stdout ]; then text=$(timeout 20 "$program" "$@" 2>/dev/null); else text=$(timeout 20 "$program" "$@" 2>&1 >/dev/null); fi
+    actual=$?
+    [ "$actual" = "$status" ] && grep -qxF -- "$line" <<<"$text" || { echo "FAIL: tambrel $*: status $actual, $stream: $text"; failed=1; }
+}
+
+unset DISPLAY WAYLAND_DISPLAY
+check 0 stdout "Tambrel $version" --version
+check 0 stdout "  -v, --version  affiche le nom et la version du programme" -h
+export QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
+check 2 stderr "tambrel : option inconnue « --couleur »" --couleur
+check 2 stderr "tambrel : argument inattendu « 17 »" 17
+check 0 stdout "Tambrel $version" -reverse -style Fusion -v
+[ "$failed" = 0 ] && echo "command line: OK"
+exit "$failed"
