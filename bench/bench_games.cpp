@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The journal of a game: the time an entry spends writing its event, and the time to read a
 // journal of 100,000 draws back. Entries are spaced as the windows space them (an entry takes
 // them about 840 us), so the disk has had its time; the figure back to back, where each event

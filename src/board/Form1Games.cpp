@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The board's menu and the games it keeps: taking back the last number, a list of numbers,
 // export, previous games, a new game, the journal of every entry, and the game an ended
 // program left unfinished. Whenever the draws change other than by one entry, the table is

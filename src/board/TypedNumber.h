@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A number typed on the board's keyboard, digit by digit. A digit no further digit can extend
 // (0, 4 to 9, or a second digit) makes the number at once; 1, 2 and 3 wait up to a second for
 // a second digit or Enter. A digit that would go above 36 is refused and clears the typing.

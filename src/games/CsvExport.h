@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A game as a table that LibreOffice Calc and Excel in French open in columns: UTF-8 with
 // a byte order mark, ";" between cells, one header row, one row per draw.
 #pragma once

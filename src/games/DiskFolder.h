@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the games need of the disk beyond Qt: making a folder's entries survive a power cut,
 // and saying in the player's words why writing failed.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Exporter la partie": the standard save dialog, then the game written as a table; the
 // player is told why when it cannot be written.
 #pragma once

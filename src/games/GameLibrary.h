@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The games kept on this computer, in the program's data folder: the game being played,
 // written as it goes into "en-cours", and the previous games, finished or interrupted, in
 // "parties". Each game a running program holds has a lock file beside it, so that two

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The texts of kept games, exactly as the player reads them: the list of numbers, previous
 // games, export, the resume question and what is said when a game cannot be saved.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The journal of a game: a UTF-8 text a person can read, one line per event with its local
 // date and time, written as the game goes so that a killed program loses nothing.
 //

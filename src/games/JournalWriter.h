@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Appends events to a game's journal the moment they happen. Each append is written at
 // once, so a killed program loses nothing; a thread of its own then waits for the disk
 // (fdatasync, about 200 µs) so that the entry never does, and the next append first makes

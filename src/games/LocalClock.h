@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The local date and time at the cost of reading the system clock. Looking the time zone up
 // costs tens of microseconds at every call where TZ is unset, the common case; the offset from
 // UTC only ever changes on a quarter of an hour, so it is looked up again at each quarter, and

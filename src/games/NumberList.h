@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A list of numbers pasted or typed by the player, as casino panels and other trackers show
 // them: numbers 0 to 36 separated by spaces, commas, semicolons, tabs or line breaks.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Saisir une liste de numéros": the player pastes or types the numbers a casino panel
 // shows, says in which order they are listed, and adds them. The window only reads the
 // list; the board enters the numbers it hands over.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Parties précédentes": the finished and interrupted games kept on this computer, the
 // newest first, to take one up again, export it or delete it.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The board's kept games: an undo shows what a board that never had the number shows, a
 // killed program's game comes back whole, numbers typed on the keyboard, and the menu.
 #include "board/Form1.h"

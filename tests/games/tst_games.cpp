@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Kept games without a window: the list of numbers, the journal written and read back, files
 // that are damaged or not ours, a folder that cannot be written, two programs at once, a
 // killed program's game found again, and the export read back as a table.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The list of numbers window and the previous games window, driven as a player would.
 #include "games/ExportDialog.h"
 #include "games/GameLibrary.h"

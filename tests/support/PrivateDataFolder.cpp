@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Linked into every test: before anything starts, the program's data folder (and the home
 // folder the save dialog starts from) move to a folder of this run's own, removed at the
 // end, so that no test ever reads or spoils the player's own games. A program a test starts
