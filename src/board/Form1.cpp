@@ -263,6 +263,7 @@ bool Form1::Text1_Click(int index)
     if (MessageBox::isOpen()) {
         return false;
     }
+    keptGames();
     const int answer = MessageBox::show(this, BoardTexts::ConfirmPrompt + QString::number(index),
         MessageBox::YesNo | MessageBox::Information | MessageBox::DefaultButton2, BoardTexts::ConfirmTitle);
     if (answer != MessageBox::Yes) {
@@ -276,10 +277,7 @@ bool Form1::Text1_Click(int index)
         m_speech->speak(phrase);
     }
     takeBackFocus();
-    if (m_games) {
-        m_games->recordNumber(index);
-        tellSaveProblem();
-    }
+    journalLater({index});
     return true;
 }
 
@@ -474,8 +472,8 @@ void Form1::closeEvent(QCloseEvent* event)
 {
     // Closing the board ends the game and the program: the game goes to the previous games,
     // and the next start is an empty board.
-    if (m_games) {
-        m_games->endCurrentGame();
+    if (GameLibrary* games = keptGames()) {
+        games->endCurrentGame();
     }
     for (TrendWindow* window : m_trendWindows) {
         window->hide();

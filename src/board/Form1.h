@@ -109,9 +109,12 @@ private:
     void showGame();
     void showSideWindows();
     void tellSaveProblem();
+    void journalLater(const QVector<int>& numbers);
+    GameLibrary* keptGames();
 
     Table m_table;
     GameLibrary* m_games = nullptr;
+    QVector<int> m_unwritten; // confirmed numbers the journal gets once the windows show them
     TypedNumber* m_typed = nullptr;
 
     std::array<TextBox*, Roulette::NumberCount> m_text1{};

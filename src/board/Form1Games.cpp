@@ -21,6 +21,8 @@
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QTimer>
+#include <utility>
 
 namespace {
 
@@ -157,6 +159,7 @@ bool Form1::undoLastNumber()
     if (m_table.tirage() == 0 || MessageBox::isOpen()) {
         return false;
     }
+    keptGames();
     const int last = m_table.draws().back();
     if (MessageBox::show(this, BoardTexts::UndoPrompt.arg(last),
             MessageBox::YesNo | MessageBox::Question | MessageBox::DefaultButton2, Application::title())
@@ -168,8 +171,8 @@ bool Form1::undoLastNumber()
     draws.pop_back();
     m_table.replay(draws);
     showGame();
-    if (m_games) {
-        m_games->recordUndo();
+    if (GameLibrary* games = keptGames()) {
+        games->recordUndo();
         tellSaveProblem();
     }
     return true;
@@ -189,10 +192,7 @@ void Form1::enterNumbers(const QVector<int>& numbers)
         return;
     }
     showGame();
-    if (m_games) {
-        m_games->recordNumbers(entered);
-        tellSaveProblem();
-    }
+    journalLater(entered);
 }
 
 void Form1::openNumberList()
@@ -204,25 +204,26 @@ void Form1::openNumberList()
 
 void Form1::exportGame()
 {
-    if (m_games) {
-        ExportDialog::exportGame(this, m_games->currentGame());
+    if (const GameLibrary* games = keptGames()) {
+        ExportDialog::exportGame(this, games->currentGame());
     }
 }
 
 void Form1::openPreviousGames()
 {
-    if (!m_games) {
+    GameLibrary* games = keptGames();
+    if (!games) {
         return;
     }
-    auto* window = new PreviousGamesWindow(*m_games, this);
+    auto* window = new PreviousGamesWindow(*games, this);
     connect(window, &PreviousGamesWindow::resumeRequested, this, &Form1::resumeGame);
     window->open();
 }
 
 void Form1::newGame()
 {
-    if (m_games) {
-        m_games->endCurrentGame();
+    if (GameLibrary* games = keptGames()) {
+        games->endCurrentGame();
     }
     m_table.replay({});
     showGame();
@@ -230,17 +231,18 @@ void Form1::newGame()
 
 bool Form1::offerInterruptedGame()
 {
-    if (!m_games) {
+    GameLibrary* games = keptGames();
+    if (!games) {
         return false;
     }
-    const std::optional<GameSummary> interrupted = m_games->findInterrupted();
+    const std::optional<GameSummary> interrupted = games->findInterrupted();
     if (!interrupted) {
         return false;
     }
     if (MessageBox::show(this, GamesTexts::resumeQuestion(interrupted->drawCount, interrupted->started),
             MessageBox::YesNo | MessageBox::Question, GamesTexts::ResumeTitle)
         != MessageBox::Yes) {
-        m_games->setAside(*interrupted);
+        games->setAside(*interrupted);
         return false;
     }
     resumeGame(*interrupted);
@@ -251,11 +253,12 @@ bool Form1::offerInterruptedGame()
 // an empty game when the chosen one could not be taken up.
 void Form1::resumeGame(const GameSummary& game)
 {
-    if (!m_games) {
+    GameLibrary* games = keptGames();
+    if (!games) {
         return;
     }
-    const Resumption resumption = m_games->resume(game);
-    m_table.replay(drawsOf(m_games->currentGame()));
+    const Resumption resumption = games->resume(game);
+    m_table.replay(drawsOf(games->currentGame()));
     showGame();
     const QString told = resumption.resumed ? resumption.notice : resumption.problem;
     if (!told.isEmpty()) {
@@ -292,6 +295,30 @@ void Form1::showSideWindows()
         m_form5 = nullptr;
     }
     showForm5();
+}
+
+// Confirmed numbers reach the journal once the windows show them, so that the disk never
+// delays what the player waits for, and before anything else touches the game: no confirmed
+// number is lost once the next entry starts.
+void Form1::journalLater(const QVector<int>& numbers)
+{
+    if (!m_games) {
+        return;
+    }
+    if (m_unwritten.isEmpty()) {
+        QTimer::singleShot(0, this, [this] { keptGames(); });
+    }
+    m_unwritten += numbers;
+}
+
+// The games, with every confirmed number written.
+GameLibrary* Form1::keptGames()
+{
+    if (m_games && !m_unwritten.isEmpty()) {
+        m_games->recordNumbers(std::exchange(m_unwritten, {}));
+        tellSaveProblem();
+    }
+    return m_games;
 }
 
 // Told once, the first time a write fails; the game goes on in memory.

@@ -159,6 +159,7 @@ int main(int argc, char* argv[])
         board.keepGamesIn(games);
         for (const std::uint8_t number : Game) {
             if (enterConfirmed(board, number)) {
+                QCoreApplication::processEvents(); // the windows painted, the number written
                 std::puts("");
                 std::fflush(stdout);
             }
