@@ -5,6 +5,7 @@
 #include "games/GameLibrary.h"
 #include "games/NumberListWindow.h"
 #include "platform/Widgets.h"
+#include "statistics/StatisticsWindow.h"
 #include "support/Controls.h"
 #include "support/Entries.h"
 #include "support/OffscreenWarnings.h"
@@ -226,7 +227,7 @@ private slots:
             items << action->text() + (action->isEnabled() ? QString() : QStringLiteral(" (off)"));
         }
         QCOMPARE(items.join(QLatin1Char('|')),
-            QStringLiteral("Annuler le dernier numéro (off)||Saisir une liste de numéros…|"
+            QStringLiteral("Annuler le dernier numéro (off)|Statistiques…||Saisir une liste de numéros…|"
                            "Exporter la partie… (off)|Parties précédentes… (off)||Nouvelle partie"));
 
         // A right click outside the number cells, or Shift+F10, opens it; not on a cell.
@@ -244,13 +245,21 @@ private slots:
 
         // The list of numbers: added as one, and then the last one taken back through a real box.
         board.keepGamesIn(games);
-        menu->actions().at(2)->trigger();
+        menu->actions().at(3)->trigger();
         auto* list = board.findChild<NumberListWindow*>();
         control<QPlainTextEdit>(list, QStringLiteral("numbers"))->setPlainText(QStringLiteral("5 17, 0"));
         control<QPushButton>(list, QStringLiteral("add"))->click();
         QCOMPARE(board.table().tirage(), 3);
         QCOMPARE(games.currentGame().draws.size(), 3);
-        QVERIFY(menu->actions().at(0)->isEnabled() && menu->actions().at(3)->isEnabled());
+        QVERIFY(menu->actions().at(0)->isEnabled() && menu->actions().at(4)->isEnabled());
+        // The statistics open with Ctrl+T and follow the game while they show.
+        board.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&board));
+        QTest::keyClick(&board, Qt::Key_T, Qt::ControlModifier);
+        QVERIFY(board.statisticsWindow() && board.statisticsWindow()->isVisible());
+        const auto chiLine
+            = [&board] { return control<QLabel>(board.statisticsWindow(), "ChiSquare")->text(); };
+        QVERIFY2(chiLine().endsWith(QStringLiteral("sur 3 tirages")), qPrintable(chiLine()));
         QString prompt;
         whenModalShown<QMessageBox>([&prompt](QMessageBox* box) {
             prompt = box->text() + (box->defaultButton() == box->button(QMessageBox::No) ? "/No" : "/Yes");
@@ -262,8 +271,9 @@ private slots:
         QTRY_COMPARE(prompt, QStringLiteral("Annuler le dernier numéro : 0 ?/No"));
         QCOMPARE(board.table().draws(), (Draws{5, 17}));
         QCOMPARE(games.currentGame().draws.size(), 2);
+        QVERIFY2(chiLine().endsWith(QStringLiteral("sur 2 tirages")), qPrintable(chiLine()));
 
-        menu->actions().at(6)->trigger(); // a new game: the last goes to the previous games
+        menu->actions().at(7)->trigger(); // a new game: the last goes to the previous games
         QCOMPARE(board.table().tirage(), 0);
         QCOMPARE(games.previousGames().size(), 1);
     }
