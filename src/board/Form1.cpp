@@ -19,8 +19,10 @@
 #include "simulation/Form7.h"
 #include "speech/SpeechIndicator.h"
 #include "stakes/FrMise.h"
+#include "statistics/StatisticsWindow.h"
 #include "trends/TrendWindow.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -115,6 +117,12 @@ Form1::Form1(QWidget* parent)
     buildControls();
     setTabOrder();
     buildMenu();
+    auto* statistics = new QAction(BoardTexts::MenuStatistics, this);
+    statistics->setObjectName(QStringLiteral("statistics"));
+    statistics->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+    connect(statistics, &QAction::triggered, this, &Form1::openStatistics);
+    addStatisticsItem(statistics);
+    addAction(statistics); // Ctrl+T with the menu closed
     // Digits typed on the board reach it whichever of its controls has the focus.
     for (QWidget* control : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
         control->installEventFilter(this);
@@ -395,6 +403,17 @@ void Form1::placeBesideBoard(QWidget* window, int below)
 Form7* Form1::simulator() const
 {
     return m_form7;
+}
+
+// Like the side windows, the statistics stay above the table's window; closed, they come
+// back as they were, brought up to date.
+void Form1::openStatistics()
+{
+    if (!m_statisticsWindow) {
+        m_statisticsWindow = new StatisticsWindow(this);
+    }
+    m_statisticsWindow->refresh(m_table.statistics());
+    TopMost::show(m_statisticsWindow);
 }
 
 FrMise* Form1::stakeCalculator() const

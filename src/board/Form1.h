@@ -14,6 +14,7 @@
 class Form5;
 class Form7;
 class FrMise;
+class StatisticsWindow;
 class GameLibrary;
 class QAction;
 class QLabel;
@@ -49,6 +50,8 @@ public:
     // The simulator and the stake calculator while they are open; null once closed.
     Form7* simulator() const;
     FrMise* stakeCalculator() const;
+    // The statistics window, once the player has opened it.
+    StatisticsWindow* statisticsWindow() const { return m_statisticsWindow; }
 
     // Games are kept (journal, previous games, export) once a library is given; the
     // program gives its own, kept for the whole run. Without one, nothing is written.
@@ -71,6 +74,9 @@ public slots:
 
     // The speech indicator's toggle: spoken advice on or off.
     void basculeParole();
+
+    // "Statistiques…": the statistics window, made the first time, kept up to date after.
+    void openStatistics();
 
     // At start-up: asks whether to take up the game an ended program left unfinished;
     // true when it was taken up.
@@ -136,6 +142,7 @@ private:
     Form5* m_form5 = nullptr;
     QPointer<Form7> m_form7;
     QPointer<FrMise> m_frMise;
+    StatisticsWindow* m_statisticsWindow = nullptr;
 
     QMenu* m_menu = nullptr;
     QAction* m_undoAction = nullptr;

@@ -14,6 +14,7 @@
 #include "platform/Application.h"
 #include "platform/MessageBox.h"
 #include "platform/TopMost.h"
+#include "statistics/StatisticsWindow.h"
 #include "trends/TrendWindow.h"
 
 #include <QAction>
@@ -288,6 +289,10 @@ void Form1::showSideWindows()
         } else {
             window->hide();
         }
+    }
+    // The statistics follow every change of the game while they show.
+    if (m_statisticsWindow && m_statisticsWindow->isVisible()) {
+        m_statisticsWindow->refresh(m_table.statistics());
     }
     if (m_table.tirage() == 0 && m_form5) {
         m_form5->hide();

@@ -3,11 +3,13 @@
 #include "board/Form1.h"
 #include "games/GameLibrary.h"
 #include "platform/Widgets.h"
+#include "statistics/StatisticsWindow.h"
 #include "support/Controls.h"
 #include "support/Entries.h"
 #include "support/OffscreenWarnings.h"
 #include "support/WindowDump.h"
 
+#include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
 #include <QProcess>
@@ -137,8 +139,15 @@ private slots:
             items << action->text() + (action->isEnabled() ? "" : " (off)");
         }
         QCOMPARE(items.join('|'),
-            QStringLiteral("Annuler le dernier numéro||Saisir une liste de numéros…|"
+            QStringLiteral("Annuler le dernier numéro|Statistiques…||Saisir une liste de numéros…|"
                            "Exporter la partie…|Parties précédentes…||Nouvelle partie"));
+        // The statistics (Ctrl+T) follow the game while they show.
+        QAction* statistics = board.findChild<QAction*>(QStringLiteral("statistics"));
+        QCOMPARE(statistics->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_T));
+        statistics->trigger();
+        const auto chiLine
+            = [&board] { return control<QLabel>(board.statisticsWindow(), "ChiSquare")->text(); };
+        QVERIFY2(chiLine().endsWith(QStringLiteral("sur 3 tirages")), qPrintable(chiLine()));
         QString asked;
         whenModalShown<QMessageBox>([&asked](QMessageBox* box) {
             asked = box->text() + (box->defaultButton() == box->button(QMessageBox::No) ? "/No" : "/Yes");
@@ -147,6 +156,7 @@ private slots:
         board.contextMenu()->actions().at(0)->trigger();
         QCOMPARE(asked, QStringLiteral("Annuler le dernier numéro : 0 ?/No"));
         QCOMPARE(board.table().draws(), (Draws{5, 17}));
+        QVERIFY2(chiLine().endsWith(QStringLiteral("sur 2 tirages")), qPrintable(chiLine()));
     }
 };
 
