@@ -472,7 +472,8 @@ void Form1::describeForScreenReaders()
     }
     for (int n = 0; n < Roulette::NumberCount; ++n) {
         ::describeForScreenReaders(m_text1[static_cast<std::size_t>(n)], NumberWords::numberName(n),
-            BoardWords::cellDescription(toolTipOf(m_table.hitCount(n)), advice.isCandidate(n)));
+            BoardWords::cellDescription(
+                m_text1[static_cast<std::size_t>(n)]->toolTip(), advice.isCandidate(n)));
     }
     for (int i = 0; i < Table::StripLength; ++i) {
         ::describeForScreenReaders(
