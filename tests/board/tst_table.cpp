@@ -41,14 +41,15 @@ void agreeWithTheOracle(const Table& table, const GameOracle& oracle, int entry)
 {
     const int n = oracle.draws.back();
     const QByteArray where = QByteArray("entry ") + QByteArray::number(entry);
-    QVERIFY2(table.tirage() == entry && table.hitCount(n) == oracle.hits[static_cast<std::size_t>(n)], where);
-    QCOMPARE(table.repetitionSorti(), oracle.level);
+    QVERIFY2(
+        table.drawCount() == entry && table.hitCount(n) == oracle.hits[static_cast<std::size_t>(n)], where);
+    QCOMPARE(table.level(), oracle.level);
     QCOMPARE(table.statistics().hits(n), oracle.hits[static_cast<std::size_t>(n)]);
     QCOMPARE(table.levelCount(), oracle.levelCount);
     QCOMPARE(table.shownLevelCount(), oracle.shownLevelCount);
     QCOMPARE(candidatesOf(table), oracle.candidates);
     QCOMPARE(table.numberAdvice().isAdviceRowShown(), !oracle.candidates.empty());
-    QVERIFY2(table.numberAdvice().compteurProbabiliteNumero() == oracle.waited, where);
+    QVERIFY2(table.numberAdvice().waitingCount() == oracle.waited, where);
     QCOMPARE(int(table.numberAdvice().waitingLevel()), oracle.waiting);
     QCOMPARE(table.stripNumber(Table::StripLength - 1), n);
     QCOMPARE(table.stripNumber(0), oracle.drawn(Table::StripLength - 1));
@@ -64,7 +65,7 @@ void agreeWithTheOracle(const Table& table, const GameOracle& oracle, int entry)
         QCOMPARE(pair.adviceLength(), expected.adviceLength);
         QCOMPARE(table.isBlinking(static_cast<BlinkTimer>(p)), expected.blinking);
         for (int k = 0; k < EvenChanceTracker::CounterCount; ++k) {
-            QVERIFY2(pair.counter(k).tirage == expected.counts[static_cast<std::size_t>(k)], where);
+            QVERIFY2(pair.counter(k).drawsSince == expected.counts[static_cast<std::size_t>(k)], where);
             QCOMPARE(int(pair.counter(k).warning), expected.warnings[static_cast<std::size_t>(k)]);
         }
     }
@@ -118,7 +119,7 @@ void TestTable::randomGamesAgreeWithTheOracle()
     QFETCH(int, entries);
     QRandomGenerator random(seed);
     Table table;
-    table.basculeParole();
+    table.toggleSpeech();
     GameOracle oracle;
     for (int entry = 1; entry <= entries; ++entry) {
         const int n = numbers[static_cast<int>(random.bounded(static_cast<quint32>(numbers.size())))];
@@ -180,7 +181,7 @@ void TestTable::anchors()
     QFETCH(QList<int>, candidates);
     QFETCH(QString, colourCells);
     QFETCH(int, colourAdvice);
-    QCOMPARE(table.repetitionSorti(), level);
+    QCOMPARE(table.level(), level);
     QCOMPARE(table.shownLevelCount(), shownLevelCount);
     const std::vector<int> found = candidatesOf(table);
     QCOMPARE(QList<int>(found.begin(), found.end()), candidates);
@@ -215,7 +216,7 @@ void TestTable::runsOfZerosAdviseNothing()
     QFETCH(bool, dozens);
     QFETCH(bool, columns);
     Table table;
-    table.basculeParole();
+    table.toggleSpeech();
     for (int n : draws) {
         table.enter(n);
     }
@@ -237,12 +238,12 @@ void TestTable::runsOfZerosAdviseNothing()
 void TestTable::replayOfNothingIsANewGame()
 {
     Table table;
-    table.basculeParole();
+    table.toggleSpeech();
     for (int n : {1, 3, 5, 7, 9}) {
         table.enter(n);
     }
     table.replay({});
-    QCOMPARE(table.tirage(), 0);
+    QCOMPARE(table.drawCount(), 0);
     QCOMPARE(table.hitCount(1), 0);
     QCOMPARE(table.evenChance(EvenChance::Colour).adviceLength(), 0);
     QCOMPARE(table.stripNumber(Table::StripLength - 1), -1);

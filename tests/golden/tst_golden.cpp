@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Every window as the player sees it, compared whole with the golden files beside this test.
 // TAMBREL_REGENERATE_GOLDEN=1 writes the files from the program as it is instead.
-#include "board/Form1.h"
-#include "disclaimer/frmSplash.h"
+#include "board/BoardWindow.h"
+#include "disclaimer/DisclaimerDialog.h"
 #include "platform/NumberText.h"
 #include "platform/Pictures.h"
 #include "support/Controls.h"
@@ -43,10 +43,11 @@ QString section(const QString& title, const QWidget* shown)
 }
 
 // The board, its trend windows and, once it exists, the dozen window.
-QString dumpBoard(const Form1& board, const QString& title)
+QString dumpBoard(const BoardWindow& board, const QString& title)
 {
     QString dump = section(title, &board);
-    for (const char* name : {"Form2", "Form3", "Form4", "Form5"}) {
+    for (const char* name :
+        {"colourTrendWindow", "passeManqueTrendWindow", "pairImpairTrendWindow", "dozensWindow"}) {
         if (const QWidget* side = control<QWidget>(&board, QLatin1String(name))) {
             dump += section(title, side);
         }
@@ -111,20 +112,20 @@ private slots:
 
     void startUp()
     {
-        frmSplash splash;
+        DisclaimerDialog splash;
         splash.show();
         compareWithGolden(QStringLiteral("disclaimer"), section(QStringLiteral("shown"), &splash));
-        Form1 board;
+        BoardWindow board;
         board.show();
         compareWithGolden(QStringLiteral("board-start"), dumpBoard(board, QStringLiteral("start-up")));
-        board.basculeParole();
+        board.toggleSpeech();
         compareWithGolden(QStringLiteral("speech-on"), section(QStringLiteral("spoken advice on"), &board));
     }
 
     // The player opens the three trend windows' counters after entry 61 and leaves them open.
     void scriptedGame()
     {
-        Form1 board;
+        BoardWindow board;
         board.show();
         for (qsizetype entry = 1; entry <= Game.size(); ++entry) {
             QVERIFY(enterConfirmed(board, Game[entry - 1]));
@@ -149,45 +150,45 @@ private slots:
     void sideWindows()
     {
         NumberText::setUserLocale(QLocale(QLocale::French, QLocale::France));
-        Form1 board;
+        BoardWindow board;
         board.show();
-        board.Command2_Click();
-        QWidget* form7 = control<QWidget>(&board, "Form7");
-        QString dump = section(QStringLiteral("idle"), form7);
-        for (const char* button : {"Command1", "Complus", "Command2", "Command4"}) { // start, +, -, pause
-            click(form7, button);
-            dump += section(QStringLiteral("after clicking ") + QLatin1String(button), form7);
+        board.openSimulator();
+        QWidget* simulator = control<QWidget>(&board, "simulatorWindow");
+        QString dump = section(QStringLiteral("idle"), simulator);
+        for (const char* button : {"startButton", "slowerButton", "fasterButton", "pauseButton"}) {
+            click(simulator, button);
+            dump += section(QStringLiteral("after clicking ") + QLatin1String(button), simulator);
         }
         compareWithGolden(QStringLiteral("simulator"), dump);
 
-        board.ComMise_Click();
-        QWidget* frMise = control<QWidget>(&board, "FrMise");
-        dump = section(QStringLiteral("load"), frMise);
-        auto* stake = control<QLineEdit>(frMise, "Text1");
+        board.openStakeCalculator();
+        QWidget* stakes = control<QWidget>(&board, "stakeCalculatorWindow");
+        dump = section(QStringLiteral("load"), stakes);
+        auto* stake = control<QLineEdit>(stakes, "stakeBox");
         stake->selectAll();
         QTest::keyClicks(stake, QStringLiteral("2,5"));
-        dump += section(QStringLiteral("typed 2,5"), frMise);
-        click(frMise, "Command1");
-        dump += section(QStringLiteral("calculated"), frMise);
-        click(frMise, "Option1", 3);
-        dump += section(QStringLiteral("step 4 chosen"), frMise);
+        dump += section(QStringLiteral("typed 2,5"), stakes);
+        click(stakes, "calculateButton");
+        dump += section(QStringLiteral("calculated"), stakes);
+        click(stakes, "stepChoice", 3);
+        dump += section(QStringLiteral("step 4 chosen"), stakes);
         stake->selectAll();
         QTest::keyClicks(stake, QStringLiteral("2.5"));
-        click(frMise, "Command1");
+        click(stakes, "calculateButton");
         compareWithGolden(
-            QStringLiteral("stakes"), dump + section(QStringLiteral("typed 2.5, calculated"), frMise));
+            QStringLiteral("stakes"), dump + section(QStringLiteral("typed 2.5, calculated"), stakes));
     }
 
 private:
     // Each trend window slides open, its timer ticking until its button is enabled again.
-    static QString slideOpen(const Form1& board)
+    static QString slideOpen(const BoardWindow& board)
     {
         QString dump;
-        for (const char* name : {"Form2", "Form3", "Form4"}) {
+        for (const char* name : {"colourTrendWindow", "passeManqueTrendWindow", "pairImpairTrendWindow"}) {
             QWidget* trend = control<QWidget>(&board, QLatin1String(name));
-            click(trend, "Command1");
-            const auto* button = control<QPushButton>(trend, "Command1");
-            for (int ticks = 1; !button->isEnabled() && tick(trend, QStringLiteral("Timer1")); ++ticks) {
+            click(trend, "slideButton");
+            const auto* button = control<QPushButton>(trend, "slideButton");
+            for (int ticks = 1; !button->isEnabled() && tick(trend, QStringLiteral("slideTimer")); ++ticks) {
                 dump += ticks == 50 ? section(QStringLiteral("sliding, 50 ticks"), trend) : QString();
             }
             dump += section(QStringLiteral("slid open"), trend);

@@ -11,9 +11,9 @@
 #include <QWidget>
 #include <array>
 
-class Form5;
-class Form7;
-class FrMise;
+class DozensWindow;
+class SimulatorWindow;
+class StakeCalculatorWindow;
 class StatisticsWindow;
 class GameLibrary;
 class QAction;
@@ -26,30 +26,29 @@ class TrendWindow;
 class SpeechIndicator;
 struct GameSummary;
 
-class Form1 : public QWidget
+class BoardWindow : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit Form1(QWidget* parent = nullptr);
+    explicit BoardWindow(QWidget* parent = nullptr);
 
-    static constexpr int DozenColumnBoxCount = 6; // Text2 to Text7
+    static constexpr int DozenColumnBoxCount = 6; // three dozens, then three columns
 
     const Table& table() const { return m_table; }
 
-    TextBox* numberCell(int number) const { return m_text1[static_cast<std::size_t>(number)]; }
+    TextBox* numberCell(int number) const { return m_numberCells[static_cast<std::size_t>(number)]; }
 
-    // Form2 (colour), Form3 (passe/manque), Form4 (pair/impair).
     TrendWindow* trendWindow(EvenChance pair) const { return m_trendWindows[static_cast<std::size_t>(pair)]; }
 
     // Replaces the desktop's speech engine (tests); takes effect before the first phrase.
     void setSpeechEngineFactory(SpeechQueue::EngineFactory factory);
     const SpeechQueue& speechQueue() const { return *m_speech; }
     // The dozen and column window; none before the first entry.
-    Form5* form5() const { return m_form5; }
+    DozensWindow* dozensWindow() const { return m_dozensWindow; }
     // The simulator and the stake calculator while they are open; null once closed.
-    Form7* simulator() const;
-    FrMise* stakeCalculator() const;
+    SimulatorWindow* simulator() const;
+    StakeCalculatorWindow* stakeCalculator() const;
     // The statistics window, once the player has opened it.
     StatisticsWindow* statisticsWindow() const { return m_statisticsWindow; }
 
@@ -66,14 +65,14 @@ public:
 public slots:
     // Asks the player to confirm the number of the clicked cell and, on Yes, registers it.
     // Returns true when the draw was registered.
-    bool Text1_Click(int index);
+    bool confirmAndEnter(int number);
 
-    void Command1_Click(); // help
-    void Command2_Click(); // "SIMULER": the draw simulator
-    void ComMise_Click(); // "M": the stake calculator
+    void openHelp();
+    void openSimulator(); // "SIMULER"
+    void openStakeCalculator(); // "M"
 
     // The speech indicator's toggle: spoken advice on or off.
-    void basculeParole();
+    void toggleSpeech();
 
     // "Statistiques…": the statistics window, made the first time, kept up to date after.
     void openStatistics();
@@ -107,7 +106,7 @@ private:
     void placeSpeechIndicator();
     void describeForScreenReaders();
     void placeBesideBoard(QWidget* window, int below);
-    void showForm5();
+    void showDozensWindow();
     void takeBackFocus();
     void buildMenu();
     void updateMenu();
@@ -123,25 +122,25 @@ private:
     QVector<int> m_unwritten; // confirmed numbers the journal gets once the windows show them
     TypedNumber* m_typed = nullptr;
 
-    std::array<TextBox*, Roulette::NumberCount> m_text1{};
-    std::array<TextBox*, DozenColumnBoxCount> m_dozenColumnBoxes{}; // Text2..Text7
-    std::array<QLabel*, NumberAdvice::MaxCandidates> m_label1{};
-    std::array<QLabel*, Table::StripLength> m_label5{};
-    QLabel* m_label2 = nullptr;
-    QLabel* m_label3 = nullptr;
-    QLabel* m_label4 = nullptr;
-    QLabel* m_label7 = nullptr;
-    QLabel* m_label8 = nullptr;
-    QPushButton* m_command1 = nullptr;
-    QPushButton* m_command2 = nullptr;
-    QPushButton* m_comMise = nullptr;
-    std::array<QTimer*, BlinkTimerCount> m_blinkTimers{}; // Timer1..Timer6
+    std::array<TextBox*, Roulette::NumberCount> m_numberCells{};
+    std::array<TextBox*, DozenColumnBoxCount> m_dozenColumnBoxes{};
+    std::array<QLabel*, NumberAdvice::MaxCandidates> m_candidateSquares{};
+    std::array<QLabel*, Table::StripLength> m_stripSquares{};
+    QLabel* m_levelLabel = nullptr;
+    QLabel* m_levelCountLabel = nullptr;
+    QLabel* m_drawCountLabel = nullptr;
+    QLabel* m_adviceRowCaption = nullptr;
+    QLabel* m_waitingIndicator = nullptr;
+    QPushButton* m_helpButton = nullptr;
+    QPushButton* m_simulateButton = nullptr;
+    QPushButton* m_stakesButton = nullptr;
+    std::array<QTimer*, BlinkTimerCount> m_blinkTimers{};
     std::array<TrendWindow*, EvenChanceCount> m_trendWindows{};
-    SpeechIndicator* m_directSS1 = nullptr;
+    SpeechIndicator* m_speechIndicator = nullptr;
     SpeechQueue* m_speech = nullptr;
-    Form5* m_form5 = nullptr;
-    QPointer<Form7> m_form7;
-    QPointer<FrMise> m_frMise;
+    DozensWindow* m_dozensWindow = nullptr;
+    QPointer<SimulatorWindow> m_simulator;
+    QPointer<StakeCalculatorWindow> m_stakeCalculator;
     StatisticsWindow* m_statisticsWindow = nullptr;
 
     QMenu* m_menu = nullptr;

@@ -4,8 +4,8 @@
 // program left unfinished. Whenever the draws change other than by one entry, the table is
 // rebuilt from them and every window shows the result once.
 #include "board/BoardTexts.h"
-#include "board/Form1.h"
-#include "dozens/Form5.h"
+#include "board/BoardWindow.h"
+#include "dozens/DozensWindow.h"
 #include "games/ExportDialog.h"
 #include "games/GameLibrary.h"
 #include "games/GamesTexts.h"
@@ -47,7 +47,7 @@ std::vector<std::uint8_t> drawsOf(const GameRecord& game)
 
 } // namespace
 
-void Form1::buildMenu()
+void BoardWindow::buildMenu()
 {
     m_menu = new QMenu(this);
     m_menu->setObjectName(QStringLiteral("menu"));
@@ -63,26 +63,26 @@ void Form1::buildMenu()
     m_menu->addSeparator();
     m_newGameAction = addMenuAction(m_menu, QStringLiteral("newGame"), BoardTexts::MenuNewGame);
 
-    connect(m_undoAction, &QAction::triggered, this, &Form1::undoLastNumber);
-    connect(m_numberListAction, &QAction::triggered, this, &Form1::openNumberList);
-    connect(m_exportAction, &QAction::triggered, this, &Form1::exportGame);
-    connect(m_previousGamesAction, &QAction::triggered, this, &Form1::openPreviousGames);
-    connect(m_newGameAction, &QAction::triggered, this, &Form1::newGame);
+    connect(m_undoAction, &QAction::triggered, this, &BoardWindow::undoLastNumber);
+    connect(m_numberListAction, &QAction::triggered, this, &BoardWindow::openNumberList);
+    connect(m_exportAction, &QAction::triggered, this, &BoardWindow::exportGame);
+    connect(m_previousGamesAction, &QAction::triggered, this, &BoardWindow::openPreviousGames);
+    connect(m_newGameAction, &QAction::triggered, this, &BoardWindow::newGame);
 }
 
-void Form1::addStatisticsItem(QAction* statistics)
+void BoardWindow::addStatisticsItem(QAction* statistics)
 {
     m_menu->insertAction(m_statisticsPlace, statistics);
 }
 
-void Form1::updateMenu()
+void BoardWindow::updateMenu()
 {
-    m_undoAction->setEnabled(m_table.tirage() > 0);
+    m_undoAction->setEnabled(m_table.drawCount() > 0);
     m_exportAction->setEnabled(m_games != nullptr);
     m_previousGamesAction->setEnabled(m_games != nullptr);
 }
 
-void Form1::keepGamesIn(GameLibrary& library)
+void BoardWindow::keepGamesIn(GameLibrary& library)
 {
     m_games = &library;
     updateMenu();
@@ -90,13 +90,13 @@ void Form1::keepGamesIn(GameLibrary& library)
 
 // A right click on a number cell is not for the menu; the Menu key and Shift+F10 open it
 // at the control that has the focus.
-void Form1::contextMenuEvent(QContextMenuEvent* event)
+void BoardWindow::contextMenuEvent(QContextMenuEvent* event)
 {
     event->accept();
     QPoint where = event->globalPos();
     if (event->reason() == QContextMenuEvent::Mouse) {
         const QWidget* clicked = childAt(event->pos());
-        if (clicked && clicked->objectName() == QLatin1String("Text1")) {
+        if (clicked && clicked->objectName() == QLatin1String("numberCell")) {
             return;
         }
     } else {
@@ -110,7 +110,7 @@ void Form1::contextMenuEvent(QContextMenuEvent* event)
 
 // Keys typed on the board, whichever of its controls has the focus: digits make a number,
 // Enter ends it, Escape forgets it, Shift+F10 opens the menu.
-bool Form1::typeKey(QKeyEvent* event)
+bool BoardWindow::typeKey(QKeyEvent* event)
 {
     const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
     if (event->key() == Qt::Key_F10 && modifiers == Qt::ShiftModifier) {
@@ -140,14 +140,14 @@ bool Form1::typeKey(QKeyEvent* event)
     return true;
 }
 
-void Form1::keyPressEvent(QKeyEvent* event)
+void BoardWindow::keyPressEvent(QKeyEvent* event)
 {
     if (!typeKey(event)) {
         QWidget::keyPressEvent(event);
     }
 }
 
-bool Form1::eventFilter(QObject* watched, QEvent* event)
+bool BoardWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::KeyPress && typeKey(static_cast<QKeyEvent*>(event))) {
         return true;
@@ -155,9 +155,9 @@ bool Form1::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-bool Form1::undoLastNumber()
+bool BoardWindow::undoLastNumber()
 {
-    if (m_table.tirage() == 0 || MessageBox::isOpen()) {
+    if (m_table.drawCount() == 0 || MessageBox::isOpen()) {
         return false;
     }
     keptGames();
@@ -179,7 +179,7 @@ bool Form1::undoLastNumber()
     return true;
 }
 
-void Form1::enterNumbers(const QVector<int>& numbers)
+void BoardWindow::enterNumbers(const QVector<int>& numbers)
 {
     QVector<int> entered;
     entered.reserve(numbers.size());
@@ -196,32 +196,32 @@ void Form1::enterNumbers(const QVector<int>& numbers)
     journalLater(entered);
 }
 
-void Form1::openNumberList()
+void BoardWindow::openNumberList()
 {
     auto* window = new NumberListWindow(this);
-    connect(window, &NumberListWindow::numbersChosen, this, &Form1::enterNumbers);
+    connect(window, &NumberListWindow::numbersChosen, this, &BoardWindow::enterNumbers);
     window->open();
 }
 
-void Form1::exportGame()
+void BoardWindow::exportGame()
 {
     if (const GameLibrary* games = keptGames()) {
         ExportDialog::exportGame(this, games->currentGame());
     }
 }
 
-void Form1::openPreviousGames()
+void BoardWindow::openPreviousGames()
 {
     GameLibrary* games = keptGames();
     if (!games) {
         return;
     }
     auto* window = new PreviousGamesWindow(*games, this);
-    connect(window, &PreviousGamesWindow::resumeRequested, this, &Form1::resumeGame);
+    connect(window, &PreviousGamesWindow::resumeRequested, this, &BoardWindow::resumeGame);
     window->open();
 }
 
-void Form1::newGame()
+void BoardWindow::newGame()
 {
     if (GameLibrary* games = keptGames()) {
         games->endCurrentGame();
@@ -230,7 +230,7 @@ void Form1::newGame()
     showGame();
 }
 
-bool Form1::offerInterruptedGame()
+bool BoardWindow::offerInterruptedGame()
 {
     GameLibrary* games = keptGames();
     if (!games) {
@@ -247,12 +247,12 @@ bool Form1::offerInterruptedGame()
         return false;
     }
     resumeGame(*interrupted);
-    return m_table.tirage() > 0;
+    return m_table.drawCount() > 0;
 }
 
 // The library ends the current game first; whatever it then holds is what the board shows,
 // an empty game when the chosen one could not be taken up.
-void Form1::resumeGame(const GameSummary& game)
+void BoardWindow::resumeGame(const GameSummary& game)
 {
     GameLibrary* games = keptGames();
     if (!games) {
@@ -271,7 +271,7 @@ void Form1::resumeGame(const GameSummary& game)
 
 // After the table changed other than by one entry: every window as it would be after an
 // entry that led there.
-void Form1::showGame()
+void BoardWindow::showGame()
 {
     refresh();
     showSideWindows();
@@ -281,7 +281,7 @@ void Form1::showGame()
 
 // The trend windows come with the first entry, the dozen and column window is made then; with
 // no number left, the board is back as at start-up.
-void Form1::showSideWindows()
+void BoardWindow::showSideWindows()
 {
     for (TrendWindow* window : m_trendWindows) {
         if (m_table.evenChance(window->pair()).isShown()) {
@@ -294,18 +294,18 @@ void Form1::showSideWindows()
     if (m_statisticsWindow && m_statisticsWindow->isVisible()) {
         m_statisticsWindow->refresh(m_table.statistics());
     }
-    if (m_table.tirage() == 0 && m_form5) {
-        m_form5->hide();
-        m_form5->deleteLater();
-        m_form5 = nullptr;
+    if (m_table.drawCount() == 0 && m_dozensWindow) {
+        m_dozensWindow->hide();
+        m_dozensWindow->deleteLater();
+        m_dozensWindow = nullptr;
     }
-    showForm5();
+    showDozensWindow();
 }
 
 // Confirmed numbers reach the journal once the windows show them, so that the disk never
 // delays what the player waits for, and before anything else touches the game: no confirmed
 // number is lost once the next entry starts.
-void Form1::journalLater(const QVector<int>& numbers)
+void BoardWindow::journalLater(const QVector<int>& numbers)
 {
     if (!m_games) {
         return;
@@ -317,7 +317,7 @@ void Form1::journalLater(const QVector<int>& numbers)
 }
 
 // The games, with every confirmed number written.
-GameLibrary* Form1::keptGames()
+GameLibrary* BoardWindow::keptGames()
 {
     if (m_games && !m_unwritten.isEmpty()) {
         m_games->recordNumbers(std::exchange(m_unwritten, {}));
@@ -327,7 +327,7 @@ GameLibrary* Form1::keptGames()
 }
 
 // Told once, the first time a write fails; the game goes on in memory.
-void Form1::tellSaveProblem()
+void BoardWindow::tellSaveProblem()
 {
     const QString problem = m_games ? m_games->takeSaveProblem() : QString();
     if (!problem.isEmpty()) {

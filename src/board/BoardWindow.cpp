@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "board/Form1.h"
+#include "board/BoardWindow.h"
 
 #include "board/BoardTexts.h"
 #include "board/BoardWords.h"
-#include "dozens/Form5.h"
+#include "dozens/DozensWindow.h"
 #include "games/GameLibrary.h"
 #include "platform/Application.h"
 #include "platform/Colours.h"
@@ -16,9 +16,9 @@
 #include "platform/Twips.h"
 #include "platform/Widgets.h"
 #include "roulette/NumberWords.h"
-#include "simulation/Form7.h"
+#include "simulation/SimulatorWindow.h"
 #include "speech/SpeechIndicator.h"
-#include "stakes/FrMise.h"
+#include "stakes/StakeCalculatorWindow.h"
 #include "statistics/StatisticsWindow.h"
 #include "trends/TrendWindow.h"
 
@@ -69,7 +69,7 @@ ColourCode colourOf(WaitingLevel level)
     return Colours::Green;
 }
 
-// Text2 to Text4 are the dozens, Text5 to Text7 the columns.
+// The first three boxes are the dozens, the last three the columns.
 bool isBoxAdvised(const Table& table, int box)
 {
     return box < 3 ? table.dozenColumns().isAdvised(Group::Dozens, box + 1)
@@ -104,10 +104,10 @@ void showNumberSquare(QLabel* label, int number)
 
 } // namespace
 
-Form1::Form1(QWidget* parent)
+BoardWindow::BoardWindow(QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
-    setObjectName(QStringLiteral("Form1"));
+    setObjectName(QStringLiteral("boardWindow"));
     setWindowTitle(Application::title());
     setWindowIcon(Pictures::applicationIcon());
     Colours::setBackColour(this, Colours::InactiveTitleBar);
@@ -120,7 +120,7 @@ Form1::Form1(QWidget* parent)
     auto* statistics = new QAction(BoardTexts::MenuStatistics, this);
     statistics->setObjectName(QStringLiteral("statistics"));
     statistics->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
-    connect(statistics, &QAction::triggered, this, &Form1::openStatistics);
+    connect(statistics, &QAction::triggered, this, &BoardWindow::openStatistics);
     addStatisticsItem(statistics);
     addAction(statistics); // Ctrl+T with the menu closed
     // Digits typed on the board reach it whichever of its controls has the focus.
@@ -128,16 +128,18 @@ Form1::Form1(QWidget* parent)
         control->installEventFilter(this);
     }
     m_typed = new TypedNumber(this);
-    connect(m_typed, &TypedNumber::numberTyped, this, &Form1::Text1_Click);
+    connect(m_typed, &TypedNumber::numberTyped, this, &BoardWindow::confirmAndEnter);
 
     // The three trend windows exist from the start, hidden until the first entry.
     for (int pair = 0; pair < EvenChanceCount; ++pair) {
         m_trendWindows[static_cast<std::size_t>(pair)] = new TrendWindow(static_cast<EvenChance>(pair), this);
     }
 
+    static const char* const blinkNames[BlinkTimerCount] = {
+        "colourBlink", "passeManqueBlink", "pairImpairBlink", "columnsBlink", "dozensBlink", "numbersBlink"};
     for (int timer = 1; timer <= BlinkTimerCount; ++timer) {
         auto* blink = new QTimer(this);
-        blink->setObjectName(QStringLiteral("Timer%1").arg(timer));
+        blink->setObjectName(QString::fromLatin1(blinkNames[timer - 1]));
         blink->setInterval(500);
         connect(blink, &QTimer::timeout, this, [this, timer] { blinkTimerTick(timer); });
         m_blinkTimers[static_cast<std::size_t>(timer - 1)] = blink;
@@ -155,11 +157,11 @@ Form1::Form1(QWidget* parent)
     refresh();
 }
 
-void Form1::buildControls()
+void BoardWindow::buildControls()
 {
     for (int n = 0; n < Roulette::NumberCount; ++n) {
         auto* cell = new TextBox(this);
-        nameControl(cell, QStringLiteral("Text1"), n);
+        nameControl(cell, QStringLiteral("numberCell"), n);
         const int left = n == 0 ? 0 : 360 * (1 + (n - 1) / 3);
         const int top = n == 0 ? 240 : (n % 3 == 1 ? 480 : (n % 3 == 2 ? 240 : 0));
         Twips::place(cell, left, top, 375, 285);
@@ -167,8 +169,8 @@ void Form1::buildControls()
         cell->setText(QString::number(n));
         Colours::setBackColour(cell, colourOf(n));
         Colours::setForeColour(cell, Colours::WindowText);
-        connect(cell, &TextBox::clicked, this, [this, n] { Text1_Click(n); });
-        m_text1[static_cast<std::size_t>(n)] = cell;
+        connect(cell, &TextBox::clicked, this, [this, n] { confirmAndEnter(n); });
+        m_numberCells[static_cast<std::size_t>(n)] = cell;
     }
 
     struct BoxPlace
@@ -185,7 +187,7 @@ void Form1::buildControls()
     };
     for (int i = 0; i < DozenColumnBoxCount; ++i) {
         auto* box = new TextBox(this);
-        nameControl(box, QStringLiteral("Text%1").arg(i + 2));
+        nameControl(box, QStringLiteral("dozenColumnBox"), i);
         Twips::place(box, BoxPlaces[i].left, BoxPlaces[i].top, BoxPlaces[i].width, 285);
         box->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         box->setText(BoardTexts::DozenColumnBoxes[i]);
@@ -193,51 +195,51 @@ void Form1::buildControls()
         m_dozenColumnBoxes[static_cast<std::size_t>(i)] = box;
     }
 
-    m_label3 = makeLabel(this, QStringLiteral("Label3"), -1, 0, 960, 495, 255);
-    m_label2 = makeLabel(this, QStringLiteral("Label2"), -1, 480, 960, 2175, 255);
-    m_label2->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    m_levelCountLabel = makeLabel(this, QStringLiteral("levelCountLabel"), -1, 0, 960, 495, 255);
+    m_levelLabel = makeLabel(this, QStringLiteral("levelLabel"), -1, 480, 960, 2175, 255);
+    m_levelLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     for (int i = 0; i < NumberAdvice::MaxCandidates; ++i) {
-        m_label1[static_cast<std::size_t>(i)]
-            = makeLabel(this, QStringLiteral("Label1"), i, 2640 + 240 * i, 960, 255, 255);
+        m_candidateSquares[static_cast<std::size_t>(i)]
+            = makeLabel(this, QStringLiteral("candidateSquare"), i, 2640 + 240 * i, 960, 255, 255);
     }
-    m_label4 = makeLabel(this, QStringLiteral("Label4"), -1, 4560, 720, 495, 255);
-    m_label4->setToolTip(BoardTexts::DrawCountTip);
+    m_drawCountLabel = makeLabel(this, QStringLiteral("drawCountLabel"), -1, 4560, 720, 495, 255);
+    m_drawCountLabel->setToolTip(BoardTexts::DrawCountTip);
     for (int i = 0; i < Table::StripLength; ++i) {
-        m_label5[static_cast<std::size_t>(i)]
-            = makeLabel(this, QStringLiteral("Label5"), i, 240 * i, 1200, 255, 255);
+        m_stripSquares[static_cast<std::size_t>(i)]
+            = makeLabel(this, QStringLiteral("stripSquare"), i, 240 * i, 1200, 255, 255);
     }
-    m_label7 = makeLabel(this, QStringLiteral("Label7"), -1, 0, 1440, 3255, 255);
-    m_label7->setText(BoardTexts::AdviceRow);
-    m_label7->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    Colours::setForeColour(m_label7, Colours::White);
-    m_label8 = makeLabel(this, QStringLiteral("Label8"), -1, 3240, 1440, 2295, 255);
+    m_adviceRowCaption = makeLabel(this, QStringLiteral("adviceRowCaption"), -1, 0, 1440, 3255, 255);
+    m_adviceRowCaption->setText(BoardTexts::AdviceRow);
+    m_adviceRowCaption->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    Colours::setForeColour(m_adviceRowCaption, Colours::White);
+    m_waitingIndicator = makeLabel(this, QStringLiteral("waitingIndicator"), -1, 3240, 1440, 2295, 255);
 
-    m_comMise = new QPushButton(BoardTexts::Stakes, this);
-    nameControl(m_comMise, QStringLiteral("ComMise"));
-    Twips::place(m_comMise, 0, 0, 375, 255);
+    m_stakesButton = new QPushButton(BoardTexts::Stakes, this);
+    nameControl(m_stakesButton, QStringLiteral("stakesButton"));
+    Twips::place(m_stakesButton, 0, 0, 375, 255);
 
-    m_command2 = new StackedCaptionButton(BoardTexts::Simulate, this);
-    nameControl(m_command2, QStringLiteral("Command2"));
-    Twips::place(m_command2, 5280, 0, 255, 1455);
+    m_simulateButton = new StackedCaptionButton(BoardTexts::Simulate, this);
+    nameControl(m_simulateButton, QStringLiteral("simulateButton"));
+    Twips::place(m_simulateButton, 5280, 0, 255, 1455);
 
-    m_command1 = new QPushButton(this);
-    nameControl(m_command1, QStringLiteral("Command1"));
-    Twips::place(m_command1, 5040, 720, 255, 495);
-    m_command1->setIcon(Pictures::helpBulb());
-    m_command1->setIconSize(m_command1->size() - QSize(4, 4));
-    m_command1->setToolTip(QStringLiteral("Aide"));
-    m_command1->setAccessibleName(QStringLiteral("Aide"));
-    connect(m_command1, &QPushButton::clicked, this, &Form1::Command1_Click);
-    connect(m_command2, &QPushButton::clicked, this, &Form1::Command2_Click);
-    connect(m_comMise, &QPushButton::clicked, this, &Form1::ComMise_Click);
+    m_helpButton = new QPushButton(this);
+    nameControl(m_helpButton, QStringLiteral("helpButton"));
+    Twips::place(m_helpButton, 5040, 720, 255, 495);
+    m_helpButton->setIcon(Pictures::helpBulb());
+    m_helpButton->setIconSize(m_helpButton->size() - QSize(4, 4));
+    m_helpButton->setToolTip(QStringLiteral("Aide"));
+    m_helpButton->setAccessibleName(QStringLiteral("Aide"));
+    connect(m_helpButton, &QPushButton::clicked, this, &BoardWindow::openHelp);
+    connect(m_simulateButton, &QPushButton::clicked, this, &BoardWindow::openSimulator);
+    connect(m_stakesButton, &QPushButton::clicked, this, &BoardWindow::openStakeCalculator);
 
-    for (QPushButton* button : {m_comMise, m_command1, m_command2}) {
+    for (QPushButton* button : {m_stakesButton, m_helpButton, m_simulateButton}) {
         button->setAutoDefault(false);
     }
 
-    m_directSS1 = new SpeechIndicator(this);
-    nameControl(m_directSS1, QStringLiteral("DirectSS1"));
-    connect(m_directSS1, &SpeechIndicator::clicked, this, &Form1::basculeParole);
+    m_speechIndicator = new SpeechIndicator(this);
+    nameControl(m_speechIndicator, QStringLiteral("speechIndicator"));
+    connect(m_speechIndicator, &SpeechIndicator::clicked, this, &BoardWindow::toggleSpeech);
     placeSpeechIndicator();
 
     m_speech = new SpeechQueue([] { return createDesktopSpeechEngine(); }, this);
@@ -245,24 +247,24 @@ void Form1::buildControls()
 
 // Cells first (tab index = number), then the dozen and column boxes, then the help,
 // simulation and stake buttons.
-void Form1::setTabOrder()
+void BoardWindow::setTabOrder()
 {
     QList<QWidget*> chain;
-    for (TextBox* cell : m_text1) {
+    for (TextBox* cell : m_numberCells) {
         chain.append(cell);
     }
     for (TextBox* box : m_dozenColumnBoxes) {
         chain.append(box);
     }
-    chain << m_command1 << m_command2 << m_comMise << m_directSS1;
+    chain << m_helpButton << m_simulateButton << m_stakesButton << m_speechIndicator;
     for (qsizetype i = 0; i + 1 < chain.size(); ++i) {
         QWidget::setTabOrder(chain[i], chain[i + 1]);
     }
 }
 
-bool Form1::Text1_Click(int index)
+bool BoardWindow::confirmAndEnter(int number)
 {
-    if (!Roulette::isValidNumber(index)) {
+    if (!Roulette::isValidNumber(number)) {
         return false;
     }
     // One question at a time: an entry asked for while another entry's question is still
@@ -272,12 +274,12 @@ bool Form1::Text1_Click(int index)
         return false;
     }
     keptGames();
-    const int answer = MessageBox::show(this, BoardTexts::ConfirmPrompt + QString::number(index),
+    const int answer = MessageBox::show(this, BoardTexts::ConfirmPrompt + QString::number(number),
         MessageBox::YesNo | MessageBox::Information | MessageBox::DefaultButton2, BoardTexts::ConfirmTitle);
     if (answer != MessageBox::Yes) {
         return false;
     }
-    m_table.enter(index);
+    m_table.enter(number);
     refresh();
     showSideWindows();
     restartBlinkTimers();
@@ -285,27 +287,27 @@ bool Form1::Text1_Click(int index)
         m_speech->speak(phrase);
     }
     takeBackFocus();
-    journalLater({index});
+    journalLater({number});
     return true;
 }
 
 // The dozen and column window comes with the first entry, and every entry shows it again,
 // even after the player closed it.
-void Form1::showForm5()
+void BoardWindow::showDozensWindow()
 {
-    if (m_table.tirage() == 0) {
+    if (m_table.drawCount() == 0) {
         return;
     }
-    if (!m_form5) {
-        m_form5 = new Form5(this);
-        m_form5->refresh(m_table.dozenColumns());
+    if (!m_dozensWindow) {
+        m_dozensWindow = new DozensWindow(this);
+        m_dozensWindow->refresh(m_table.dozenColumns());
     }
-    TopMost::show(m_form5);
+    TopMost::show(m_dozensWindow);
 }
 
 // Side windows were shown during the entry: when one of ours holds the focus, it goes back
 // to the board. The focus is never taken from another program's window.
-void Form1::takeBackFocus()
+void BoardWindow::takeBackFocus()
 {
     QWidget* active = QApplication::activeWindow();
     if (active && active != this) {
@@ -315,7 +317,7 @@ void Form1::takeBackFocus()
 
 // Every entry stops all blinking first; a timer its advice started again ticks one full
 // interval after the entry.
-void Form1::restartBlinkTimers()
+void BoardWindow::restartBlinkTimers()
 {
     for (int timer = 1; timer <= BlinkTimerCount; ++timer) {
         QTimer* blink = m_blinkTimers[static_cast<std::size_t>(timer - 1)];
@@ -326,69 +328,70 @@ void Form1::restartBlinkTimers()
     }
 }
 
-void Form1::blinkTimerTick(int timer)
+void BoardWindow::blinkTimerTick(int timer)
 {
     m_table.blinkTick(static_cast<BlinkTimer>(timer - 1));
     refresh();
 }
 
-void Form1::basculeParole()
+void BoardWindow::toggleSpeech()
 {
-    m_table.basculeParole();
+    m_table.toggleSpeech();
     placeSpeechIndicator();
 }
 
 // The indicator takes its four measures one after the other: height, left, top, width.
-void Form1::placeSpeechIndicator()
+void BoardWindow::placeSpeechIndicator()
 {
     const QRect twips = m_table.speaksAdvice() ? LargeIndicator : SmallIndicator;
     const QRect pixels = Twips::toPixels(twips.left(), twips.top(), twips.width(), twips.height());
-    m_directSS1->resize(m_directSS1->width(), pixels.height());
-    m_directSS1->move(pixels.left(), m_directSS1->y());
-    m_directSS1->move(pixels.left(), pixels.top());
-    m_directSS1->resize(pixels.width(), pixels.height());
-    m_directSS1->showState(m_table.speaksAdvice());
-    m_directSS1->raise();
+    m_speechIndicator->resize(m_speechIndicator->width(), pixels.height());
+    m_speechIndicator->move(pixels.left(), m_speechIndicator->y());
+    m_speechIndicator->move(pixels.left(), pixels.top());
+    m_speechIndicator->resize(pixels.width(), pixels.height());
+    m_speechIndicator->showState(m_table.speaksAdvice());
+    m_speechIndicator->raise();
 }
 
-void Form1::setSpeechEngineFactory(SpeechQueue::EngineFactory factory)
+void BoardWindow::setSpeechEngineFactory(SpeechQueue::EngineFactory factory)
 {
     delete m_speech;
     m_speech = new SpeechQueue(std::move(factory), this);
 }
 
-void Form1::Command1_Click()
+void BoardWindow::openHelp()
 {
     HelpPages::open(BoardTexts::HelpPage);
 }
 
 // The simulator and the stake calculator are made when first asked for, and again after the
 // player has closed them; asked for while open, the same window comes up.
-void Form1::Command2_Click()
+void BoardWindow::openSimulator()
 {
-    if (!m_form7) {
-        m_form7 = new Form7(this);
+    if (!m_simulator) {
+        m_simulator = new SimulatorWindow(this);
         // Queued: the simulator's tick is over before the entry asks its question, so the
         // player may close the simulator while the question is open.
-        connect(m_form7, &Form7::numberDrawn, this, &Form1::Text1_Click, Qt::QueuedConnection);
-        placeBesideBoard(m_form7, 0);
+        connect(m_simulator, &SimulatorWindow::numberDrawn, this, &BoardWindow::confirmAndEnter,
+            Qt::QueuedConnection);
+        placeBesideBoard(m_simulator, 0);
     }
-    TopMost::show(m_form7);
+    TopMost::show(m_simulator);
 }
 
-void Form1::ComMise_Click()
+void BoardWindow::openStakeCalculator()
 {
-    if (!m_frMise) {
-        m_frMise = new FrMise(this);
-        placeBesideBoard(m_frMise, Twips::toPixels(1530) + 16);
+    if (!m_stakeCalculator) {
+        m_stakeCalculator = new StakeCalculatorWindow(this);
+        placeBesideBoard(m_stakeCalculator, Twips::toPixels(1530) + 16);
     }
-    TopMost::show(m_frMise);
+    TopMost::show(m_stakeCalculator);
 }
 
 // The simulator and the stake calculator open to the right of the board (the calculator under
 // the running simulator), where they hide neither the board nor the trend windows above it;
 // on a narrow screen they stay on it.
-void Form1::placeBesideBoard(QWidget* window, int below)
+void BoardWindow::placeBesideBoard(QWidget* window, int below)
 {
     QPoint place(frameGeometry().right() + 12, y() + below);
     if (const QScreen* screen = this->screen()) {
@@ -400,14 +403,14 @@ void Form1::placeBesideBoard(QWidget* window, int below)
     window->move(place);
 }
 
-Form7* Form1::simulator() const
+SimulatorWindow* BoardWindow::simulator() const
 {
-    return m_form7;
+    return m_simulator;
 }
 
 // Like the side windows, the statistics stay above the table's window; closed, they come
 // back as they were, brought up to date.
-void Form1::openStatistics()
+void BoardWindow::openStatistics()
 {
     if (!m_statisticsWindow) {
         m_statisticsWindow = new StatisticsWindow(this);
@@ -416,15 +419,15 @@ void Form1::openStatistics()
     TopMost::show(m_statisticsWindow);
 }
 
-FrMise* Form1::stakeCalculator() const
+StakeCalculatorWindow* BoardWindow::stakeCalculator() const
 {
-    return m_frMise;
+    return m_stakeCalculator;
 }
 
-void Form1::refresh()
+void BoardWindow::refresh()
 {
     for (int n = 0; n < Roulette::NumberCount; ++n) {
-        TextBox* box = m_text1[static_cast<std::size_t>(n)];
+        TextBox* box = m_numberCells[static_cast<std::size_t>(n)];
         Colours::setForeColour(box, m_table.isNumberLit(n) ? Colours::Yellow : Colours::WindowText);
         const QString tip = toolTipOf(m_table.hitCount(n));
         if (box->toolTip() != tip) {
@@ -437,58 +440,60 @@ void Form1::refresh()
     }
     const NumberAdvice& advice = m_table.numberAdvice();
     for (int i = 0; i < NumberAdvice::MaxCandidates; ++i) {
-        showNumberSquare(m_label1[static_cast<std::size_t>(i)], advice.candidate(i));
+        showNumberSquare(m_candidateSquares[static_cast<std::size_t>(i)], advice.candidate(i));
     }
     for (int i = 0; i < Table::StripLength; ++i) {
-        showNumberSquare(m_label5[static_cast<std::size_t>(i)], m_table.stripNumber(i));
+        showNumberSquare(m_stripSquares[static_cast<std::size_t>(i)], m_table.stripNumber(i));
     }
-    const int level = m_table.repetitionSorti();
-    m_label2->setText(level == 0
+    const int level = m_table.level();
+    m_levelLabel->setText(level == 0
             ? BoardTexts::LevelNotYetDrawn
             : BoardTexts::LevelPrefix + QString::number(level) + BoardTexts::LevelSuffix);
-    m_label3->setText(
+    m_levelCountLabel->setText(
         m_table.shownLevelCount() == 0 ? QString() : DecimalText::of(m_table.shownLevelCount()));
-    m_label4->setText(m_table.tirage() == 0 ? QString() : DecimalText::of(m_table.tirage()));
-    Colours::setBackColour(m_label8, colourOf(advice.waitingLevel()));
+    m_drawCountLabel->setText(m_table.drawCount() == 0 ? QString() : DecimalText::of(m_table.drawCount()));
+    Colours::setBackColour(m_waitingIndicator, colourOf(advice.waitingLevel()));
     Twips::setClientHeightFromOuter(
         this, advice.isAdviceRowShown() ? AdviceHeight : CollapsedHeight, Twips::Frame::ToolWindow);
     for (TrendWindow* window : m_trendWindows) {
         window->refresh(m_table.evenChance(window->pair()));
     }
-    if (m_form5) {
-        m_form5->refresh(m_table.dozenColumns());
+    if (m_dozensWindow) {
+        m_dozensWindow->refresh(m_table.dozenColumns());
     }
     describeForScreenReaders();
     updateMenu();
 }
 
 // Colour is never the only sign: every number says its colour, every advice its state.
-void Form1::describeForScreenReaders()
+void BoardWindow::describeForScreenReaders()
 {
     const NumberAdvice& advice = m_table.numberAdvice();
     for (int i = 0; i < NumberAdvice::MaxCandidates; ++i) {
         ::describeForScreenReaders(
-            m_label1[static_cast<std::size_t>(i)], NumberWords::numberName(advice.candidate(i)));
+            m_candidateSquares[static_cast<std::size_t>(i)], NumberWords::numberName(advice.candidate(i)));
     }
     for (int n = 0; n < Roulette::NumberCount; ++n) {
-        ::describeForScreenReaders(m_text1[static_cast<std::size_t>(n)], NumberWords::numberName(n),
+        ::describeForScreenReaders(m_numberCells[static_cast<std::size_t>(n)], NumberWords::numberName(n),
             BoardWords::cellDescription(
-                m_text1[static_cast<std::size_t>(n)]->toolTip(), advice.isCandidate(n)));
+                m_numberCells[static_cast<std::size_t>(n)]->toolTip(), advice.isCandidate(n)));
     }
     for (int i = 0; i < Table::StripLength; ++i) {
         ::describeForScreenReaders(
-            m_label5[static_cast<std::size_t>(i)], NumberWords::numberName(m_table.stripNumber(i)));
+            m_stripSquares[static_cast<std::size_t>(i)], NumberWords::numberName(m_table.stripNumber(i)));
     }
     for (int i = 0; i < DozenColumnBoxCount; ++i) {
         ::describeForScreenReaders(m_dozenColumnBoxes[static_cast<std::size_t>(i)],
             BoardTexts::DozenColumnBoxes[i].trimmed(), BoardWords::boxDescription(isBoxAdvised(m_table, i)));
     }
-    ::describeForScreenReaders(m_label8, BoardWords::waitingIndicator(advice.waitingLevel()));
-    ::describeForScreenReaders(m_label3, QStringLiteral("Numéros à ce niveau : ") + m_label3->text());
-    ::describeForScreenReaders(m_label4, BoardTexts::DrawCountTip + QStringLiteral(" : ") + m_label4->text());
+    ::describeForScreenReaders(m_waitingIndicator, BoardWords::waitingIndicator(advice.waitingLevel()));
+    ::describeForScreenReaders(
+        m_levelCountLabel, QStringLiteral("Numéros à ce niveau : ") + m_levelCountLabel->text());
+    ::describeForScreenReaders(
+        m_drawCountLabel, BoardTexts::DrawCountTip + QStringLiteral(" : ") + m_drawCountLabel->text());
 }
 
-void Form1::closeEvent(QCloseEvent* event)
+void BoardWindow::closeEvent(QCloseEvent* event)
 {
     // Closing the board ends the game and the program: the game goes to the previous games,
     // and the next start is an empty board.
