@@ -3,8 +3,6 @@
 
 #include "board/BoardTexts.h"
 #include "board/BoardWords.h"
-#include "dozens/DozensWindow.h"
-#include "games/GameLibrary.h"
 #include "platform/Application.h"
 #include "platform/Colours.h"
 #include "platform/DecimalText.h"
@@ -12,15 +10,10 @@
 #include "platform/MessageBox.h"
 #include "platform/Pictures.h"
 #include "platform/SpeechEngine.h"
-#include "platform/TopMost.h"
 #include "platform/Twips.h"
 #include "platform/Widgets.h"
 #include "roulette/NumberWords.h"
-#include "simulation/SimulatorWindow.h"
 #include "speech/SpeechIndicator.h"
-#include "stakes/StakeCalculatorWindow.h"
-#include "statistics/StatisticsWindow.h"
-#include "trends/TrendWindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -28,8 +21,6 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
-#include <QTimer>
 
 namespace {
 
@@ -114,36 +105,23 @@ BoardWindow::BoardWindow(QWidget* parent)
     setFixedWidth(Twips::toPixels(ClientWidth));
     move(Twips::toPixels(ScreenLeft), Twips::toPixels(ScreenTop));
 
+    m_session = new GameSession(this);
+    m_session->setAsker([this](GameSession::Question question, int number) { return ask(question, number); });
+    connect(m_session, &GameSession::entered, this, &BoardWindow::showEntry);
+    connect(m_session, &GameSession::rebuilt, this, &BoardWindow::showGame);
+    connect(m_session, &GameSession::blinked, this, &BoardWindow::refresh);
+    connect(m_session, &GameSession::saveProblem, this, &BoardWindow::tellSaveProblem);
+
     buildControls();
     setTabOrder();
     buildMenu();
-    auto* statistics = new QAction(BoardTexts::MenuStatistics, this);
-    statistics->setObjectName(QStringLiteral("statistics"));
-    statistics->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
-    connect(statistics, &QAction::triggered, this, &BoardWindow::openStatistics);
-    addStatisticsItem(statistics);
-    addAction(statistics); // Ctrl+T with the menu closed
     // Digits typed on the board reach it whichever of its controls has the focus.
     for (QWidget* control : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
         control->installEventFilter(this);
     }
     m_typed = new TypedNumber(this);
-    connect(m_typed, &TypedNumber::numberTyped, this, &BoardWindow::confirmAndEnter);
-
-    // The three trend windows exist from the start, hidden until the first entry.
-    for (int pair = 0; pair < EvenChanceCount; ++pair) {
-        m_trendWindows[static_cast<std::size_t>(pair)] = new TrendWindow(static_cast<EvenChance>(pair), this);
-    }
-
-    static const char* const blinkNames[BlinkTimerCount] = {
-        "colourBlink", "passeManqueBlink", "pairImpairBlink", "columnsBlink", "dozensBlink", "numbersBlink"};
-    for (int timer = 1; timer <= BlinkTimerCount; ++timer) {
-        auto* blink = new QTimer(this);
-        blink->setObjectName(QString::fromLatin1(blinkNames[timer - 1]));
-        blink->setInterval(500);
-        connect(blink, &QTimer::timeout, this, [this, timer] { blinkTimerTick(timer); });
-        m_blinkTimers[static_cast<std::size_t>(timer - 1)] = blink;
-    }
+    connect(m_typed, &TypedNumber::numberTyped, m_session, &GameSession::confirmAndEnter);
+    m_sideWindows = new SideWindows(this, *m_session);
 
     // The board stays above the table's own window, without taking the focus from it; it
     // takes the keyboard when the player clicks it or switches to it.
@@ -262,47 +240,43 @@ void BoardWindow::setTabOrder()
     }
 }
 
-bool BoardWindow::confirmAndEnter(int number)
+// The questions of the game, each in its box. Only one box at a time: while another is open,
+// the answer is no.
+bool BoardWindow::ask(GameSession::Question question, int number)
 {
-    if (!Roulette::isValidNumber(number)) {
-        return false;
-    }
-    // One question at a time: an entry asked for while another entry's question is still
-    // open (the player's own, when a simulator tick comes) is not started, rather than
-    // stacking a second box on the first.
     if (MessageBox::isOpen()) {
         return false;
     }
-    keptGames();
-    const int answer = MessageBox::show(this, BoardTexts::ConfirmPrompt + QString::number(number),
-        MessageBox::YesNo | MessageBox::Information | MessageBox::DefaultButton2, BoardTexts::ConfirmTitle);
-    if (answer != MessageBox::Yes) {
-        return false;
+    if (question == GameSession::Question::Undo) {
+        return MessageBox::show(this, BoardTexts::UndoPrompt.arg(number),
+                   MessageBox::YesNo | MessageBox::Question | MessageBox::DefaultButton2,
+                   Application::title())
+            == MessageBox::Yes;
     }
-    m_table.enter(number);
+    return MessageBox::show(this, BoardTexts::ConfirmPrompt + QString::number(number),
+               MessageBox::YesNo | MessageBox::Information | MessageBox::DefaultButton2,
+               BoardTexts::ConfirmTitle)
+        == MessageBox::Yes;
+}
+
+// After an entry: every window shows it, then the advice is spoken.
+void BoardWindow::showEntry()
+{
     refresh();
-    showSideWindows();
-    restartBlinkTimers();
-    for (const QString& phrase : m_table.spokenPhrases()) {
+    m_sideWindows->showGame(table());
+    for (const QString& phrase : table().spokenPhrases()) {
         m_speech->speak(phrase);
     }
     takeBackFocus();
-    journalLater({number});
-    return true;
 }
 
-// The dozen and column window comes with the first entry, and every entry shows it again,
-// even after the player closed it.
-void BoardWindow::showDozensWindow()
+// After the game changed other than by one entry: every window as it would be after an
+// entry that led there.
+void BoardWindow::showGame()
 {
-    if (m_table.drawCount() == 0) {
-        return;
-    }
-    if (!m_dozensWindow) {
-        m_dozensWindow = new DozensWindow(this);
-        m_dozensWindow->refresh(m_table.dozenColumns());
-    }
-    TopMost::show(m_dozensWindow);
+    refresh();
+    m_sideWindows->showGame(table());
+    takeBackFocus();
 }
 
 // Side windows were shown during the entry: when one of ours holds the focus, it goes back
@@ -315,41 +289,22 @@ void BoardWindow::takeBackFocus()
     }
 }
 
-// Every entry stops all blinking first; a timer its advice started again ticks one full
-// interval after the entry.
-void BoardWindow::restartBlinkTimers()
-{
-    for (int timer = 1; timer <= BlinkTimerCount; ++timer) {
-        QTimer* blink = m_blinkTimers[static_cast<std::size_t>(timer - 1)];
-        blink->stop();
-        if (m_table.isBlinking(static_cast<BlinkTimer>(timer - 1))) {
-            blink->start();
-        }
-    }
-}
-
-void BoardWindow::blinkTimerTick(int timer)
-{
-    m_table.blinkTick(static_cast<BlinkTimer>(timer - 1));
-    refresh();
-}
-
 void BoardWindow::toggleSpeech()
 {
-    m_table.toggleSpeech();
+    m_session->toggleSpeech();
     placeSpeechIndicator();
 }
 
 // The indicator takes its four measures one after the other: height, left, top, width.
 void BoardWindow::placeSpeechIndicator()
 {
-    const QRect twips = m_table.speaksAdvice() ? LargeIndicator : SmallIndicator;
+    const QRect twips = table().speaksAdvice() ? LargeIndicator : SmallIndicator;
     const QRect pixels = Twips::toPixels(twips.left(), twips.top(), twips.width(), twips.height());
     m_speechIndicator->resize(m_speechIndicator->width(), pixels.height());
     m_speechIndicator->move(pixels.left(), m_speechIndicator->y());
     m_speechIndicator->move(pixels.left(), pixels.top());
     m_speechIndicator->resize(pixels.width(), pixels.height());
-    m_speechIndicator->showState(m_table.speaksAdvice());
+    m_speechIndicator->showState(table().speaksAdvice());
     m_speechIndicator->raise();
 }
 
@@ -364,103 +319,38 @@ void BoardWindow::openHelp()
     HelpPages::open(BoardTexts::HelpPage);
 }
 
-// The simulator and the stake calculator are made when first asked for, and again after the
-// player has closed them; asked for while open, the same window comes up.
-void BoardWindow::openSimulator()
-{
-    if (!m_simulator) {
-        m_simulator = new SimulatorWindow(this);
-        // Queued: the simulator's tick is over before the entry asks its question, so the
-        // player may close the simulator while the question is open.
-        connect(m_simulator, &SimulatorWindow::numberDrawn, this, &BoardWindow::confirmAndEnter,
-            Qt::QueuedConnection);
-        placeBesideBoard(m_simulator, 0);
-    }
-    TopMost::show(m_simulator);
-}
-
-void BoardWindow::openStakeCalculator()
-{
-    if (!m_stakeCalculator) {
-        m_stakeCalculator = new StakeCalculatorWindow(this);
-        placeBesideBoard(m_stakeCalculator, Twips::toPixels(1530) + 16);
-    }
-    TopMost::show(m_stakeCalculator);
-}
-
-// The simulator and the stake calculator open to the right of the board (the calculator under
-// the running simulator), where they hide neither the board nor the trend windows above it;
-// on a narrow screen they stay on it.
-void BoardWindow::placeBesideBoard(QWidget* window, int below)
-{
-    QPoint place(frameGeometry().right() + 12, y() + below);
-    if (const QScreen* screen = this->screen()) {
-        const QRect area = screen->availableGeometry();
-        const QSize size = window->frameGeometry().size().expandedTo(window->sizeHint());
-        place.setX(qBound(area.left(), place.x(), qMax(area.left(), area.right() - size.width())));
-        place.setY(qBound(area.top(), place.y(), qMax(area.top(), area.bottom() - size.height())));
-    }
-    window->move(place);
-}
-
-SimulatorWindow* BoardWindow::simulator() const
-{
-    return m_simulator;
-}
-
-// Like the side windows, the statistics stay above the table's window; closed, they come
-// back as they were, brought up to date.
-void BoardWindow::openStatistics()
-{
-    if (!m_statisticsWindow) {
-        m_statisticsWindow = new StatisticsWindow(this);
-    }
-    m_statisticsWindow->refresh(m_table.statistics());
-    TopMost::show(m_statisticsWindow);
-}
-
-StakeCalculatorWindow* BoardWindow::stakeCalculator() const
-{
-    return m_stakeCalculator;
-}
-
 void BoardWindow::refresh()
 {
     for (int n = 0; n < Roulette::NumberCount; ++n) {
         TextBox* box = m_numberCells[static_cast<std::size_t>(n)];
-        Colours::setForeColour(box, m_table.isNumberLit(n) ? Colours::Yellow : Colours::WindowText);
-        const QString tip = toolTipOf(m_table.hitCount(n));
+        Colours::setForeColour(box, table().isNumberLit(n) ? Colours::Yellow : Colours::WindowText);
+        const QString tip = toolTipOf(table().hitCount(n));
         if (box->toolTip() != tip) {
             box->setToolTip(tip);
         }
     }
     for (int i = 0; i < DozenColumnBoxCount; ++i) {
         Colours::setBackColour(m_dozenColumnBoxes[static_cast<std::size_t>(i)],
-            isBoxAdvised(m_table, i) ? Colours::Yellow : Colours::InactiveTitleBar);
+            isBoxAdvised(table(), i) ? Colours::Yellow : Colours::InactiveTitleBar);
     }
-    const NumberAdvice& advice = m_table.numberAdvice();
+    const NumberAdvice& advice = table().numberAdvice();
     for (int i = 0; i < NumberAdvice::MaxCandidates; ++i) {
         showNumberSquare(m_candidateSquares[static_cast<std::size_t>(i)], advice.candidate(i));
     }
     for (int i = 0; i < Table::StripLength; ++i) {
-        showNumberSquare(m_stripSquares[static_cast<std::size_t>(i)], m_table.stripNumber(i));
+        showNumberSquare(m_stripSquares[static_cast<std::size_t>(i)], table().stripNumber(i));
     }
-    const int level = m_table.level();
+    const int level = table().level();
     m_levelLabel->setText(level == 0
             ? BoardTexts::LevelNotYetDrawn
             : BoardTexts::LevelPrefix + QString::number(level) + BoardTexts::LevelSuffix);
     m_levelCountLabel->setText(
-        m_table.shownLevelCount() == 0 ? QString() : DecimalText::of(m_table.shownLevelCount()));
-    m_drawCountLabel->setText(m_table.drawCount() == 0 ? QString() : DecimalText::of(m_table.drawCount()));
+        table().shownLevelCount() == 0 ? QString() : DecimalText::of(table().shownLevelCount()));
+    m_drawCountLabel->setText(table().drawCount() == 0 ? QString() : DecimalText::of(table().drawCount()));
     Colours::setBackColour(m_waitingIndicator, colourOf(advice.waitingLevel()));
     Twips::setClientHeightFromOuter(
         this, advice.isAdviceRowShown() ? AdviceHeight : CollapsedHeight, Twips::Frame::ToolWindow);
-    for (TrendWindow* window : m_trendWindows) {
-        window->refresh(m_table.evenChance(window->pair()));
-    }
-    if (m_dozensWindow) {
-        m_dozensWindow->refresh(m_table.dozenColumns());
-    }
+    m_sideWindows->refresh(table());
     describeForScreenReaders();
     updateMenu();
 }
@@ -468,7 +358,7 @@ void BoardWindow::refresh()
 // Colour is never the only sign: every number says its colour, every advice its state.
 void BoardWindow::describeForScreenReaders()
 {
-    const NumberAdvice& advice = m_table.numberAdvice();
+    const NumberAdvice& advice = table().numberAdvice();
     for (int i = 0; i < NumberAdvice::MaxCandidates; ++i) {
         ::describeForScreenReaders(
             m_candidateSquares[static_cast<std::size_t>(i)], NumberWords::numberName(advice.candidate(i)));
@@ -480,11 +370,11 @@ void BoardWindow::describeForScreenReaders()
     }
     for (int i = 0; i < Table::StripLength; ++i) {
         ::describeForScreenReaders(
-            m_stripSquares[static_cast<std::size_t>(i)], NumberWords::numberName(m_table.stripNumber(i)));
+            m_stripSquares[static_cast<std::size_t>(i)], NumberWords::numberName(table().stripNumber(i)));
     }
     for (int i = 0; i < DozenColumnBoxCount; ++i) {
         ::describeForScreenReaders(m_dozenColumnBoxes[static_cast<std::size_t>(i)],
-            BoardTexts::DozenColumnBoxes[i].trimmed(), BoardWords::boxDescription(isBoxAdvised(m_table, i)));
+            BoardTexts::DozenColumnBoxes[i].trimmed(), BoardWords::boxDescription(isBoxAdvised(table(), i)));
     }
     ::describeForScreenReaders(m_waitingIndicator, BoardWords::waitingIndicator(advice.waitingLevel()));
     ::describeForScreenReaders(
@@ -497,12 +387,8 @@ void BoardWindow::closeEvent(QCloseEvent* event)
 {
     // Closing the board ends the game and the program: the game goes to the previous games,
     // and the next start is an empty board.
-    if (GameLibrary* games = keptGames()) {
-        games->endCurrentGame();
-    }
-    for (TrendWindow* window : m_trendWindows) {
-        window->hide();
-    }
+    m_session->end();
+    m_sideWindows->hideTrendWindows();
     event->accept();
     QCoreApplication::quit();
 }

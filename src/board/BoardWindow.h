@@ -3,26 +3,19 @@
 // draws, the level of the least-drawn numbers and the advice row. It mirrors the table.
 #pragma once
 
-#include "board/Table.h"
+#include "board/GameSession.h"
+#include "board/SideWindows.h"
 #include "board/TypedNumber.h"
 #include "speech/SpeechQueue.h"
 
-#include <QPointer>
 #include <QWidget>
 #include <array>
 
-class DozensWindow;
-class SimulatorWindow;
-class StakeCalculatorWindow;
-class StatisticsWindow;
-class GameLibrary;
 class QAction;
 class QLabel;
 class QMenu;
 class QPushButton;
-class QTimer;
 class TextBox;
-class TrendWindow;
 class SpeechIndicator;
 struct GameSummary;
 
@@ -35,22 +28,20 @@ public:
 
     static constexpr int DozenColumnBoxCount = 6; // three dozens, then three columns
 
-    const Table& table() const { return m_table; }
+    GameSession& session() { return *m_session; }
+    const Table& table() const { return m_session->table(); }
 
     TextBox* numberCell(int number) const { return m_numberCells[static_cast<std::size_t>(number)]; }
 
-    TrendWindow* trendWindow(EvenChance pair) const { return m_trendWindows[static_cast<std::size_t>(pair)]; }
+    TrendWindow* trendWindow(EvenChance pair) const { return m_sideWindows->trendWindow(pair); }
+    DozensWindow* dozensWindow() const { return m_sideWindows->dozensWindow(); }
+    SimulatorWindow* simulator() const { return m_sideWindows->simulator(); }
+    StakeCalculatorWindow* stakeCalculator() const { return m_sideWindows->stakeCalculator(); }
+    StatisticsWindow* statisticsWindow() const { return m_sideWindows->statisticsWindow(); }
 
     // Replaces the desktop's speech engine (tests); takes effect before the first phrase.
     void setSpeechEngineFactory(SpeechQueue::EngineFactory factory);
     const SpeechQueue& speechQueue() const { return *m_speech; }
-    // The dozen and column window; none before the first entry.
-    DozensWindow* dozensWindow() const { return m_dozensWindow; }
-    // The simulator and the stake calculator while they are open; null once closed.
-    SimulatorWindow* simulator() const;
-    StakeCalculatorWindow* stakeCalculator() const;
-    // The statistics window, once the player has opened it.
-    StatisticsWindow* statisticsWindow() const { return m_statisticsWindow; }
 
     // Games are kept (journal, previous games, export) once a library is given; the
     // program gives its own, kept for the whole run. Without one, nothing is written.
@@ -59,35 +50,31 @@ public:
     // The board's menu, built once: a right click on the board outside the number cells,
     // the Menu key or Shift+F10.
     QMenu* contextMenu() const { return m_menu; }
-    // The place kept for "Statistiques…": right after "Annuler le dernier numéro".
-    void addStatisticsItem(QAction* statistics);
 
 public slots:
-    // Asks the player to confirm the number of the clicked cell and, on Yes, registers it.
-    // Returns true when the draw was registered.
-    bool confirmAndEnter(int number);
+    // Asks the player to confirm the number and, on Yes, enters it. Returns true when the
+    // number was entered.
+    bool confirmAndEnter(int number) { return m_session->confirmAndEnter(number); }
 
     void openHelp();
-    void openSimulator(); // "SIMULER"
-    void openStakeCalculator(); // "M"
+    void openSimulator() { m_sideWindows->openSimulator(); } // "SIMULER"
+    void openStakeCalculator() { m_sideWindows->openStakeCalculator(); } // "M"
+    void openStatistics() { m_sideWindows->openStatistics(table()); } // "Statistiques…"
 
     // The speech indicator's toggle: spoken advice on or off.
     void toggleSpeech();
-
-    // "Statistiques…": the statistics window, made the first time, kept up to date after.
-    void openStatistics();
 
     // At start-up: asks whether to take up the game an ended program left unfinished;
     // true when it was taken up.
     bool offerInterruptedGame();
     // The menu's commands.
-    bool undoLastNumber(); // asks first; true when the last number was taken back
+    bool undoLastNumber() { return m_session->undoLastNumber(); } // asks first
     void openNumberList();
     void exportGame();
     void openPreviousGames();
-    void newGame();
-    // Enters numbers in playing order without a question or speech, then shows the result.
-    void enterNumbers(const QVector<int>& numbers);
+    void newGame() { m_session->newGame(); }
+    // Enters numbers in playing order without a question or speech.
+    void enterNumbers(const QVector<int>& numbers) { m_session->enterNumbers(numbers); }
     // Ends the current game and takes `game` up on the board.
     void resumeGame(const GameSummary& game);
 
@@ -100,26 +87,20 @@ protected:
 private:
     void buildControls();
     void setTabOrder();
+    bool ask(GameSession::Question question, int number);
+    void showEntry();
+    void showGame();
     void refresh();
-    void restartBlinkTimers();
-    void blinkTimerTick(int timer);
     void placeSpeechIndicator();
     void describeForScreenReaders();
-    void placeBesideBoard(QWidget* window, int below);
-    void showDozensWindow();
     void takeBackFocus();
     void buildMenu();
     void updateMenu();
     bool typeKey(QKeyEvent* event);
-    void showGame();
-    void showSideWindows();
-    void tellSaveProblem();
-    void journalLater(const QVector<int>& numbers);
-    GameLibrary* keptGames();
+    void tellSaveProblem(const QString& problem);
 
-    Table m_table;
-    GameLibrary* m_games = nullptr;
-    QVector<int> m_unwritten; // confirmed numbers the journal gets once the windows show them
+    GameSession* m_session = nullptr;
+    SideWindows* m_sideWindows = nullptr;
     TypedNumber* m_typed = nullptr;
 
     std::array<TextBox*, Roulette::NumberCount> m_numberCells{};
@@ -134,20 +115,11 @@ private:
     QPushButton* m_helpButton = nullptr;
     QPushButton* m_simulateButton = nullptr;
     QPushButton* m_stakesButton = nullptr;
-    std::array<QTimer*, BlinkTimerCount> m_blinkTimers{};
-    std::array<TrendWindow*, EvenChanceCount> m_trendWindows{};
     SpeechIndicator* m_speechIndicator = nullptr;
     SpeechQueue* m_speech = nullptr;
-    DozensWindow* m_dozensWindow = nullptr;
-    QPointer<SimulatorWindow> m_simulator;
-    QPointer<StakeCalculatorWindow> m_stakeCalculator;
-    StatisticsWindow* m_statisticsWindow = nullptr;
 
     QMenu* m_menu = nullptr;
     QAction* m_undoAction = nullptr;
-    QAction* m_statisticsPlace = nullptr; // the separator "Statistiques…" goes before
-    QAction* m_numberListAction = nullptr;
     QAction* m_exportAction = nullptr;
     QAction* m_previousGamesAction = nullptr;
-    QAction* m_newGameAction = nullptr;
 };

@@ -1,11 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The board's menu and the games it keeps: taking back the last number, a list of numbers,
-// export, previous games, a new game, the journal of every entry, and the game an ended
-// program left unfinished. Whenever the draws change other than by one entry, the table is
-// rebuilt from them and every window shows the result once.
+// The board's menu and keys: taking back the last number, the statistics, a list of numbers,
+// export, previous games, a new game, numbers typed on the keyboard, and the question about
+// the game an ended program left unfinished. The game session does what they ask.
 #include "board/BoardTexts.h"
 #include "board/BoardWindow.h"
-#include "dozens/DozensWindow.h"
 #include "games/ExportDialog.h"
 #include "games/GameLibrary.h"
 #include "games/GamesTexts.h"
@@ -13,17 +11,12 @@
 #include "games/PreviousGamesWindow.h"
 #include "platform/Application.h"
 #include "platform/MessageBox.h"
-#include "platform/TopMost.h"
-#include "statistics/StatisticsWindow.h"
-#include "trends/TrendWindow.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMenu>
-#include <QTimer>
-#include <utility>
 
 namespace {
 
@@ -33,16 +26,6 @@ QAction* addMenuAction(QMenu* menu, const QString& name, const QString& text)
     action->setObjectName(name);
     menu->addAction(action);
     return action;
-}
-
-std::vector<std::uint8_t> drawsOf(const GameRecord& game)
-{
-    std::vector<std::uint8_t> draws;
-    draws.reserve(static_cast<std::size_t>(game.draws.size()));
-    for (const Draw& draw : game.draws) {
-        draws.push_back(static_cast<std::uint8_t>(draw.number));
-    }
-    return draws;
 }
 
 } // namespace
@@ -55,36 +38,35 @@ void BoardWindow::buildMenu()
     m_undoAction->setShortcut(QKeySequence::Undo);
     // On the board as well, so that Ctrl+Z works with the menu closed.
     addAction(m_undoAction);
-    m_statisticsPlace = m_menu->addSeparator();
-    m_numberListAction = addMenuAction(m_menu, QStringLiteral("numberList"), BoardTexts::MenuNumberList);
+    QAction* statistics = addMenuAction(m_menu, QStringLiteral("statistics"), BoardTexts::MenuStatistics);
+    statistics->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+    addAction(statistics); // Ctrl+T with the menu closed
+    m_menu->addSeparator();
+    QAction* numberList = addMenuAction(m_menu, QStringLiteral("numberList"), BoardTexts::MenuNumberList);
     m_exportAction = addMenuAction(m_menu, QStringLiteral("export"), BoardTexts::MenuExport);
     m_previousGamesAction
         = addMenuAction(m_menu, QStringLiteral("previousGames"), BoardTexts::MenuPreviousGames);
     m_menu->addSeparator();
-    m_newGameAction = addMenuAction(m_menu, QStringLiteral("newGame"), BoardTexts::MenuNewGame);
+    QAction* newGame = addMenuAction(m_menu, QStringLiteral("newGame"), BoardTexts::MenuNewGame);
 
     connect(m_undoAction, &QAction::triggered, this, &BoardWindow::undoLastNumber);
-    connect(m_numberListAction, &QAction::triggered, this, &BoardWindow::openNumberList);
+    connect(statistics, &QAction::triggered, this, &BoardWindow::openStatistics);
+    connect(numberList, &QAction::triggered, this, &BoardWindow::openNumberList);
     connect(m_exportAction, &QAction::triggered, this, &BoardWindow::exportGame);
     connect(m_previousGamesAction, &QAction::triggered, this, &BoardWindow::openPreviousGames);
-    connect(m_newGameAction, &QAction::triggered, this, &BoardWindow::newGame);
-}
-
-void BoardWindow::addStatisticsItem(QAction* statistics)
-{
-    m_menu->insertAction(m_statisticsPlace, statistics);
+    connect(newGame, &QAction::triggered, this, &BoardWindow::newGame);
 }
 
 void BoardWindow::updateMenu()
 {
-    m_undoAction->setEnabled(m_table.drawCount() > 0);
-    m_exportAction->setEnabled(m_games != nullptr);
-    m_previousGamesAction->setEnabled(m_games != nullptr);
+    m_undoAction->setEnabled(table().drawCount() > 0);
+    m_exportAction->setEnabled(m_session->keepsGames());
+    m_previousGamesAction->setEnabled(m_session->keepsGames());
 }
 
 void BoardWindow::keepGamesIn(GameLibrary& library)
 {
-    m_games = &library;
+    m_session->keepGamesIn(library);
     updateMenu();
 }
 
@@ -155,64 +137,23 @@ bool BoardWindow::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-bool BoardWindow::undoLastNumber()
-{
-    if (m_table.drawCount() == 0 || MessageBox::isOpen()) {
-        return false;
-    }
-    keptGames();
-    const int last = m_table.draws().back();
-    if (MessageBox::show(this, BoardTexts::UndoPrompt.arg(last),
-            MessageBox::YesNo | MessageBox::Question | MessageBox::DefaultButton2, Application::title())
-        != MessageBox::Yes) {
-        return false;
-    }
-    // The draws are the truth: the table is rebuilt from them, less the last.
-    std::vector<std::uint8_t> draws = m_table.draws();
-    draws.pop_back();
-    m_table.replay(draws);
-    showGame();
-    if (GameLibrary* games = keptGames()) {
-        games->recordUndo();
-        tellSaveProblem();
-    }
-    return true;
-}
-
-void BoardWindow::enterNumbers(const QVector<int>& numbers)
-{
-    QVector<int> entered;
-    entered.reserve(numbers.size());
-    for (const int number : numbers) {
-        if (Roulette::isValidNumber(number)) {
-            m_table.enter(number);
-            entered.append(number);
-        }
-    }
-    if (entered.isEmpty()) {
-        return;
-    }
-    showGame();
-    journalLater(entered);
-}
-
 void BoardWindow::openNumberList()
 {
     auto* window = new NumberListWindow(this);
-    connect(window, &NumberListWindow::numbersChosen, this, &BoardWindow::enterNumbers);
+    connect(window, &NumberListWindow::numbersChosen, m_session, &GameSession::enterNumbers);
     window->open();
 }
 
 void BoardWindow::exportGame()
 {
-    if (const GameLibrary* games = keptGames()) {
+    if (const GameLibrary* games = m_session->keptGames()) {
         ExportDialog::exportGame(this, games->currentGame());
     }
 }
 
 void BoardWindow::openPreviousGames()
 {
-    GameLibrary* games = keptGames();
+    GameLibrary* games = m_session->keptGames();
     if (!games) {
         return;
     }
@@ -221,116 +162,37 @@ void BoardWindow::openPreviousGames()
     window->open();
 }
 
-void BoardWindow::newGame()
-{
-    if (GameLibrary* games = keptGames()) {
-        games->endCurrentGame();
-    }
-    m_table.replay({});
-    showGame();
-}
-
 bool BoardWindow::offerInterruptedGame()
 {
-    GameLibrary* games = keptGames();
-    if (!games) {
-        return false;
-    }
-    const std::optional<GameSummary> interrupted = games->findInterrupted();
+    const std::optional<GameSummary> interrupted = m_session->findInterrupted();
     if (!interrupted) {
         return false;
     }
     if (MessageBox::show(this, GamesTexts::resumeQuestion(interrupted->drawCount, interrupted->started),
             MessageBox::YesNo | MessageBox::Question, GamesTexts::ResumeTitle)
         != MessageBox::Yes) {
-        games->setAside(*interrupted);
+        m_session->setAside(*interrupted);
         return false;
     }
     resumeGame(*interrupted);
-    return m_table.drawCount() > 0;
+    return table().drawCount() > 0;
 }
 
-// The library ends the current game first; whatever it then holds is what the board shows,
-// an empty game when the chosen one could not be taken up.
 void BoardWindow::resumeGame(const GameSummary& game)
 {
-    GameLibrary* games = keptGames();
-    if (!games) {
+    if (!m_session->keepsGames()) {
         return;
     }
-    const Resumption resumption = games->resume(game);
-    m_table.replay(drawsOf(games->currentGame()));
-    showGame();
+    const Resumption resumption = m_session->resume(game);
     const QString told = resumption.resumed ? resumption.notice : resumption.problem;
     if (!told.isEmpty()) {
         MessageBox::show(this, told, resumption.resumed ? MessageBox::Information : MessageBox::Exclamation,
             Application::title());
     }
-    tellSaveProblem();
-}
-
-// After the table changed other than by one entry: every window as it would be after an
-// entry that led there.
-void BoardWindow::showGame()
-{
-    refresh();
-    showSideWindows();
-    restartBlinkTimers();
-    takeBackFocus();
-}
-
-// The trend windows come with the first entry, the dozen and column window is made then; with
-// no number left, the board is back as at start-up.
-void BoardWindow::showSideWindows()
-{
-    for (TrendWindow* window : m_trendWindows) {
-        if (m_table.evenChance(window->pair()).isShown()) {
-            TopMost::show(window);
-        } else {
-            window->hide();
-        }
-    }
-    // The statistics follow every change of the game while they show.
-    if (m_statisticsWindow && m_statisticsWindow->isVisible()) {
-        m_statisticsWindow->refresh(m_table.statistics());
-    }
-    if (m_table.drawCount() == 0 && m_dozensWindow) {
-        m_dozensWindow->hide();
-        m_dozensWindow->deleteLater();
-        m_dozensWindow = nullptr;
-    }
-    showDozensWindow();
-}
-
-// Confirmed numbers reach the journal once the windows show them, so that the disk never
-// delays what the player waits for, and before anything else touches the game: no confirmed
-// number is lost once the next entry starts.
-void BoardWindow::journalLater(const QVector<int>& numbers)
-{
-    if (!m_games) {
-        return;
-    }
-    if (m_unwritten.isEmpty()) {
-        QTimer::singleShot(0, this, [this] { keptGames(); });
-    }
-    m_unwritten += numbers;
-}
-
-// The games, with every confirmed number written.
-GameLibrary* BoardWindow::keptGames()
-{
-    if (m_games && !m_unwritten.isEmpty()) {
-        m_games->recordNumbers(std::exchange(m_unwritten, {}));
-        tellSaveProblem();
-    }
-    return m_games;
 }
 
 // Told once, the first time a write fails; the game goes on in memory.
-void BoardWindow::tellSaveProblem()
+void BoardWindow::tellSaveProblem(const QString& problem)
 {
-    const QString problem = m_games ? m_games->takeSaveProblem() : QString();
-    if (!problem.isEmpty()) {
-        MessageBox::show(this, problem, MessageBox::Exclamation, Application::title());
-    }
+    MessageBox::show(this, problem, MessageBox::Exclamation, Application::title());
 }

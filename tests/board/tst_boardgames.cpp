@@ -39,8 +39,8 @@ QString dumpAll(BoardWindow& board)
         const QWidget* window = *name ? control<QWidget>(&board, QLatin1String(name)) : &board;
         dump += window ? dumpWindow(window).replace(place, QStringLiteral("\\1")) : QStringLiteral("-\n");
     }
-    for (const QTimer* timer : board.findChildren<QTimer*>(QString(), Qt::FindDirectChildrenOnly)) {
-        dump += timer->objectName() + QString::number(timer->isActive());
+    for (int blink = 0; blink < BlinkTimerCount; ++blink) {
+        dump += QString::number(board.session().blinkTimers().isRunning(static_cast<BlinkTimer>(blink)));
     }
     return dump;
 }

@@ -138,8 +138,9 @@ private slots:
             }
         }
         for (int round = 1; round <= 2; ++round) {
-            for (int timer = 1; timer <= 6; ++timer) {
-                QVERIFY(tick(&board, QStringLiteral("Timer%1").arg(timer)));
+            for (int blink = 0; blink < BlinkTimerCount; ++blink) {
+                QVERIFY(board.session().blinkTimers().isRunning(static_cast<BlinkTimer>(blink)));
+                board.session().blinkTick(static_cast<BlinkTimer>(blink));
             }
             compareWithGolden(QStringLiteral("game-end-tick%1").arg(round),
                 dumpBoard(board, QStringLiteral("end, tick %1 of the six blink timers").arg(round)));
