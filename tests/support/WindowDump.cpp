@@ -4,7 +4,8 @@
 #include "platform/Colours.h"
 
 #include <QAbstractButton>
-#include <QCryptographicHash>
+#include <QDir>
+#include <QIcon>
 #include <QImage>
 #include <QLabel>
 #include <algorithm>
@@ -18,8 +19,10 @@ QString quoted(QString text)
     return QLatin1Char('"') + text + QLatin1Char('"');
 }
 
-// The picture a button or a label carries: its size (a button's icon size) and a digest of
-// its pixels, which tells one arrow from the other; "-" when none.
+// The picture a button or a label carries, named by the built-in icon it shows and its size
+// (a button's icon size): "flecheB.ico@16x16", "unknown@WxH" for any other, "-" for none.
+// Each icon is drawn again here at that size and compared with the picture, so that both
+// come from the same decoder: its pixels differ from one machine to the next, not the name.
 QString pictureOf(const QWidget* widget)
 {
     const auto* button = qobject_cast<const QAbstractButton*>(widget);
@@ -27,14 +30,18 @@ QString pictureOf(const QWidget* widget)
     const QPixmap picture = button ? button->icon().pixmap(button->iconSize())
         : label                    ? label->pixmap()
                                    : QPixmap();
-    const QImage image = picture.toImage().convertToFormat(QImage::Format_ARGB32);
-    if (image.isNull()) {
+    if (picture.isNull()) {
         return QStringLiteral("-");
     }
-    const QSize size = button ? button->iconSize() : image.size();
-    const QByteArray pixels(reinterpret_cast<const char*>(image.constBits()), image.sizeInBytes());
-    const QByteArray digest = QCryptographicHash::hash(pixels, QCryptographicHash::Sha1).toHex().left(8);
-    return QString::asprintf("%dx%d#%s", size.width(), size.height(), digest.constData());
+    const QSize size = button ? button->iconSize() : picture.deviceIndependentSize().toSize();
+    const QString shown = QString::asprintf("@%dx%d", size.width(), size.height());
+    const QImage image = picture.toImage().convertToFormat(QImage::Format_ARGB32);
+    for (const QFileInfo& icon : QDir(QStringLiteral(":/icons")).entryInfoList(QDir::Files)) {
+        if (QIcon(icon.filePath()).pixmap(size).toImage().convertToFormat(QImage::Format_ARGB32) == image) {
+            return icon.fileName() + shown;
+        }
+    }
+    return QStringLiteral("unknown") + shown;
 }
 
 QString describe(const QWidget* widget)
