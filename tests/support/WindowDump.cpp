@@ -5,7 +5,6 @@
 
 #include <QAbstractButton>
 #include <QDir>
-#include <QIcon>
 #include <QImage>
 #include <QLabel>
 #include <algorithm>
@@ -19,10 +18,8 @@ QString quoted(QString text)
     return QLatin1Char('"') + text + QLatin1Char('"');
 }
 
-// The picture a button or a label carries, named by the built-in icon it shows and its size
-// (a button's icon size): "flecheB.ico@16x16", "unknown@WxH" for any other, "-" for none.
-// Each icon is drawn again here at that size and compared with the picture, so that both
-// come from the same decoder: its pixels differ from one machine to the next, not the name.
+// The picture a button or a label carries: the built-in icon it equals, drawn at its size (a
+// button's icon size), never a digest of pixels that differ from one machine to the next.
 QString pictureOf(const QWidget* widget)
 {
     const auto* button = qobject_cast<const QAbstractButton*>(widget);
@@ -34,14 +31,12 @@ QString pictureOf(const QWidget* widget)
         return QStringLiteral("-");
     }
     const QSize size = button ? button->iconSize() : picture.deviceIndependentSize().toSize();
-    const QString shown = QString::asprintf("@%dx%d", size.width(), size.height());
-    const QImage image = picture.toImage().convertToFormat(QImage::Format_ARGB32);
-    for (const QFileInfo& icon : QDir(QStringLiteral(":/icons")).entryInfoList(QDir::Files)) {
-        if (QIcon(icon.filePath()).pixmap(size).toImage().convertToFormat(QImage::Format_ARGB32) == image) {
-            return icon.fileName() + shown;
-        }
-    }
-    return QStringLiteral("unknown") + shown;
+    const QFileInfoList icons = QDir(QStringLiteral(":/icons")).entryInfoList(QDir::Files);
+    const auto shown = std::find_if(icons.begin(), icons.end(), [&](const QFileInfo& icon) {
+        return QIcon(icon.filePath()).pixmap(size).toImage() == picture.toImage();
+    });
+    return (shown == icons.end() ? QStringLiteral("unknown") : shown->fileName())
+        + QString::asprintf("@%dx%d", size.width(), size.height());
 }
 
 QString describe(const QWidget* widget)
