@@ -72,13 +72,13 @@ private slots:
     {
         MessageBox::clearNextAnswer();
         NumberText::resetUserLocale();
-        m_story.clear();
-        m_shown.clear();
     }
 
-    // The disclaimer, the board as it opens and with spoken advice on, the middle of a game
-    // and the trend windows' slides, the end of the game and the two phases of its blinks.
-    void game()
+    // An evening at the table: the disclaimer, the board as it opens and with spoken advice on,
+    // the waiting indicator through a game, the middle and the end of the game, the two phases
+    // of its blinks, the trend windows sliding open, then a French player's simulator and stake
+    // calculator.
+    void evening()
     {
         frmSplash splash;
         splash.show();
@@ -89,13 +89,25 @@ private slots:
         board.basculeParole();
         show(QStringLiteral("spoken advice on"), boardWindows(board));
         board.basculeParole();
-        const qsizetype middle = 61;
-        for (const int number : Game.mid(0, middle)) {
-            QVERIFY(enterConfirmed(board, number));
+        // After each entry, the waiting indicator if it changed: every threshold of the wait the
+        // game crosses, whatever the number of candidates.
+        const QWidget* waiting = control<QWidget>(&board, "Label8");
+        for (qsizetype entry = 1; entry <= Game.size(); ++entry) {
+            QVERIFY(enterConfirmed(board, Game[entry - 1]));
+            show(QStringLiteral("waiting after %1 entries").arg(entry), {waiting});
+            if (entry == 61) { // the waiting indicator orange, a counter orange and another red
+                show(QStringLiteral("spoken advice off, %1 entries").arg(entry), boardWindows(board));
+            }
         }
-        // The waiting indicator orange, a counter orange and another red. The player opens the
-        // counters of the three trend windows: each slides, its timer ticking until it stops.
-        show(QStringLiteral("spoken advice off, %1 entries").arg(middle), boardWindows(board));
+        show(QStringLiteral("after %1 entries").arg(Game.size()), boardWindows(board));
+        for (int round = 1; round <= 2; ++round) {
+            for (int timer = 1; timer <= 6; ++timer) {
+                QVERIFY(tick(&board, QStringLiteral("Timer%1").arg(timer)));
+            }
+            show(QStringLiteral("tick %1 of the six blink timers").arg(round), boardWindows(board));
+        }
+        // The player opens the counters of the three trend windows: each slides, its timer
+        // ticking until it stops.
         for (const QWidget* trend : boardWindows(board).mid(1, EvenChanceCount)) {
             QTest::mouseClick(control<QPushButton>(trend, "Command1"), Qt::LeftButton);
             for (int ticks = 1; tick(trend, QStringLiteral("Timer1")); ++ticks) {
@@ -105,25 +117,8 @@ private slots:
             }
             show(trend->objectName() + QStringLiteral(" slid open"), {trend});
         }
-        for (const int number : Game.mid(middle)) {
-            QVERIFY(enterConfirmed(board, number));
-        }
-        show(QStringLiteral("after %1 entries").arg(Game.size()), boardWindows(board));
-        for (int round = 1; round <= 2; ++round) {
-            for (int timer = 1; timer <= 6; ++timer) {
-                QVERIFY(tick(&board, QStringLiteral("Timer%1").arg(timer)));
-            }
-            show(QStringLiteral("tick %1 of the six blink timers").arg(round), boardWindows(board));
-        }
-        compareWithGolden(QStringLiteral("game"));
-    }
 
-    // A French player's simulator and stake calculator.
-    void sideWindows()
-    {
         NumberText::setUserLocale(QLocale(QLocale::French, QLocale::France));
-        Form1 board;
-        board.show();
         board.Command2_Click();
         QWidget* form7 = control<QWidget>(&board, "Form7");
         show(QStringLiteral("simulator"), {form7});
@@ -146,23 +141,27 @@ private slots:
         QTest::keyClicks(stake, QStringLiteral("2.5"));
         QTest::mouseClick(control<QPushButton>(frMise, "Command1"), Qt::LeftButton);
         show(QStringLiteral("typed 2.5, calculated"), {frMise});
-        compareWithGolden(QStringLiteral("side-windows"));
+        compareWithGolden(QStringLiteral("evening"));
     }
 
 private:
-    // Adds a state to the golden file being written, under its "## " title: each window's own
-    // line, then its controls, all of them the first time, later only those that changed.
+    // Adds a state to the golden file being written, under its "## " title, if it changed
+    // anything: each window that changed, by its own line and those of its controls that changed
+    // (all of them the first time).
     void show(const QString& state, const QList<const QWidget*>& windows)
     {
-        m_story += QStringLiteral("## ") + state + u'\n';
+        QString changed;
         for (const QWidget* window : windows) {
             const QStringList lines = dumpWindow(window).split(u'\n');
             QStringList& before = m_shown[window->objectName()];
-            for (qsizetype line = 0; line < lines.size(); ++line) {
-                m_story += line == 0 || lines[line] != before.value(line) ? lines[line] + u'\n' : QString();
+            QString controls;
+            for (qsizetype line = 1; line < lines.size(); ++line) {
+                controls += lines[line] != before.value(line) ? lines[line] + u'\n' : QString();
             }
+            changed += lines == before ? QString() : lines[0] + u'\n' + controls;
             before = lines;
         }
+        m_story += changed.isEmpty() ? QString() : QStringLiteral("## ") + state + u'\n' + changed;
     }
 
     // Compares the states shown with their golden file, naming the first line that differs.
