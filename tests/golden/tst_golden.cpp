@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Every window as the player sees it, compared whole with the golden files beside this test.
-// TAMBREL_REGENERATE_GOLDEN=1 writes the files from the program as it is instead.
+// Every window as the player sees it, state after state, compared with the golden file beside
+// this test. TAMBREL_REGENERATE_GOLDEN=1 writes the file from the program as it is instead.
 #include "board/Form1.h"
 #include "disclaimer/frmSplash.h"
 #include "dozens/Form5.h"
