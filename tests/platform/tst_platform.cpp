@@ -1,18 +1,39 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The desktop layer: data files found beside the program, Qt's own texts in French.
+// The desktop layer: data files found beside the program, Qt's own texts in French, colour
+// codes that leave with their widget, stacked captions and text boxes drawn as they should be.
 #include "platform/Application.h"
+#include "platform/Colours.h"
 #include "platform/Pictures.h"
+#include "platform/Widgets.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QLabel>
 #include <QTemporaryDir>
 #include <QTest>
+
+namespace {
+
+// A text box painted the long way: the line edit's own painting.
+class LineEditPainted : public TextBox
+{
+public:
+    using TextBox::TextBox;
+
+protected:
+    void paintEvent(QPaintEvent* event) override { QLineEdit::paintEvent(event); }
+};
+
+} // namespace
 
 class TestPlatform : public QObject
 {
     Q_OBJECT
 
 private slots:
+    // The look the windows are drawn in: style and font of the program.
+    void initTestCase() { Desktop::setUp(*qobject_cast<QApplication*>(QCoreApplication::instance())); }
+
     // The current folder first, then the program's: started from another folder (a desktop
     // menu), help is still found beside the program. Names only, never a path out of them.
     void dataFilesAreLookedForInOrder()
@@ -46,6 +67,80 @@ private slots:
         QVERIFY(Desktop::installQtTranslations(*application, QLocale(QLocale::French, QLocale::France)));
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), QStringLiteral("&Oui"));
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&No"), QStringLiteral("&Non"));
+    }
+
+    // A widget made where a deleted one stood starts without the colour code it had.
+    void colourCodesLeaveWithTheirWidget()
+    {
+        for (int round = 0; round < 20; ++round) {
+            const auto label = std::make_unique<QLabel>();
+            QCOMPARE(Colours::backColour(label.get()), Colours::ButtonFace);
+            Colours::setBackColour(label.get(), Colours::InactiveTitleBar);
+            QCOMPARE(Colours::backColour(label.get()), Colours::InactiveTitleBar);
+        }
+    }
+
+    // A stacked caption is repainted a strip at a time as its neighbours on the board change:
+    // each column and row of pixels repainted alone shows what the whole shows.
+    void stackedCaptionRepaintsByStrips()
+    {
+        StackedCaptionButton button(QStringLiteral("SIMULER"));
+        button.resize(17, 97);
+        const QImage whole = button.grab().toImage();
+        for (int i = 0; i < 17 + 97; ++i) {
+            const QRect part = i < 17 ? QRect(i, 0, 1, 97) : QRect(0, i - 17, 17, 1);
+            QVERIFY2(button.grab(part).toImage() == whole.copy(part), qPrintable(QString::number(i)));
+        }
+    }
+
+    void textBoxLooksLikeALineEdit_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<bool>("bold");
+        QTest::addColumn<ColourCode>("back");
+        QTest::addRow("trend mark") << "+" << QSize(17, 19) << true << Colours::InactiveTitleBar;
+        QTest::addRow("board cell") << "36" << QSize(25, 19) << false << Colours::Red;
+        QTest::addRow("dozen box") << "1 ère 12" << QSize(97, 19) << false << Colours::Yellow;
+    }
+
+    // A board cell or a mark shows what a line edit would: the same frame and colours, the
+    // text where the line edit puts it to within a pixel.
+    void textBoxLooksLikeALineEdit()
+    {
+        QFETCH(QString, text);
+        QFETCH(QSize, size);
+        QFETCH(bool, bold);
+        QFETCH(ColourCode, back);
+        QWidget window;
+        Colours::setBackColour(&window, Colours::ButtonFace);
+        QList<QImage> looks;
+        for (TextBox* box : {new TextBox(&window), static_cast<TextBox*>(new LineEditPainted(&window))}) {
+            box->setAlignment(Qt::AlignCenter);
+            QFont font = box->font();
+            font.setBold(bold);
+            box->setFont(font);
+            box->setText(text);
+            Colours::setBackColour(box, back);
+            box->setGeometry(QRect(QPoint(0, 0), size));
+            QImage image(size, QImage::Format_ARGB32_Premultiplied);
+            image.fill(Qt::magenta);
+            box->render(&image);
+            looks << image;
+        }
+        for (int y = 0; y < size.height(); ++y) {
+            for (int x = 0; x < size.width(); ++x) {
+                int nearest = 255;
+                for (int shift = -1; shift <= 1; ++shift) {
+                    const QColor a = looks[0].pixelColor(x, y);
+                    const QColor b = looks[1].pixelColor(qBound(0, x + shift, size.width() - 1), y);
+                    nearest = std::min(nearest,
+                        std::max({qAbs(a.red() - b.red()), qAbs(a.green() - b.green()),
+                            qAbs(a.blue() - b.blue())}));
+                }
+                QVERIFY2(nearest <= 48, qPrintable(QStringLiteral("pixel %1,%2").arg(x).arg(y)));
+            }
+        }
     }
 };
 
