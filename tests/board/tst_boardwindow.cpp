@@ -1,18 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The board window: entries through the confirmation box, the keyboard, help, closing.
+// The board window: its tab order, entries through the confirmation box, closing.
 #include "board/BoardWindow.h"
-#include "platform/Colours.h"
-#include "platform/HelpPages.h"
-#include "platform/MessageBox.h"
 #include "platform/Widgets.h"
 #include "support/Controls.h"
+#include "support/Entries.h"
 #include "support/WindowDump.h"
 #include "trends/TrendWindow.h"
 
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 
@@ -23,10 +20,8 @@ class TestBoardWindow : public QObject
 private slots:
     void cleanup();
     void tabOrderFollowsTheDesign();
-    void typingIntoACellDoesNothing();
-    void clickingACellEntersItsNumber();
-    void keyboardEntersTheFocusedCell();
-    void answerNoChangesNothing();
+    void cellActions_data();
+    void cellActions();
     void realConfirmationBox();
     void closingTheBoardEndsTheProgram();
 };
@@ -34,7 +29,6 @@ private slots:
 void TestBoardWindow::cleanup()
 {
     MessageBox::clearNextAnswer();
-    HelpPages::setOpener({});
 }
 
 void TestBoardWindow::tabOrderFollowsTheDesign()
@@ -61,81 +55,58 @@ void TestBoardWindow::tabOrderFollowsTheDesign()
     QCOMPARE(actual, expected);
 }
 
-void TestBoardWindow::typingIntoACellDoesNothing()
+void TestBoardWindow::cellActions_data()
 {
-    BoardWindow board;
-    board.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&board));
-    TextBox* cell = board.numberCell(12);
-    cell->setFocus();
-    QTest::keyClicks(cell, "abc"); // digits make a number: the keyboard entry's own test
-    QTest::keyClick(cell, Qt::Key_Backspace);
-    QTest::keyClick(cell, Qt::Key_Delete);
-    QCOMPARE(cell->text(), QStringLiteral("12"));
-    QCOMPARE(board.table().drawCount(), 0);
+    QTest::addColumn<QKeySequence>("keys"); // typed on the focused cell; none: a click on it
+    QTest::addColumn<int>("answer"); // to the confirmation box
+    QTest::addColumn<bool>("entered");
+    QTest::addRow("click, Yes") << QKeySequence() << int(MessageBox::Yes) << true;
+    QTest::addRow("Space, Yes") << QKeySequence(Qt::Key_Space) << int(MessageBox::Yes) << true;
+    QTest::addRow("click, No") << QKeySequence() << int(MessageBox::No) << false;
+    QTest::addRow("letters, Backspace, Delete") << QKeySequence("A, B, Backspace, Del") << int(MessageBox::Yes)
+                                                << false;
 }
 
-void TestBoardWindow::clickingACellEntersItsNumber()
+// A click or Space on a cell enters its number once the player says Yes; No, or keys that
+// make no number, leave the board as it was.
+void TestBoardWindow::cellActions()
 {
-    BoardWindow board;
-    board.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&board));
-
-    MessageBox::setNextAnswer(MessageBox::Yes);
-    QTest::mouseClick(board.numberCell(7), Qt::LeftButton);
-    QCOMPARE(board.table().drawCount(), 1);
-    QCOMPARE(control<QLabel>(&board, "drawCountLabel")->text(), QStringLiteral("1"));
-    QCOMPARE(control<QLabel>(&board, "stripSquare", 21)->text(), QStringLiteral("7"));
-    QCOMPARE(Colours::backColour(control<QLabel>(&board, "stripSquare", 21)), Colours::Red);
-    QCOMPARE(control<QLabel>(&board, "levelCountLabel")->text(), QStringLiteral("36"));
-    QCOMPARE(board.numberCell(7)->toolTip(), QStringLiteral(" 1 Fois Sorti"));
-    QCOMPARE(board.numberCell(7)->text(), QStringLiteral("7"));
-
-    MessageBox::setNextAnswer(MessageBox::Yes);
-    QTest::mouseClick(board.numberCell(0), Qt::LeftButton);
-    QCOMPARE(control<QLabel>(&board, "stripSquare", 20)->text(), QStringLiteral("7"));
-    QCOMPARE(control<QLabel>(&board, "stripSquare", 21)->text(), QStringLiteral("0"));
-    QCOMPARE(Colours::backColour(control<QLabel>(&board, "stripSquare", 21)), Colours::Green);
-    QCOMPARE(control<QLabel>(&board, "drawCountLabel")->text(), QStringLiteral("2"));
-}
-
-void TestBoardWindow::keyboardEntersTheFocusedCell()
-{
-    BoardWindow board;
-    board.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&board));
-    board.numberCell(23)->setFocus();
-    MessageBox::setNextAnswer(MessageBox::Yes);
-    QTest::keyClick(board.numberCell(23), Qt::Key_Space);
-    QCOMPARE(board.table().drawCount(), 1);
-    QCOMPARE(control<QLabel>(&board, "stripSquare", 21)->text(), QStringLiteral("23"));
-}
-
-void TestBoardWindow::answerNoChangesNothing()
-{
+    QFETCH(QKeySequence, keys);
+    QFETCH(int, answer);
+    QFETCH(bool, entered);
     BoardWindow board;
     board.show();
     QVERIFY(QTest::qWaitForWindowExposed(&board));
     for (const int n : {3, 3, 17, 0}) {
-        MessageBox::setNextAnswer(MessageBox::Yes);
-        QVERIFY(board.confirmAndEnter(n));
+        QVERIFY(enterConfirmed(board, n));
     }
     const QString before = dumpWindow(&board);
-    const auto drawsBefore = board.table().draws();
-
-    MessageBox::setNextAnswer(MessageBox::No);
-    QTest::mouseClick(board.numberCell(3), Qt::LeftButton);
-    QCOMPARE(dumpWindow(&board), before);
-    QCOMPARE(board.table().draws(), drawsBefore);
-    QCOMPARE(board.table().drawCount(), 4);
+    TextBox* cell = board.numberCell(23);
+    cell->setFocus();
+    MessageBox::setNextAnswer(answer);
+    if (keys.isEmpty()) {
+        QTest::mouseClick(cell, Qt::LeftButton);
+    } else {
+        QTest::keySequence(cell, keys);
+    }
+    QCOMPARE(board.table().draws(),
+        (entered ? std::vector<std::uint8_t>{3, 3, 17, 0, 23} : std::vector<std::uint8_t>{3, 3, 17, 0}));
+    if (entered) {
+        QCOMPARE(control<QLabel>(&board, "stripSquare", 21)->text(), QStringLiteral("23"));
+    } else {
+        QCOMPARE(dumpWindow(&board), before);
+    }
 }
 
-// The default path of the seam: a real modal box, answered by pressing its buttons.
+// The default path of the seam: a real modal box, answered by pressing its buttons, once an
+// answer set for the next box has been used.
 void TestBoardWindow::realConfirmationBox()
 {
     BoardWindow board;
     board.show();
     QVERIFY(QTest::qWaitForWindowExposed(&board));
+    MessageBox::setNextAnswer(MessageBox::Yes);
+    QVERIFY(board.confirmAndEnter(1));
 
     QString title;
     QString prompt;
@@ -153,17 +124,17 @@ void TestBoardWindow::realConfirmationBox()
     QCOMPARE(prompt, QStringLiteral("Vous avez choisi le Chiffre :32"));
     QCOMPARE(icon, QMessageBox::Information);
     QVERIFY(noIsDefault);
-    QCOMPARE(board.table().drawCount(), 1);
+    QCOMPARE(board.table().drawCount(), 2);
 
     // Escape answers No.
     whenModalShown<QMessageBox>([](QMessageBox* box) { QTest::keyClick(box, Qt::Key_Escape); });
     QVERIFY(!board.confirmAndEnter(5));
-    QCOMPARE(board.table().drawCount(), 1);
+    QCOMPARE(board.table().drawCount(), 2);
 
     // Return takes the default button, which is No.
     whenModalShown<QMessageBox>([](QMessageBox* box) { QTest::keyClick(box, Qt::Key_Return); });
     QVERIFY(!board.confirmAndEnter(5));
-    QCOMPARE(board.table().drawCount(), 1);
+    QCOMPARE(board.table().drawCount(), 2);
     QVERIFY(!MessageBox::isOpen());
 }
 
