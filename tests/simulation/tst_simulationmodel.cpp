@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The draw simulator without its window: pace, start, stop, pause, and the draws.
+// The draw simulator without its window: pace, start, stop, pause, and the draws, seeded
+// from the clock.
 #include "simulation/SimulationModel.h"
 
 #include <QHash>
 #include <QRegularExpression>
+#include <QSet>
 #include <QTest>
 #include <array>
 
@@ -75,6 +77,19 @@ private slots:
             QVERIFY2(chiSquare < 67.985, qPrintable(QString::number(chiSquare)));
             QVERIFY(readings >= 37 * 1000); // one reading per draw at least
         }
+    }
+
+    // Seeded from the system clock a millisecond apart, the source gives different values.
+    void systemClockSeedsDiffer()
+    {
+        ClockSeededRandom random;
+        QSet<double> values;
+        for (int i = 0; i < 20; ++i) {
+            random.seedFromClock();
+            values << random.uniform();
+            QTest::qSleep(1);
+        }
+        QVERIFY(values.size() > 15);
     }
 };
 

@@ -2,16 +2,34 @@
 // The draw simulator window: each tick draws a number for the board, which enters it as a
 // click would, one question at a time; its buttons drive its timer.
 #include "board/BoardWindow.h"
+#include "platform/Random.h"
 #include "simulation/SimulatorWindow.h"
 #include "support/Controls.h"
 #include "support/Entries.h"
-#include "support/ScriptedRandom.h"
 
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
+
+namespace {
+
+// Draws the numbers a test chooses, in turn.
+class ScriptedRandom final : public RandomSource
+{
+public:
+    explicit ScriptedRandom(QList<int> numbers)
+        : m_numbers(std::move(numbers))
+    { }
+    void seedFromClock() override { }
+    double uniform() override { return m_numbers.isEmpty() ? 0.0 : (m_numbers.takeFirst() + 0.5) / 37.0; }
+
+private:
+    QList<int> m_numbers;
+};
+
+} // namespace
 
 class TestSimulatorWindow : public QObject
 {
@@ -30,8 +48,7 @@ private slots:
         board.show();
         board.openSimulator();
         const QPointer<SimulatorWindow> simulator = board.simulator();
-        simulator->setRandomSource(std::make_unique<ScriptedRandom>(
-            QList<double>{ScriptedRandom::valueFor(9), ScriptedRandom::valueFor(23)}));
+        simulator->setRandomSource(std::make_unique<ScriptedRandom>(QList<int>{9, 23}));
         QSignalSpy drawn(simulator.get(), &SimulatorWindow::numberDrawn);
         bool clickEntered = true;
         whenModalShown<QMessageBox>([&](QMessageBox* box) {
