@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The table against the plain oracle of a game, over long random games; the anchors the
-// oracle itself rests on; a run of zeros advising nothing; a replay equal to the entries.
+// The table against the plain oracle of a game, over long random games, and a replay equal to
+// the entries; the anchors the oracle itself rests on.
 #include "board/Table.h"
-#include "speech/SpeechTexts.h"
 #include "support/TableAgreement.h"
 
 #include <QRandomGenerator>
@@ -28,9 +27,6 @@ private slots:
     void randomGamesAgreeWithTheOracle();
     void anchors_data();
     void anchors();
-    void runsOfZerosAdviseNothing_data();
-    void runsOfZerosAdviseNothing();
-    void replayOfNothingIsANewGame();
 };
 
 // Numbers from a few only give long runs, alternations and waits; zeros often give the
@@ -129,63 +125,6 @@ void TestTable::anchors()
     }
     QCOMPARE(cells.join(QLatin1Char(',')), colourCells);
     QCOMPARE(colour.adviceLength(), colourAdvice);
-}
-
-// A zero is no dozen and no column: zeros in a row, and a first zero on the empty history,
-// start no blink, colour no box and say nothing of dozens or columns. Three equal dozens or
-// columns still do.
-void TestTable::runsOfZerosAdviseNothing_data()
-{
-    QTest::addColumn<QList<int>>("draws");
-    QTest::addColumn<bool>("dozens");
-    QTest::addColumn<bool>("columns");
-    QTest::addRow("first entry 0") << QList<int>{0} << false << false;
-    QTest::addRow("three zeros") << QList<int>{5, 0, 0, 0} << false << false;
-    QTest::addRow("zero after a run") << QList<int>{1, 4, 7, 0} << false << false;
-    QTest::addRow("first dozen three times") << QList<int>{1, 5, 9} << true << false;
-    QTest::addRow("first column three times") << QList<int>{1, 13, 25} << false << true;
-    QTest::addRow("zero breaks the run") << QList<int>{1, 0, 4, 7} << false << false;
-}
-
-void TestTable::runsOfZerosAdviseNothing()
-{
-    QFETCH(QList<int>, draws);
-    QFETCH(bool, dozens);
-    QFETCH(bool, columns);
-    Table table;
-    table.toggleSpeech();
-    for (int n : draws) {
-        table.enter(n);
-    }
-    QCOMPARE(table.isBlinking(BlinkTimer::Dozens), dozens);
-    QCOMPARE(table.isBlinking(BlinkTimer::Columns), columns);
-    QCOMPARE(table.spokenPhrases().contains(SpeechTexts::Dozens), dozens);
-    QCOMPARE(table.spokenPhrases().contains(SpeechTexts::Columns), columns);
-    tickEveryBlink(table);
-    int advised = 0;
-    for (Group group : {Group::Dozens, Group::Columns}) {
-        for (int which = 1; which <= 3; ++which) {
-            advised += table.dozenColumns().isAdvised(group, which) ? 1 : 0;
-        }
-    }
-    QCOMPARE(advised, (dozens ? 2 : 0) + (columns ? 2 : 0));
-}
-
-// Replaying no draw is the table of a new game; spoken advice stays as the player left it.
-void TestTable::replayOfNothingIsANewGame()
-{
-    Table table;
-    table.toggleSpeech();
-    for (int n : {1, 3, 5, 7, 9}) {
-        table.enter(n);
-    }
-    table.replay({});
-    QCOMPARE(table.drawCount(), 0);
-    QCOMPARE(table.hitCount(1), 0);
-    QCOMPARE(table.evenChance(EvenChance::Colour).adviceLength(), 0);
-    QCOMPARE(table.stripNumber(Table::StripLength - 1), -1);
-    QVERIFY(!table.isBlinking(BlinkTimer::Colour));
-    QVERIFY(table.speaksAdvice());
 }
 
 QTEST_GUILESS_MAIN(TestTable)

@@ -2,16 +2,45 @@
 // Spoken advice: an entry's phrases reach the engine one after the other, only while the
 // indicator has switched speech on; the desktop's engine, present or missing.
 #include "board/BoardWindow.h"
+#include "platform/SpeechEngine.h"
 #include "speech/SpeechIndicator.h"
 #include "speech/SpeechQueue.h"
 #include "support/Controls.h"
 #include "support/Entries.h"
-#include "support/RecordingSpeechEngine.h"
 
 #include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <csignal>
+
+namespace {
+
+// Records the phrases it is given; each is spoken until the test finishes it.
+class RecordingSpeechEngine : public SpeechEngine
+{
+public:
+    explicit RecordingSpeechEngine(QStringList* spoken)
+        : m_spoken(spoken)
+    { }
+    bool isAvailable() const override { return true; }
+    void say(const QString& phrase) override
+    {
+        m_spoken->append(phrase);
+        ++speaking;
+    }
+    void finish()
+    {
+        --speaking;
+        emit finished();
+    }
+
+    int speaking = 0;
+
+private:
+    QStringList* m_spoken;
+};
+
+} // namespace
 
 class TestSpeech : public QObject
 {
@@ -22,15 +51,15 @@ private slots:
 
     // Long runs everywhere while speech is off: nothing said, no engine made. A click on the
     // indicator turns speech on: it grows and says so to screen readers, and each entry's
-    // phrases wait behind those of the entries before, spoken one after another. Space on the
-    // indicator turns speech off again.
+    // phrases wait behind those of the entries before, spoken one after another; an undo
+    // leaves speech on. Space on the indicator turns speech off again.
     void entriesQueueTheirPhrasesOnlyWhileOn()
     {
         QStringList spoken;
         QList<RecordingSpeechEngine*> engines;
         BoardWindow board;
         board.setSpeechEngineFactory([&] {
-            auto made = std::make_unique<RecordingSpeechEngine>(&spoken, false);
+            auto made = std::make_unique<RecordingSpeechEngine>(&spoken);
             engines << made.get();
             return made;
         });
@@ -54,11 +83,13 @@ private slots:
             QCOMPARE(board.speechQueue().pending(), expected.size());
         }
         QVERIFY(expected.size() >= 6);
-        while (engines.first()->speaking() > 0) {
+        while (engines.first()->speaking > 0) {
             engines.first()->finish();
         }
         QCOMPARE(spoken, expected);
         QCOMPARE(engines.size(), 1);
+        MessageBox::setNextAnswer(MessageBox::Yes);
+        QVERIFY(board.undoLastNumber() && board.table().speaksAdvice());
 
         indicator->setFocus();
         QTest::keyClick(indicator, Qt::Key_Space);
