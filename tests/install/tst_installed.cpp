@@ -15,6 +15,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSettings>
 #include <QTest>
 #include <QUrl>
 
@@ -32,8 +33,6 @@ private slots:
 private:
     QString installed(const QString& relative) const { return m_prefix + QLatin1Char('/') + relative; }
     QString dataFile(const QString& name) const { return installed(QStringLiteral("share/tambrel/") + name); }
-    // The keys of the [Desktop Entry] group, untranslated ones only.
-    QMap<QString, QString> desktopEntry() const;
 
     QString m_prefix;
 };
@@ -78,50 +77,29 @@ void TestInstalled::helpPagesOpenFromTheDataFolder()
     QCOMPARE(opened, QList<QUrl>{QUrl::fromLocalFile(dataFile(page))});
 }
 
-QMap<QString, QString> TestInstalled::desktopEntry() const
-{
-    QMap<QString, QString> keys;
-    QFile file(
-        installed(QStringLiteral("share/applications/%1.desktop").arg(QGuiApplication::desktopFileName())));
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        return keys;
-    }
-    bool inEntry = false;
-    while (!file.atEnd()) {
-        const QString line = QString::fromUtf8(file.readLine()).trimmed();
-        if (line.startsWith(QLatin1Char('['))) {
-            inEntry = line == QStringLiteral("[Desktop Entry]");
-        } else if (inEntry && line.contains(QLatin1Char('='))) {
-            const qsizetype equals = line.indexOf(QLatin1Char('='));
-            keys.insert(line.left(equals).trimmed(), line.mid(equals + 1).trimmed());
-        }
-    }
-    return keys;
-}
-
 // The program tells the desktop which menu entry it belongs to; that entry must be installed,
 // start the installed program and show an icon of the installed theme.
 void TestInstalled::menuEntryNamesTheProgram()
 {
-    QVERIFY(!QGuiApplication::desktopFileName().isEmpty());
+    const QString path
+        = installed(QStringLiteral("share/applications/%1.desktop").arg(QGuiApplication::desktopFileName()));
+    QVERIFY2(QFileInfo::exists(path), qPrintable(path));
+    QSettings entry(path, QSettings::IniFormat);
+    entry.beginGroup(QStringLiteral("Desktop Entry"));
+    QCOMPARE(entry.value(QStringLiteral("Type")).toString(), QStringLiteral("Application"));
+    QCOMPARE(entry.value(QStringLiteral("Name")).toString(), Application::title());
 
-    const QMap<QString, QString> entry = desktopEntry();
-    QVERIFY2(!entry.isEmpty(),
-        qPrintable(QGuiApplication::desktopFileName() + QStringLiteral(".desktop is missing")));
-    QCOMPARE(entry.value(QStringLiteral("Type")), QStringLiteral("Application"));
-    QCOMPARE(entry.value(QStringLiteral("Name")), Application::title());
-
-    const QString program = entry.value(QStringLiteral("Exec")).section(QLatin1Char(' '), 0, 0);
+    const QString program = entry.value(QStringLiteral("Exec")).toString().section(QLatin1Char(' '), 0, 0);
     QVERIFY(!program.isEmpty());
     QVERIFY2(QFileInfo(installed(QStringLiteral(TAMBREL_PROGRAM_DIR "/") + program)).isExecutable(),
         qPrintable(program));
 
-    const QString icon = entry.value(QStringLiteral("Icon"));
+    const QString icon = entry.value(QStringLiteral("Icon")).toString();
     for (const char* size : {"16x16", "32x32", "48x48", "256x256"}) {
-        const QString path
+        const QString png
             = installed(QStringLiteral("share/icons/hicolor/%1/apps/%2.png").arg(QLatin1String(size), icon));
-        QVERIFY2(QFileInfo::exists(path), qPrintable(path));
-        const QIcon picture(path);
+        QVERIFY2(QFileInfo::exists(png), qPrintable(png));
+        const QIcon picture(png);
         const int side = QString::fromLatin1(size).section(QLatin1Char('x'), 0, 0).toInt();
         QCOMPARE(picture.availableSizes().value(0), QSize(side, side));
     }
