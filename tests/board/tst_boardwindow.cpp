@@ -18,18 +18,13 @@ class TestBoardWindow : public QObject
     Q_OBJECT
 
 private slots:
-    void cleanup();
+    void cleanup() { MessageBox::clearNextAnswer(); }
     void tabOrderFollowsTheDesign();
     void cellActions_data();
     void cellActions();
     void realConfirmationBox();
     void closingTheBoardEndsTheProgram();
 };
-
-void TestBoardWindow::cleanup()
-{
-    MessageBox::clearNextAnswer();
-}
 
 void TestBoardWindow::tabOrderFollowsTheDesign()
 {
