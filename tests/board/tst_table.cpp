@@ -60,14 +60,6 @@ void TestTable::randomGamesAgreeWithTheOracle()
         oracle.add(n);
         agreeWithTheOracle(table, oracle, entry);
         QVERIFY(!QTest::currentTestFailed());
-        if (entry % 97 == 0) {
-            // Undo and a resumed game replay the draws: they lead where the entries led.
-            Table replayed;
-            replayed.replay(table.draws());
-            agreeWithTheOracle(replayed, oracle, entry);
-            QVERIFY(!QTest::currentTestFailed());
-            QVERIFY(replayed.spokenPhrases().isEmpty());
-        }
         const QStringList said = table.spokenPhrases();
         const QStringList keys = oracle.spoken();
         QVERIFY2(said.size() == keys.size(), QByteArray::number(entry));
