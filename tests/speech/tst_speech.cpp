@@ -50,9 +50,9 @@ private slots:
     void cleanup() { MessageBox::clearNextAnswer(); }
 
     // Long runs everywhere while speech is off: nothing said, no engine made. A click on the
-    // indicator turns speech on: it grows and says so to screen readers, and each entry's
-    // phrases wait behind those of the entries before, spoken one after another; an undo
-    // leaves speech on. Space on the indicator turns speech off again.
+    // indicator turns speech on (the golden file shows how it looks), and each entry's phrases
+    // wait behind those of the entries before, spoken one after another; an undo leaves speech
+    // on. Space on the indicator turns speech off again.
     void entriesQueueTheirPhrasesOnlyWhileOn()
     {
         QStringList spoken;
@@ -71,10 +71,8 @@ private slots:
         QVERIFY(engines.isEmpty());
 
         auto* indicator = control<SpeechIndicator>(&board, "speechIndicator");
-        const QSize small = indicator->size();
         QTest::mouseClick(indicator, Qt::LeftButton);
-        QVERIFY(board.table().speaksAdvice() && indicator->isChecked() && indicator->width() > small.width());
-        QCOMPARE(indicator->accessibleName(), QStringLiteral("Conseils parlés activés"));
+        QVERIFY(board.table().speaksAdvice() && indicator->isChecked());
         QStringList expected;
         for (const int n : {11, 13, 15}) {
             QVERIFY(enterConfirmed(board, n));
@@ -93,7 +91,7 @@ private slots:
 
         indicator->setFocus();
         QTest::keyClick(indicator, Qt::Key_Space);
-        QVERIFY(!board.table().speaksAdvice() && !indicator->isChecked() && indicator->size() == small);
+        QVERIFY(!board.table().speaksAdvice() && !indicator->isChecked());
         QVERIFY(enterConfirmed(board, 17));
         QCOMPARE(spoken, expected);
     }
