@@ -58,8 +58,8 @@ void TestBoardWindow::cellActions_data()
     QTest::addRow("click, Yes") << QKeySequence() << int(MessageBox::Yes) << true;
     QTest::addRow("Space, Yes") << QKeySequence(Qt::Key_Space) << int(MessageBox::Yes) << true;
     QTest::addRow("click, No") << QKeySequence() << int(MessageBox::No) << false;
-    QTest::addRow("letters, Backspace, Delete") << QKeySequence("A, B, Backspace, Del") << int(MessageBox::Yes)
-                                                << false;
+    QTest::addRow("letters, Backspace, Delete")
+        << QKeySequence("A, B, Backspace, Del") << int(MessageBox::Yes) << false;
 }
 
 // A click or Space on a cell enters its number once the player says Yes; No, or keys that

@@ -64,13 +64,15 @@ void TestSideWindows::life_data()
 {
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("helpPage");
-    QTest::addRow("board") << "boardWindow" << "AideGenerale.html";
-    QTest::addRow("colour") << "colourTrendWindow" << "AideSimple.html";
-    QTest::addRow("passe/manque") << "passeManqueTrendWindow" << "AideSimple.html";
-    QTest::addRow("pair/impair") << "pairImpairTrendWindow" << "AideSimple.html";
-    QTest::addRow("dozens") << "dozensWindow" << "AideCD.html";
-    QTest::addRow("simulator") << "simulatorWindow" << "AideSimulation.html";
-    QTest::addRow("stakes") << "stakeCalculatorWindow" << "AideMise.html";
+    const char* rows[][3] = {{"board", "boardWindow", "AideGenerale.html"},
+        {"colour", "colourTrendWindow", "AideSimple.html"},
+        {"passe/manque", "passeManqueTrendWindow", "AideSimple.html"},
+        {"pair/impair", "pairImpairTrendWindow", "AideSimple.html"},
+        {"dozens", "dozensWindow", "AideCD.html"}, {"simulator", "simulatorWindow", "AideSimulation.html"},
+        {"stakes", "stakeCalculatorWindow", "AideMise.html"}};
+    for (const auto& row : rows) {
+        QTest::addRow("%s", row[0]) << QString::fromLatin1(row[1]) << QString::fromLatin1(row[2]);
+    }
 }
 
 // Before the first entry only the board shows; after it, every side window. Help opens the
