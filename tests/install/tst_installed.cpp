@@ -24,11 +24,86 @@ class TestInstalled : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void helpPagesOpenFromTheDataFolder_data();
-    void helpPagesOpenFromTheDataFolder();
-    void menuEntryNamesTheProgram();
-    void metainfoNamesTheMenuEntry();
+    void initTestCase()
+    {
+        m_prefix = QDir(qEnvironmentVariable("TAMBREL_INSTALLED_PREFIX")).canonicalPath();
+        QVERIFY2(!m_prefix.isEmpty(), "TAMBREL_INSTALLED_PREFIX must name an installed tree");
+        QCOMPARE(QDir(QCoreApplication::applicationDirPath()).canonicalPath(),
+            installed(QStringLiteral(TAMBREL_PROGRAM_DIR)));
+        // Nothing may be found merely because the current folder holds it.
+        const QString here = QDir::currentPath();
+        QVERIFY2(!QFileInfo::exists(here + QStringLiteral("/") + BoardTexts::HelpPage),
+            qPrintable(here + QStringLiteral(" holds a help page")));
+        QVERIFY(!here.startsWith(m_prefix));
+
+        QApplication* application = qApp;
+        Desktop::setUp(*application);
+    }
+
+    void helpPagesOpenFromTheDataFolder_data()
+    {
+        QTest::addColumn<QString>("page");
+        QTest::newRow("board") << BoardTexts::HelpPage;
+        QTest::newRow("trends") << TrendTexts::HelpPage;
+        QTest::newRow("dozens") << DozensTexts::HelpPage;
+        QTest::newRow("simulation") << SimulationTexts::HelpPage;
+        QTest::newRow("stakes") << StakeTexts::HelpPage;
+    }
+
+    void helpPagesOpenFromTheDataFolder()
+    {
+        QFETCH(QString, page);
+        QList<QUrl> opened;
+        HelpPages::setOpener([&opened](const QUrl& url) {
+            opened.append(url);
+            return true;
+        });
+        const bool result = HelpPages::open(page);
+        HelpPages::setOpener({});
+        QVERIFY(result);
+        QCOMPARE(opened, QList<QUrl>{QUrl::fromLocalFile(dataFile(page))});
+    }
+
+    // The program tells the desktop which menu entry it belongs to; that entry must be installed,
+    // start the installed program and show an icon of the installed theme.
+    void menuEntryNamesTheProgram()
+    {
+        const QString path = installed(
+            QStringLiteral("share/applications/%1.desktop").arg(QGuiApplication::desktopFileName()));
+        QVERIFY2(QFileInfo::exists(path), qPrintable(path));
+        QSettings entry(path, QSettings::IniFormat);
+        entry.beginGroup(QStringLiteral("Desktop Entry"));
+        QCOMPARE(entry.value(QStringLiteral("Type")).toString(), QStringLiteral("Application"));
+        QCOMPARE(entry.value(QStringLiteral("Name")).toString(), Application::title());
+
+        const QString program
+            = entry.value(QStringLiteral("Exec")).toString().section(QLatin1Char(' '), 0, 0);
+        QVERIFY(!program.isEmpty());
+        QVERIFY2(QFileInfo(installed(QStringLiteral(TAMBREL_PROGRAM_DIR "/") + program)).isExecutable(),
+            qPrintable(program));
+
+        const QString icon = entry.value(QStringLiteral("Icon")).toString();
+        for (const char* size : {"16x16", "32x32", "48x48", "256x256"}) {
+            const QString png = installed(
+                QStringLiteral("share/icons/hicolor/%1/apps/%2.png").arg(QLatin1String(size), icon));
+            QVERIFY2(QFileInfo::exists(png), qPrintable(png));
+            const QIcon picture(png);
+            const int side = QString::fromLatin1(size).section(QLatin1Char('x'), 0, 0).toInt();
+            QCOMPARE(picture.availableSizes().value(0), QSize(side, side));
+        }
+    }
+
+    void metainfoNamesTheMenuEntry()
+    {
+        const QString id = QGuiApplication::desktopFileName();
+        QFile file(installed(QStringLiteral("share/metainfo/%1.metainfo.xml").arg(id)));
+        QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(file.fileName()));
+        const QString text = QString::fromUtf8(file.readAll());
+        QVERIFY(text.contains(QStringLiteral("<id>%1</id>").arg(id)));
+        QVERIFY(
+            text.contains(QStringLiteral("<launchable type=\"desktop-id\">%1.desktop</launchable>").arg(id)));
+        QVERIFY(text.contains(QStringLiteral("<release version=\"%1\"").arg(Application::versionText())));
+    }
 
 private:
     QString installed(const QString& relative) const { return m_prefix + QLatin1Char('/') + relative; }
@@ -36,85 +111,6 @@ private:
 
     QString m_prefix;
 };
-
-void TestInstalled::initTestCase()
-{
-    m_prefix = QDir(qEnvironmentVariable("TAMBREL_INSTALLED_PREFIX")).canonicalPath();
-    QVERIFY2(!m_prefix.isEmpty(), "TAMBREL_INSTALLED_PREFIX must name an installed tree");
-    QCOMPARE(QDir(QCoreApplication::applicationDirPath()).canonicalPath(),
-        installed(QStringLiteral(TAMBREL_PROGRAM_DIR)));
-    // Nothing may be found merely because the current folder holds it.
-    const QString here = QDir::currentPath();
-    QVERIFY2(!QFileInfo::exists(here + QStringLiteral("/") + BoardTexts::HelpPage),
-        qPrintable(here + QStringLiteral(" holds a help page")));
-    QVERIFY(!here.startsWith(m_prefix));
-
-    QApplication* application = qApp;
-    Desktop::setUp(*application);
-}
-
-void TestInstalled::helpPagesOpenFromTheDataFolder_data()
-{
-    QTest::addColumn<QString>("page");
-    QTest::newRow("board") << BoardTexts::HelpPage;
-    QTest::newRow("trends") << TrendTexts::HelpPage;
-    QTest::newRow("dozens") << DozensTexts::HelpPage;
-    QTest::newRow("simulation") << SimulationTexts::HelpPage;
-    QTest::newRow("stakes") << StakeTexts::HelpPage;
-}
-
-void TestInstalled::helpPagesOpenFromTheDataFolder()
-{
-    QFETCH(QString, page);
-    QList<QUrl> opened;
-    HelpPages::setOpener([&opened](const QUrl& url) {
-        opened.append(url);
-        return true;
-    });
-    const bool result = HelpPages::open(page);
-    HelpPages::setOpener({});
-    QVERIFY(result);
-    QCOMPARE(opened, QList<QUrl>{QUrl::fromLocalFile(dataFile(page))});
-}
-
-// The program tells the desktop which menu entry it belongs to; that entry must be installed,
-// start the installed program and show an icon of the installed theme.
-void TestInstalled::menuEntryNamesTheProgram()
-{
-    const QString path
-        = installed(QStringLiteral("share/applications/%1.desktop").arg(QGuiApplication::desktopFileName()));
-    QVERIFY2(QFileInfo::exists(path), qPrintable(path));
-    QSettings entry(path, QSettings::IniFormat);
-    entry.beginGroup(QStringLiteral("Desktop Entry"));
-    QCOMPARE(entry.value(QStringLiteral("Type")).toString(), QStringLiteral("Application"));
-    QCOMPARE(entry.value(QStringLiteral("Name")).toString(), Application::title());
-
-    const QString program = entry.value(QStringLiteral("Exec")).toString().section(QLatin1Char(' '), 0, 0);
-    QVERIFY(!program.isEmpty());
-    QVERIFY2(QFileInfo(installed(QStringLiteral(TAMBREL_PROGRAM_DIR "/") + program)).isExecutable(),
-        qPrintable(program));
-
-    const QString icon = entry.value(QStringLiteral("Icon")).toString();
-    for (const char* size : {"16x16", "32x32", "48x48", "256x256"}) {
-        const QString png
-            = installed(QStringLiteral("share/icons/hicolor/%1/apps/%2.png").arg(QLatin1String(size), icon));
-        QVERIFY2(QFileInfo::exists(png), qPrintable(png));
-        const QIcon picture(png);
-        const int side = QString::fromLatin1(size).section(QLatin1Char('x'), 0, 0).toInt();
-        QCOMPARE(picture.availableSizes().value(0), QSize(side, side));
-    }
-}
-
-void TestInstalled::metainfoNamesTheMenuEntry()
-{
-    const QString id = QGuiApplication::desktopFileName();
-    QFile file(installed(QStringLiteral("share/metainfo/%1.metainfo.xml").arg(id)));
-    QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(file.fileName()));
-    const QString text = QString::fromUtf8(file.readAll());
-    QVERIFY(text.contains(QStringLiteral("<id>%1</id>").arg(id)));
-    QVERIFY(text.contains(QStringLiteral("<launchable type=\"desktop-id\">%1.desktop</launchable>").arg(id)));
-    QVERIFY(text.contains(QStringLiteral("<release version=\"%1\"").arg(Application::versionText())));
-}
 
 QTEST_MAIN(TestInstalled)
 #include "tst_installed.moc"

@@ -17,194 +17,183 @@ class TestStatisticsModel : public QObject
     Q_OBJECT
 
 private slots:
-    void pValue_data();
-    void pValue();
-    void verdict_data();
-    void verdict();
-    void band_data();
-    void band();
-    void sectors_data();
-    void sectors();
-    void longestRunAgainstEveryGame();
-    void longestRunOverALongGame();
-    void priceOfPlaying();
+    // Reference values of the chi-square distribution with 36 degrees of freedom.
+    void pValue_data()
+    {
+        QTest::addColumn<double>("chiSquare");
+        QTest::addColumn<double>("p");
+        QTest::addRow("36.0") << 36.0 << 0.468648;
+        QTest::addRow("51.0") << 51.0 << 0.049985;
+        QTest::addRow("58.62") << 58.62 << 0.009998;
+        QTest::addRow("zero") << 0.0 << 1.0;
+    }
+
+    void pValue()
+    {
+        QFETCH(double, chiSquare);
+        QFETCH(double, p);
+        QVERIFY2(std::abs(StatisticsModel::pValueOf(chiSquare) - p) < 1e-6,
+            qPrintable(QString::number(StatisticsModel::pValueOf(chiSquare), 'g', 9)));
+    }
+
+    void verdict_data()
+    {
+        QTest::addColumn<int>("draws");
+        QTest::addColumn<double>("p");
+        QTest::addColumn<Verdict>("verdict");
+        QTest::addColumn<QString>("text");
+        const QString unusual = QStringLiteral(
+            "Écart inhabituel (%1) : à confirmer sur des milliers de tirages avant d'y croire.");
+        const QString fair = QStringLiteral("Rien d'anormal : ces écarts sont ceux du hasard (%1).");
+        QTest::addRow("184 draws, tiny p")
+            << 184 << 1e-9 << Verdict::NotEnoughDraws
+            << "Pas encore assez de tirages pour juger la roue : 184 sur au moins 185.";
+        QTest::addRow("0.42") << 400 << 0.42 << Verdict::NothingAbnormal << fair.arg("p = 0,42");
+        QTest::addRow("0.01 exactly") << 185 << 0.01 << Verdict::NothingAbnormal << fair.arg("p = 0,010");
+        QTest::addRow("just below 0.01")
+            << 185 << StatisticsModel::pValueOf(58.65) << Verdict::Unusual << unusual.arg("p = 0,0099");
+        QTest::addRow("rounds to 0.010") << 185 << 0.00996 << Verdict::Unusual << unusual.arg("p = 0,0099");
+        QTest::addRow("rounds up a decade")
+            << 185 << 0.0996 << Verdict::NothingAbnormal << fair.arg("p = 0,10");
+        QTest::addRow("one") << 185 << 1.0 << Verdict::NothingAbnormal << fair.arg("p = 1,0");
+        QTest::addRow("0.0001") << 185 << 0.0001 << Verdict::Unusual << unusual.arg("p = 0,00010");
+        QTest::addRow("below 0.0001") << 185 << 0.000099 << Verdict::Unusual << unusual.arg("p < 0,0001");
+    }
+
+    void verdict()
+    {
+        QFETCH(int, draws);
+        QFETCH(double, p);
+        QFETCH(Verdict, verdict);
+        QFETCH(QString, text);
+        QCOMPARE(StatisticsModel::verdictOf(draws, p), verdict);
+        QCOMPARE(StatisticsWords::verdict(verdict, draws, p), text);
+    }
+
+    // The smallest counts whose cumulative binomial chance (p = 1/37) reaches 2.5 % and 97.5 %,
+    // summed exactly in high precision.
+    void band_data()
+    {
+        QTest::addColumn<int>("draws");
+        QTest::addColumn<int>("low");
+        QTest::addColumn<int>("high");
+        QTest::addRow("1") << 1 << 0 << 1;
+        QTest::addRow("37") << 37 << 0 << 3;
+        QTest::addRow("184") << 184 << 1 << 10;
+        QTest::addRow("370") << 370 << 4 << 17;
+        QTest::addRow("2000") << 2000 << 40 << 69;
+        QTest::addRow("100000") << 100000 << 2603 << 2804;
+    }
+
+    // Drawn one at a time and asked after each draw, or rebuilt at once: the same band.
+    void band()
+    {
+        QFETCH(int, draws);
+        QFETCH(int, low);
+        QFETCH(int, high);
+        StatisticsModel stepped;
+        for (int draw = 0; draw < draws; ++draw) {
+            stepped.add(draw % Roulette::NumberCount);
+            stepped.band();
+        }
+        StatisticsModel rebuilt;
+        rebuilt.rebuild(std::vector<std::uint8_t>(static_cast<std::size_t>(draws), 17));
+        for (const StatisticsModel* model : {&stepped, &rebuilt}) {
+            QCOMPARE(model->band().low, low);
+            QCOMPARE(model->band().high, high);
+        }
+    }
+
+    void sectors_data()
+    {
+        QTest::addColumn<Chance>("sector");
+        QTest::addColumn<QList<int>>("members");
+        QTest::addRow("voisins du zéro")
+            << Chance::VoisinsDuZero
+            << QList<int>{22, 18, 29, 7, 28, 12, 35, 3, 26, 0, 32, 15, 19, 4, 21, 2, 25};
+        QTest::addRow("tiers du cylindre")
+            << Chance::TiersDuCylindre << QList<int>{27, 13, 36, 11, 30, 8, 23, 10, 5, 24, 16, 33};
+        QTest::addRow("orphelins") << Chance::Orphelins << QList<int>{1, 20, 14, 31, 9, 17, 34, 6};
+    }
+
+    void sectors()
+    {
+        QFETCH(Chance, sector);
+        QFETCH(QList<int>, members);
+        for (int number = 0; number < Roulette::NumberCount; ++number) {
+            QCOMPARE(StatisticsModel::contains(sector, number), members.contains(number));
+        }
+        QCOMPARE(StatisticsModel::sizeOf(sector), members.size());
+    }
+
+    // Every game of up to twelve draws, weighed by its chance: the exact law of the longest run.
+    void longestRunAgainstEveryGame()
+    {
+        const double p = 18.0 / 37.0;
+        LongestRunDistribution law(p);
+        for (int n = 1; n <= 12; ++n) {
+            law.advance();
+            std::vector<double> atMost(static_cast<std::size_t>(n) + 1, 0.0);
+            for (unsigned game = 0; game < (1U << n); ++game) {
+                int longest = 0;
+                int run = 0;
+                int wins = 0;
+                for (int draw = 0; draw < n; ++draw) {
+                    const bool won = (game >> draw) & 1U;
+                    wins += won ? 1 : 0;
+                    run = won ? run + 1 : 0;
+                    longest = std::max(longest, run);
+                }
+                const double chance = std::pow(p, wins) * std::pow(1.0 - p, n - wins);
+                for (int length = longest; length <= n; ++length) {
+                    atMost[static_cast<std::size_t>(length)] += chance;
+                }
+            }
+            double mean = 0.0; // the sum of P(longest > length)
+            int median = -1;
+            for (int length = 0; length <= n; ++length) {
+                const double below = atMost[static_cast<std::size_t>(length)];
+                QVERIFY(std::abs(law.probabilityBelow(length + 1) - below) < 1e-12);
+                mean += 1.0 - below;
+                median = median < 0 && below >= 0.5 ? length : median;
+            }
+            QVERIFY(std::abs(law.mean() - mean) < 1e-12);
+            QCOMPARE(law.median(), median);
+        }
+    }
+
+    // Over many draws the longest run follows the extreme-value law: P(longest < r) close to
+    // exp(-n q p^r), and a mean of log(nq) / log(1/p) + γ / log(1/p) - 1/2.
+    void longestRunOverALongGame()
+    {
+        const double p = 18.0 / 37.0;
+        const int n = 100000;
+        StatisticsModel model;
+        model.rebuild(std::vector<std::uint8_t>(n, 0));
+        LongestRunDistribution law(p);
+        for (int draw = 0; draw < n; ++draw) {
+            law.advance();
+        }
+        QVERIFY(std::abs(law.mean() - 15.3542) < 0.001);
+        for (int length = 13; length <= 18; ++length) {
+            QVERIFY(std::abs(law.probabilityBelow(length) - std::exp(-n * (1 - p) * std::pow(p, length)))
+                < 0.001);
+        }
+        QCOMPARE(model.usualLongestRun(), law.median());
+        QCOMPARE(law.median(), 15);
+    }
+
+    void priceOfPlaying()
+    {
+        QCOMPARE(StatisticsWords::houseEdgeLine(),
+            QStringLiteral("Chaque mise perd en moyenne 2,70\u00a0% de son montant (1/37)."));
+        QCOMPARE(StatisticsWords::losingStreakLine(),
+            QStringLiteral(
+                "Progression du calculateur de mises : sept pertes de suite sur une chance simple arrivent "
+                "dans 0,94\u00a0% des séries et coûtent 247 fois la mise de départ (1 + 3 + 7 + 15 + 31 + "
+                "63 + 127)."));
+    }
 };
-
-// Reference values of the chi-square distribution with 36 degrees of freedom.
-void TestStatisticsModel::pValue_data()
-{
-    QTest::addColumn<double>("chiSquare");
-    QTest::addColumn<double>("p");
-    QTest::addRow("36.0") << 36.0 << 0.468648;
-    QTest::addRow("51.0") << 51.0 << 0.049985;
-    QTest::addRow("58.62") << 58.62 << 0.009998;
-    QTest::addRow("zero") << 0.0 << 1.0;
-}
-
-void TestStatisticsModel::pValue()
-{
-    QFETCH(double, chiSquare);
-    QFETCH(double, p);
-    QVERIFY2(std::abs(StatisticsModel::pValueOf(chiSquare) - p) < 1e-6,
-        qPrintable(QString::number(StatisticsModel::pValueOf(chiSquare), 'g', 9)));
-}
-
-void TestStatisticsModel::verdict_data()
-{
-    QTest::addColumn<int>("draws");
-    QTest::addColumn<double>("p");
-    QTest::addColumn<Verdict>("verdict");
-    QTest::addColumn<QString>("text");
-    const QString unusual
-        = QStringLiteral("Écart inhabituel (%1) : à confirmer sur des milliers de tirages avant d'y croire.");
-    const QString fair = QStringLiteral("Rien d'anormal : ces écarts sont ceux du hasard (%1).");
-    QTest::addRow("184 draws, tiny p")
-        << 184 << 1e-9 << Verdict::NotEnoughDraws
-        << "Pas encore assez de tirages pour juger la roue : 184 sur au moins 185.";
-    QTest::addRow("0.42") << 400 << 0.42 << Verdict::NothingAbnormal << fair.arg("p = 0,42");
-    QTest::addRow("0.01 exactly") << 185 << 0.01 << Verdict::NothingAbnormal << fair.arg("p = 0,010");
-    QTest::addRow("just below 0.01") << 185 << StatisticsModel::pValueOf(58.65) << Verdict::Unusual
-                                     << unusual.arg("p = 0,0099");
-    QTest::addRow("rounds to 0.010") << 185 << 0.00996 << Verdict::Unusual << unusual.arg("p = 0,0099");
-    QTest::addRow("rounds up a decade") << 185 << 0.0996 << Verdict::NothingAbnormal << fair.arg("p = 0,10");
-    QTest::addRow("one") << 185 << 1.0 << Verdict::NothingAbnormal << fair.arg("p = 1,0");
-    QTest::addRow("0.0001") << 185 << 0.0001 << Verdict::Unusual << unusual.arg("p = 0,00010");
-    QTest::addRow("below 0.0001") << 185 << 0.000099 << Verdict::Unusual << unusual.arg("p < 0,0001");
-}
-
-void TestStatisticsModel::verdict()
-{
-    QFETCH(int, draws);
-    QFETCH(double, p);
-    QFETCH(Verdict, verdict);
-    QFETCH(QString, text);
-    QCOMPARE(StatisticsModel::verdictOf(draws, p), verdict);
-    QCOMPARE(StatisticsWords::verdict(verdict, draws, p), text);
-}
-
-// The smallest counts whose cumulative binomial chance (p = 1/37) reaches 2.5 % and 97.5 %,
-// summed exactly in high precision.
-void TestStatisticsModel::band_data()
-{
-    QTest::addColumn<int>("draws");
-    QTest::addColumn<int>("low");
-    QTest::addColumn<int>("high");
-    QTest::addRow("1") << 1 << 0 << 1;
-    QTest::addRow("37") << 37 << 0 << 3;
-    QTest::addRow("184") << 184 << 1 << 10;
-    QTest::addRow("370") << 370 << 4 << 17;
-    QTest::addRow("2000") << 2000 << 40 << 69;
-    QTest::addRow("100000") << 100000 << 2603 << 2804;
-}
-
-// Drawn one at a time and asked after each draw, or rebuilt at once: the same band.
-void TestStatisticsModel::band()
-{
-    QFETCH(int, draws);
-    QFETCH(int, low);
-    QFETCH(int, high);
-    StatisticsModel stepped;
-    for (int draw = 0; draw < draws; ++draw) {
-        stepped.add(draw % Roulette::NumberCount);
-        stepped.band();
-    }
-    StatisticsModel rebuilt;
-    rebuilt.rebuild(std::vector<std::uint8_t>(static_cast<std::size_t>(draws), 17));
-    for (const StatisticsModel* model : {&stepped, &rebuilt}) {
-        QCOMPARE(model->band().low, low);
-        QCOMPARE(model->band().high, high);
-    }
-}
-
-void TestStatisticsModel::sectors_data()
-{
-    QTest::addColumn<Chance>("sector");
-    QTest::addColumn<QList<int>>("members");
-    QTest::addRow("voisins du zéro") << Chance::VoisinsDuZero
-                                     << QList<int>{
-                                            22, 18, 29, 7, 28, 12, 35, 3, 26, 0, 32, 15, 19, 4, 21, 2, 25};
-    QTest::addRow("tiers du cylindre")
-        << Chance::TiersDuCylindre << QList<int>{27, 13, 36, 11, 30, 8, 23, 10, 5, 24, 16, 33};
-    QTest::addRow("orphelins") << Chance::Orphelins << QList<int>{1, 20, 14, 31, 9, 17, 34, 6};
-}
-
-void TestStatisticsModel::sectors()
-{
-    QFETCH(Chance, sector);
-    QFETCH(QList<int>, members);
-    for (int number = 0; number < Roulette::NumberCount; ++number) {
-        QCOMPARE(StatisticsModel::contains(sector, number), members.contains(number));
-    }
-    QCOMPARE(StatisticsModel::sizeOf(sector), members.size());
-}
-
-// Every game of up to twelve draws, weighed by its chance: the exact law of the longest run.
-void TestStatisticsModel::longestRunAgainstEveryGame()
-{
-    const double p = 18.0 / 37.0;
-    LongestRunDistribution law(p);
-    for (int n = 1; n <= 12; ++n) {
-        law.advance();
-        std::vector<double> atMost(static_cast<std::size_t>(n) + 1, 0.0);
-        for (unsigned game = 0; game < (1U << n); ++game) {
-            int longest = 0;
-            int run = 0;
-            int wins = 0;
-            for (int draw = 0; draw < n; ++draw) {
-                const bool won = (game >> draw) & 1U;
-                wins += won ? 1 : 0;
-                run = won ? run + 1 : 0;
-                longest = std::max(longest, run);
-            }
-            const double chance = std::pow(p, wins) * std::pow(1.0 - p, n - wins);
-            for (int length = longest; length <= n; ++length) {
-                atMost[static_cast<std::size_t>(length)] += chance;
-            }
-        }
-        double mean = 0.0; // the sum of P(longest > length)
-        int median = -1;
-        for (int length = 0; length <= n; ++length) {
-            const double below = atMost[static_cast<std::size_t>(length)];
-            QVERIFY(std::abs(law.probabilityBelow(length + 1) - below) < 1e-12);
-            mean += 1.0 - below;
-            median = median < 0 && below >= 0.5 ? length : median;
-        }
-        QVERIFY(std::abs(law.mean() - mean) < 1e-12);
-        QCOMPARE(law.median(), median);
-    }
-}
-
-// Over many draws the longest run follows the extreme-value law: P(longest < r) close to
-// exp(-n q p^r), and a mean of log(nq) / log(1/p) + γ / log(1/p) - 1/2.
-void TestStatisticsModel::longestRunOverALongGame()
-{
-    const double p = 18.0 / 37.0;
-    const int n = 100000;
-    StatisticsModel model;
-    model.rebuild(std::vector<std::uint8_t>(n, 0));
-    LongestRunDistribution law(p);
-    for (int draw = 0; draw < n; ++draw) {
-        law.advance();
-    }
-    QVERIFY(std::abs(law.mean() - 15.3542) < 0.001);
-    for (int length = 13; length <= 18; ++length) {
-        QVERIFY(
-            std::abs(law.probabilityBelow(length) - std::exp(-n * (1 - p) * std::pow(p, length))) < 0.001);
-    }
-    QCOMPARE(model.usualLongestRun(), law.median());
-    QCOMPARE(law.median(), 15);
-}
-
-void TestStatisticsModel::priceOfPlaying()
-{
-    QCOMPARE(StatisticsWords::houseEdgeLine(),
-        QStringLiteral("Chaque mise perd en moyenne 2,70\u00a0% de son montant (1/37)."));
-    QCOMPARE(StatisticsWords::losingStreakLine(),
-        QStringLiteral(
-            "Progression du calculateur de mises : sept pertes de suite sur une chance simple arrivent "
-            "dans 0,94\u00a0% des séries et coûtent 247 fois la mise de départ (1 + 3 + 7 + 15 + 31 + "
-            "63 + 127)."));
-}
 
 QTEST_GUILESS_MAIN(TestStatisticsModel)
 #include "tst_statisticsmodel.moc"
