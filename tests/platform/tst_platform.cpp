@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The desktop layer: data files found beside the program, Qt's own texts in French, colour
-// codes that leave with their widget, stacked captions and text boxes drawn as they should be.
+// The desktop layer: data files found beside the program, the display platform, Qt's own texts
+// in French, colour codes that leave with their widget, stacked captions and text boxes drawn
+// as they should be.
 #include "platform/Application.h"
 #include "platform/Colours.h"
+#include "platform/DisplayPlatform.h"
 #include "platform/Pictures.h"
 #include "platform/Widgets.h"
 
@@ -11,6 +13,9 @@
 #include <QLabel>
 #include <QTemporaryDir>
 #include <QTest>
+
+using Session = DisplayPlatform::Session;
+Q_DECLARE_METATYPE(Session)
 
 namespace {
 
@@ -38,27 +43,55 @@ private slots:
     // menu), help is still found beside the program. Names only, never a path out of them.
     void dataFilesAreLookedForInOrder()
     {
-        const QString startDirectory = QDir::currentPath();
-        QTemporaryDir folder;
-        QDir::setCurrent(folder.path());
-        const QString program = QCoreApplication::applicationDirPath();
+        const QString start = QDir::currentPath();
+        QTemporaryDir here;
+        QDir::setCurrent(here.path());
+        const QDir program(QCoreApplication::applicationDirPath());
         const QStringList made{
-            folder.filePath("Here.html"), program + "/Here.html", program + "/AideTest.html"};
+            here.filePath("Here.html"), program.filePath("Here.html"), program.filePath("AideTest.html")};
         for (const QString& path : made) {
             QFile(path).open(QIODevice::WriteOnly);
         }
         QStringList found;
-        const QString outAndBack = QStringLiteral("../%1/Here.html").arg(QDir(folder.path()).dirName());
-        for (const QString& name : {QStringLiteral("Here.html"), QStringLiteral("AideTest.html"), outAndBack,
-                 QStringLiteral("NoSuchPage.html"), QString()}) {
+        for (const QString& name : {QStringLiteral("Here.html"), QStringLiteral("AideTest.html"),
+                 "../" + QDir(here.path()).dirName() + "/Here.html", QStringLiteral("NoSuchPage.html"),
+                 QString()}) {
             found << Application::locateDataFile(name);
         }
         QFile::remove(made[1]);
         QFile::remove(made[2]);
-        QDir::setCurrent(startDirectory);
-        QCOMPARE(found,
-            (QStringList{QFileInfo(made[0]).absoluteFilePath(), QFileInfo(made[2]).absoluteFilePath(),
-                QString(), QString(), QString()}));
+        QDir::setCurrent(start);
+        QCOMPARE(found, (QStringList{made[0], made[2], {}, {}, {}}));
+    }
+
+    // The display platform asked of Qt: XWayland under a Wayland session, unless the player chose.
+    void displayPlatform_data()
+    {
+        QTest::addColumn<Session>("session"); // WAYLAND_DISPLAY, XDG_SESSION_TYPE, DISPLAY, QT_QPA_PLATFORM
+        QTest::addColumn<QByteArrayList>("arguments");
+        QTest::addColumn<QByteArray>("platform");
+        const QByteArrayList none{"tambrel"};
+        const QByteArray xwayland = "xcb;wayland";
+        QTest::addRow("X11") << Session{"", "x11", ":0", ""} << none << QByteArray();
+        QTest::addRow("Wayland display") << Session{"wayland-0", "", ":0", ""} << none << xwayland;
+        QTest::addRow("Wayland session type") << Session{"", "wayland", ":1", ""} << none << xwayland;
+        QTest::addRow("no XWayland") << Session{"wayland-0", "wayland", "", ""} << none << QByteArray();
+        QTest::addRow("QT_QPA_PLATFORM") << Session{"wayland-0", "", ":0", "wayland"} << none << QByteArray();
+        QTest::addRow("-platform") << Session{"wayland-0", "", ":0", ""}
+                                   << QByteArrayList{"tambrel", "-platform", "wayland"} << QByteArray();
+        QTest::addRow("--platform") << Session{"wayland-0", "", ":0", ""}
+                                    << QByteArrayList{"tambrel", "-reverse", "--platform", "offscreen"}
+                                    << QByteArray();
+        QTest::addRow("-platformtheme") << Session{"wayland-0", "", ":0", ""}
+                                        << QByteArrayList{"tambrel", "-platformtheme", "gtk3"} << xwayland;
+    }
+
+    void displayPlatform()
+    {
+        QFETCH(Session, session);
+        QFETCH(QByteArrayList, arguments);
+        QFETCH(QByteArray, platform);
+        QCOMPARE(DisplayPlatform::choose(session, arguments), platform);
     }
 
     void frenchDesktopReadsOuiNon()
