@@ -82,7 +82,8 @@ private slots:
     }
 
     // The one test of real time, through the buttons: at its fastest pace the simulator draws
-    // about once a second; paused or stopped, it draws no more.
+    // about once a second; paused or stopped, it draws no more. (Their captions and states are
+    // in the golden file.)
     void buttonsDriveTheRealTimer()
     {
         QWidget board;
@@ -95,18 +96,14 @@ private slots:
         QElapsedTimer clock;
         clock.start();
         control<QPushButton>(simulator, "startButton")->click();
-        QVERIFY(!control<QPushButton>(simulator, "startButton")->isEnabled());
         QVERIFY(drawn.wait(5000));
         QVERIFY2(clock.elapsed() >= 500, qPrintable(QString::number(clock.elapsed())));
         pause->click();
-        QCOMPARE(pause->text(), QStringLiteral("Reprendre !"));
         QTest::qWait(1500);
         QCOMPARE(drawn.size(), 1);
         pause->click();
-        QCOMPARE(pause->text(), QStringLiteral("Pause !"));
         QTRY_COMPARE_WITH_TIMEOUT(drawn.size(), 2, 5000);
         control<QPushButton>(simulator, "stopButton")->click();
-        QVERIFY(control<QPushButton>(simulator, "startButton")->isEnabled());
         QTest::qWait(1500);
         QCOMPARE(drawn.size(), 2);
     }
