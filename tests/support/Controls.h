@@ -14,10 +14,7 @@ T* control(const QWidget* window, const QString& name, int index = -1)
     const QList<T*> found
         = window->findChildren<T*>(name, Qt::FindDirectChildrenOnly) + window->findChildren<T*>(name);
     for (T* widget : found) {
-        if (index < 0 || widget->property("index").toInt() == index) {
-            if (index >= 0 && !widget->property("index").isValid()) {
-                continue;
-            }
+        if (index < 0 || widget->property("index") == QVariant(index)) {
             return widget;
         }
     }

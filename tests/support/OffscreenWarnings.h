@@ -5,22 +5,18 @@
 
 #include <QtGlobal>
 
-inline QtMessageHandler& previousMessageHandler()
-{
-    static QtMessageHandler handler = nullptr;
-    return handler;
-}
+inline QtMessageHandler previousMessageHandler = nullptr;
 
 inline void dropOffscreenWindowWarnings()
 {
-    previousMessageHandler() = qInstallMessageHandler(
+    previousMessageHandler = qInstallMessageHandler(
         [](QtMsgType type, const QMessageLogContext& context, const QString& message) {
             if (type == QtWarningMsg
                 && (message == QLatin1String("This plugin does not support raise()")
                     || message == QLatin1String("This plugin does not support propagateSizeHints()"))) {
                 return;
             }
-            if (QtMessageHandler previous = previousMessageHandler()) {
+            if (QtMessageHandler previous = previousMessageHandler) {
                 previous(type, context, message);
             }
         });
