@@ -28,8 +28,7 @@ private slots:
 void TestHighDensity::textsAreWhole()
 {
     dropOffscreenWindowWarnings();
-    QApplication* application = qApp;
-    Desktop::setUp(*application);
+    Desktop::setUp(*qApp);
     QCOMPARE(qApp->devicePixelRatio(), 2.0);
     DisclaimerDialog disclaimer;
     BoardWindow board;

@@ -36,8 +36,7 @@ private slots:
             qPrintable(here + QStringLiteral(" holds a help page")));
         QVERIFY(!here.startsWith(m_prefix));
 
-        QApplication* application = qApp;
-        Desktop::setUp(*application);
+        Desktop::setUp(*qApp);
     }
 
     void helpPagesOpenFromTheDataFolder_data()
