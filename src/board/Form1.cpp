@@ -493,7 +493,7 @@ void Form1::closeEvent(QCloseEvent* event)
     // Closing the board ends the game and the program: the game goes to the previous games,
     // and the next start is an empty board.
     if (GameLibrary* games = keptGames()) {
-        games->endCurrentGame();
+        games->journal().endGame();
     }
     for (TrendWindow* window : m_trendWindows) {
         window->hide();

@@ -9,6 +9,7 @@
 #include "games/ExportDialog.h"
 #include "games/GameLibrary.h"
 #include "games/GamesTexts.h"
+#include "games/GamesWords.h"
 #include "games/NumberListWindow.h"
 #include "games/PreviousGamesWindow.h"
 #include "platform/Application.h"
@@ -173,7 +174,7 @@ bool Form1::undoLastNumber()
     m_table.replay(draws);
     showGame();
     if (GameLibrary* games = keptGames()) {
-        games->recordUndo();
+        games->journal().recordUndo();
         tellSaveProblem();
     }
     return true;
@@ -206,7 +207,7 @@ void Form1::openNumberList()
 void Form1::exportGame()
 {
     if (const GameLibrary* games = keptGames()) {
-        ExportDialog::exportGame(this, games->currentGame());
+        ExportDialog::exportGame(this, games->journal().game());
     }
 }
 
@@ -216,7 +217,7 @@ void Form1::openPreviousGames()
     if (!games) {
         return;
     }
-    auto* window = new PreviousGamesWindow(*games, this);
+    auto* window = new PreviousGamesWindow(games->archive(), this);
     connect(window, &PreviousGamesWindow::resumeRequested, this, &Form1::resumeGame);
     window->open();
 }
@@ -224,7 +225,7 @@ void Form1::openPreviousGames()
 void Form1::newGame()
 {
     if (GameLibrary* games = keptGames()) {
-        games->endCurrentGame();
+        games->journal().endGame();
     }
     m_table.replay({});
     showGame();
@@ -236,21 +237,21 @@ bool Form1::offerInterruptedGame()
     if (!games) {
         return false;
     }
-    const std::optional<GameSummary> interrupted = games->findInterrupted();
+    const std::optional<GameSummary> interrupted = games->archive().findInterrupted();
     if (!interrupted) {
         return false;
     }
-    if (MessageBox::show(this, GamesTexts::resumeQuestion(interrupted->drawCount, interrupted->started),
+    if (MessageBox::show(this, GamesWords::resumeQuestion(*interrupted),
             MessageBox::YesNo | MessageBox::Question, GamesTexts::ResumeTitle)
         != MessageBox::Yes) {
-        games->setAside(*interrupted);
+        games->archive().setAside(*interrupted);
         return false;
     }
     resumeGame(*interrupted);
     return m_table.tirage() > 0;
 }
 
-// The library ends the current game first; whatever it then holds is what the board shows,
+// The archive ends the current game first; whatever it then holds is what the board shows,
 // an empty game when the chosen one could not be taken up.
 void Form1::resumeGame(const GameSummary& game)
 {
@@ -258,12 +259,12 @@ void Form1::resumeGame(const GameSummary& game)
     if (!games) {
         return;
     }
-    const Resumption resumption = games->resume(game);
-    m_table.replay(drawsOf(games->currentGame()));
+    const GameArchive::Outcome resumed = games->archive().resume(game);
+    m_table.replay(drawsOf(games->journal().game()));
     showGame();
-    const QString told = resumption.resumed ? resumption.notice : resumption.problem;
+    const QString told = resumed.done() ? GamesWords::leftOut(resumed) : GamesWords::notResumed(resumed);
     if (!told.isEmpty()) {
-        MessageBox::show(this, told, resumption.resumed ? MessageBox::Information : MessageBox::Exclamation,
+        MessageBox::show(this, told, resumed.done() ? MessageBox::Information : MessageBox::Exclamation,
             Application::title());
     }
     tellSaveProblem();
@@ -320,7 +321,7 @@ void Form1::journalLater(const QVector<int>& numbers)
 GameLibrary* Form1::keptGames()
 {
     if (m_games && !m_unwritten.isEmpty()) {
-        m_games->recordNumbers(std::exchange(m_unwritten, {}));
+        m_games->journal().recordNumbers(std::exchange(m_unwritten, {}));
         tellSaveProblem();
     }
     return m_games;
@@ -329,8 +330,8 @@ GameLibrary* Form1::keptGames()
 // Told once, the first time a write fails; the game goes on in memory.
 void Form1::tellSaveProblem()
 {
-    const QString problem = m_games ? m_games->takeSaveProblem() : QString();
-    if (!problem.isEmpty()) {
-        MessageBox::show(this, problem, MessageBox::Exclamation, Application::title());
+    const std::optional<DiskFailure> failure = m_games ? m_games->journal().takeSaveFailure() : std::nullopt;
+    if (failure) {
+        MessageBox::show(this, GamesWords::notSaved(*failure), MessageBox::Exclamation, Application::title());
     }
 }

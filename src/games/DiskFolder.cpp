@@ -50,6 +50,35 @@ int remove(const QString& path)
     return ::unlink(QFile::encodeName(path).constData()) == 0 ? 0 : errno;
 }
 
+DiskFailure failureOf(int errorNumber, const QString& folder)
+{
+    using Kind = DiskFailure::Kind;
+    const auto kindOf = [errorNumber] {
+        switch (errorNumber) {
+        case ENOSPC:
+            return Kind::DiskFull;
+        case EDQUOT:
+            return Kind::QuotaReached;
+        case EACCES:
+        case EPERM:
+            return Kind::FolderNotWritable;
+        case EROFS:
+            return Kind::FolderReadOnly;
+        case ENOTDIR:
+        case ENOENT:
+        case EEXIST:
+            return Kind::FolderNotCreated;
+        case ENAMETOOLONG:
+            return Kind::NameTooLong;
+        case EIO:
+            return Kind::DiskError;
+        default:
+            return Kind::Unexpected;
+        }
+    };
+    return {kindOf(), errorNumber, folder};
+}
+
 QString failureReason(int errorNumber, const QString& folder)
 {
     const QString shown = QDir::toNativeSeparators(folder);

@@ -4,7 +4,7 @@
 // killed program's game found again, and the export read back as a table.
 #include "games/CsvExport.h"
 #include "games/GameLibrary.h"
-#include "games/GamesTexts.h"
+#include "games/GamesWords.h"
 #include "games/NumberList.h"
 
 #include <QCoreApplication>
@@ -43,7 +43,7 @@ const QDateTime Start(QDate(2026, 12, 6), QTime(20, 15));
 const QByteArray Header = "Tambrel partie 1\n";
 
 // A clock that moves one second at each look.
-GameLibrary::Clock ticking()
+GameJournal::Clock ticking()
 {
     auto seconds = std::make_shared<int>(0);
     return [seconds] { return Start.addSecs((*seconds)++); };
@@ -148,24 +148,25 @@ void TestGames::numberList()
 void TestGames::journalWrittenAndReadBack()
 {
     GameLibrary library;
-    library.setClock(ticking());
-    library.recordNumber(17);
-    const QString path = library.currentPath();
-    QVERIFY(path.startsWith(library.currentFolder()));
-    library.recordNumbers({0, 36});
-    QVERIFY(library.recordUndo());
-    library.recordNumber(4);
+    GameJournal& journal = library.journal();
+    journal.setClock(ticking());
+    journal.recordNumber(17);
+    const QString path = journal.path();
+    QVERIFY(path.startsWith(library.archive().currentFolder()));
+    journal.recordNumbers({0, 36});
+    QVERIFY(journal.recordUndo());
+    journal.recordNumber(4);
     // Written at once: a program killed now loses nothing.
     QCOMPARE(readJournal(path).game.draws.size(), 3);
-    library.endCurrentGame();
+    journal.endGame();
 
     QVERIFY(!QFile::exists(path));
-    const QVector<GameSummary> games = library.previousGames();
+    const QVector<GameSummary> games = library.archive().previousGames();
     QCOMPARE(games.size(), 1);
     QCOMPARE(QString::fromUtf8(contents(games[0].path)),
         QString::fromUtf8(Header + number(17, 0) + number(0, 1) + number(36, 1) + line("annulation", 2)
             + number(4, 3) + line("fin de partie", 4)));
-    const JournalReading reading = library.read(games[0]);
+    const JournalReading reading = library.archive().read(games[0]);
     QCOMPARE(numbersOf(reading.game.draws), QStringLiteral("17 0 4"));
     QCOMPARE(reading.game.draws[2].when, Start.addSecs(3));
     QCOMPARE(reading.game.started, Start);
@@ -174,11 +175,11 @@ void TestGames::journalWrittenAndReadBack()
     QCOMPARE(games[0].lastNumbers, QVector<int>({17, 0, 4}));
 
     // A game whose every number was taken back leaves no file.
-    library.recordNumber(9);
-    library.recordUndo();
-    library.endCurrentGame();
-    QCOMPARE(library.previousGames().size(), 1);
-    QVERIFY(QDir(library.currentFolder()).entryList(QDir::Files).isEmpty());
+    journal.recordNumber(9);
+    journal.recordUndo();
+    journal.endGame();
+    QCOMPARE(library.archive().previousGames().size(), 1);
+    QVERIFY(QDir(library.archive().currentFolder()).entryList(QDir::Files).isEmpty());
 }
 
 void TestGames::damagedJournals_data()
@@ -271,25 +272,26 @@ void TestGames::hugeFilesAreReadWithinBounds()
 void TestGames::newerVersionLeftUntouched()
 {
     GameLibrary library;
+    GameArchive& archive = library.archive();
     const QByteArray bytes = "Tambrel partie 2\n" + number(5) + "quelque chose de nouveau\n";
-    const QString interrupted = library.currentFolder() + QStringLiteral("/partie-2030-01-01-100000.txt");
-    const QString previous = library.previousFolder() + QStringLiteral("/partie-2030-01-02-100000.txt");
+    const QString interrupted = archive.currentFolder() + QStringLiteral("/partie-2030-01-01-100000.txt");
+    const QString previous = archive.previousFolder() + QStringLiteral("/partie-2030-01-02-100000.txt");
     put(interrupted, bytes);
     put(previous, bytes);
 
-    QVERIFY(!library.findInterrupted());
-    const QVector<GameSummary> games = library.previousGames();
+    QVERIFY(!archive.findInterrupted());
+    const QVector<GameSummary> games = archive.previousGames();
     QCOMPARE(games.size(), 2);
     for (const GameSummary& game : games) {
         QVERIFY(game.newerVersion);
-        QVERIFY(!library.resume(game).resumed);
-        QVERIFY(!library.setAside(game));
-        QCOMPARE(library.remove(game),
+        QCOMPARE(archive.resume(game).status, GameArchive::Outcome::Status::WrittenByNewerVersion);
+        QVERIFY(!archive.setAside(game));
+        QCOMPARE(GamesWords::notDeleted(archive.remove(game)),
             QStringLiteral("La partie n'a pas pu être supprimée : cette partie a été enregistrée par une "
                            "version plus récente de Tambrel."));
     }
-    library.recordNumber(3);
-    library.endCurrentGame();
+    library.journal().recordNumber(3);
+    library.journal().endGame();
     QCOMPARE(contents(interrupted), bytes);
     QCOMPARE(contents(previous), bytes);
 }
@@ -299,20 +301,20 @@ void TestGames::unwritableFolder()
     // A file stands where the data folder should be: no one, not even root, can write there.
     const QString folder = GameLibrary::defaultFolder();
     put(folder, "pas un dossier");
-    GameLibrary library;
-    library.recordNumber(12);
-    library.recordNumbers({1, 2});
-    QVERIFY(library.recordUndo());
-    QCOMPARE(numbersOf(library.currentGame().draws), QStringLiteral("12 1"));
-    QVERIFY(!library.isSaving());
-    QCOMPARE(library.takeSaveProblem(),
+    GameJournal journal(folder);
+    journal.recordNumber(12);
+    journal.recordNumbers({1, 2});
+    QVERIFY(journal.recordUndo());
+    QCOMPARE(numbersOf(journal.game().draws), QStringLiteral("12 1"));
+    QVERIFY(!journal.isSaving());
+    QCOMPARE(GamesWords::notSaved(journal.takeSaveFailure().value_or(DiskFailure())),
         QStringLiteral(
             "Cette partie n'est pas enregistrée : le dossier %1 ne peut pas être créé.\n\nLa partie "
             "continue, mais elle ne pourra être ni reprise ni retrouvée dans les parties précédentes.")
             .arg(folder + QStringLiteral("/en-cours")));
-    library.recordNumber(3);
-    QCOMPARE(library.takeSaveProblem(), QString());
-    library.endCurrentGame();
+    journal.recordNumber(3);
+    QVERIFY(!journal.takeSaveFailure()); // told once
+    journal.endGame();
     QCOMPARE(contents(folder), QByteArray("pas un dossier"));
 }
 
@@ -322,9 +324,9 @@ static int playAsAnotherProgram()
 {
     GameLibrary library;
     for (const QString& n : qEnvironmentVariable("TST_GAMES_NUMBERS").split(QLatin1Char(' '))) {
-        library.recordNumber(n.toInt());
+        library.journal().recordNumber(n.toInt());
     }
-    std::printf("%s\n", qPrintable(library.currentPath()));
+    std::printf("%s\n", qPrintable(library.journal().path()));
     std::fflush(stdout);
     QTest::qWait(60000);
     return 0;
@@ -333,8 +335,8 @@ static int playAsAnotherProgram()
 void TestGames::twoProgramsAndAKilledOne()
 {
     GameLibrary mine;
-    mine.setClock(ticking());
-    mine.recordNumbers({1, 2, 3});
+    mine.journal().setClock(ticking());
+    mine.journal().recordNumbers({1, 2, 3});
 
     QProcess other;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -344,31 +346,30 @@ void TestGames::twoProgramsAndAKilledOne()
     other.start(QCoreApplication::applicationFilePath(), QStringList());
     QVERIFY(other.waitForReadyRead(10000));
     const QString otherPath = QString::fromUtf8(other.readLine()).trimmed();
-    QVERIFY(!otherPath.isEmpty() && otherPath != mine.currentPath());
+    QVERIFY(!otherPath.isEmpty() && otherPath != mine.journal().path());
 
     // While it runs, its game is neither interrupted nor a previous game, for anyone.
     GameLibrary third;
-    QVERIFY(!third.findInterrupted());
-    QVERIFY(third.previousGames().isEmpty());
-    QVERIFY(!mine.findInterrupted());
+    QVERIFY(!third.archive().findInterrupted());
+    QVERIFY(third.archive().previousGames().isEmpty());
+    QVERIFY(!mine.archive().findInterrupted());
 
     other.kill();
     QVERIFY(other.waitForFinished(10000));
-    const std::optional<GameSummary> interrupted = mine.findInterrupted();
+    const std::optional<GameSummary> interrupted = mine.archive().findInterrupted();
     QVERIFY(interrupted);
     QCOMPARE(interrupted->path, otherPath);
     QCOMPARE(interrupted->drawCount, 4);
-    QVERIFY(!third.findInterrupted()); // held by the program that found it
+    QVERIFY(!third.archive().findInterrupted()); // held by the program that found it
 
     // Taken up: this program's own game goes to the previous games, ended.
-    const QString myPath = mine.currentPath();
-    const Resumption resumption = mine.resume(*interrupted);
-    QVERIFY(resumption.resumed);
-    QCOMPARE(resumption.notice, QString());
-    QCOMPARE(numbersOf(mine.currentGame().draws), QStringLiteral("17 0 36 5"));
-    mine.recordNumber(8);
-    QCOMPARE(numbersOf(readJournal(mine.currentPath()).game.draws), QStringLiteral("17 0 36 5 8"));
-    const QVector<GameSummary> previous = third.previousGames();
+    const QString myPath = mine.journal().path();
+    const GameArchive::Outcome resumed = mine.archive().resume(*interrupted);
+    QVERIFY(resumed.done() && resumed.linesLeftOut == 0);
+    QCOMPARE(numbersOf(mine.journal().game().draws), QStringLiteral("17 0 36 5"));
+    mine.journal().recordNumber(8);
+    QCOMPARE(numbersOf(readJournal(mine.journal().path()).game.draws), QStringLiteral("17 0 36 5 8"));
+    const QVector<GameSummary> previous = third.archive().previousGames();
     QCOMPARE(previous.size(), 1);
     QVERIFY(previous[0].endedNormally);
     QCOMPARE(previous[0].lastNumbers, QVector<int>({1, 2, 3}));
@@ -378,32 +379,32 @@ void TestGames::twoProgramsAndAKilledOne()
 void TestGames::gameWithoutLockIsInterrupted()
 {
     GameLibrary library;
-    const QString cut = library.currentFolder() + QStringLiteral("/partie-2026-12-06-201500.txt");
+    GameArchive& archive = library.archive();
+    const QString cut = archive.currentFolder() + QStringLiteral("/partie-2026-12-06-201500.txt");
     put(cut, Header + number(4) + number(5) + "2026-12-06 20:16");
-    put(library.currentFolder() + QStringLiteral("/partie-2026-12-05-201500.txt"),
+    put(archive.currentFolder() + QStringLiteral("/partie-2026-12-05-201500.txt"),
         Header + "2026-12-05 20:15:00 numéro 9\n");
-    const std::optional<GameSummary> interrupted = library.findInterrupted();
+    const std::optional<GameSummary> interrupted = archive.findInterrupted();
     QVERIFY(interrupted);
     QCOMPARE(interrupted->path, cut); // the newest first
-    QCOMPARE(GamesTexts::resumeQuestion(interrupted->drawCount, interrupted->started),
+    QCOMPARE(GamesWords::resumeQuestion(*interrupted),
         QStringLiteral("Reprendre la partie interrompue ?\n\n2 numéros, commencée le 06/12/2026 à 20:15."));
 
     // Set aside, it is a previous game, interrupted; the other one is asked about next time.
-    QVERIFY(library.setAside(*interrupted));
-    const QVector<GameSummary> games = library.previousGames();
+    QVERIFY(archive.setAside(*interrupted));
+    const QVector<GameSummary> games = archive.previousGames();
     QCOMPARE(games.size(), 2);
     QVERIFY(!games[0].endedNormally);
     QCOMPARE(games[0].lastNumbers, QVector<int>({4, 5}));
-    QCOMPARE(library.findInterrupted()->drawCount, 1);
+    QCOMPARE(archive.findInterrupted()->drawCount, 1);
 
     // Written again, its cut line stays one line left out and spoils nothing after it.
-    const Resumption resumption = library.resume(games[0]);
-    QCOMPARE(resumption.notice,
+    QCOMPARE(GamesWords::leftOut(archive.resume(games[0])),
         QStringLiteral(
             "1 ligne du fichier de cette partie n'a pas pu être lue : elle a été laissée de côté."));
-    library.recordNumber(6);
-    library.endCurrentGame();
-    const QString path = library.previousGames()[0].path;
+    library.journal().recordNumber(6);
+    library.journal().endGame();
+    const QString path = archive.previousGames()[0].path;
     QVERIFY(contents(path).contains("\n2026-12-06 20:16\n"));
     const JournalReading reading = readJournal(path);
     QCOMPARE(numbersOf(reading.game.draws), QStringLiteral("4 5 6"));

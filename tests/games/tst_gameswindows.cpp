@@ -42,27 +42,27 @@ private:
 namespace {
 
 // Three games: two finished, one interrupted (its program died before it ended).
-void playThreeGames(GameLibrary& library)
+void playThreeGames(GameJournal& journal)
 {
     const QDateTime start(QDate(2026, 12, 6), QTime(20, 15));
     int minutes = 0;
-    library.setClock([&minutes, start] { return start.addSecs(60 * minutes); });
-    library.recordNumbers({3, 26, 0});
-    library.endCurrentGame();
+    journal.setClock([&minutes, start] { return start.addSecs(60 * minutes); });
+    journal.recordNumbers({3, 26, 0});
+    journal.endGame();
     minutes = 90;
     QVector<int> long_;
     for (int i = 0; i < 14; ++i) {
         long_ << (i * 7) % 37;
     }
-    library.recordNumbers(long_);
-    library.endCurrentGame();
+    journal.recordNumbers(long_);
+    journal.endGame();
     minutes = 24 * 60 + 5;
     {
         GameLibrary killed;
-        killed.setClock([&minutes, start] { return start.addSecs(60 * minutes); });
-        killed.recordNumbers({17, 5});
+        killed.journal().setClock([&minutes, start] { return start.addSecs(60 * minutes); });
+        killed.journal().recordNumbers({17, 5});
     }
-    library.setClock([] { return QDateTime::currentDateTime(); });
+    journal.setClock([] { return QDateTime::currentDateTime(); });
 }
 
 QStringList rowsOf(const QTreeWidget* list)
@@ -162,8 +162,8 @@ void TestGamesWindows::listWindow()
 void TestGamesWindows::previousGames()
 {
     GameLibrary library;
-    playThreeGames(library);
-    QPointer<PreviousGamesWindow> window = new PreviousGamesWindow(library, m_board.get());
+    playThreeGames(library.journal());
+    QPointer<PreviousGamesWindow> window = new PreviousGamesWindow(library.archive(), m_board.get());
     window->open();
     auto* list = control<QTreeWidget>(window, "games");
     QCOMPARE(rowsOf(list),
@@ -191,8 +191,8 @@ void TestGamesWindows::previousGames()
 void TestGamesWindows::deletingAsksWithNoAsDefault()
 {
     GameLibrary library;
-    playThreeGames(library);
-    QPointer<PreviousGamesWindow> window = new PreviousGamesWindow(library, m_board.get());
+    playThreeGames(library.journal());
+    QPointer<PreviousGamesWindow> window = new PreviousGamesWindow(library.archive(), m_board.get());
     window->open();
     auto* list = control<QTreeWidget>(window, "games");
     auto* remove = control<QPushButton>(window, "delete");
@@ -212,14 +212,14 @@ void TestGamesWindows::deletingAsksWithNoAsDefault()
     MessageBox::setNextAnswer(MessageBox::Yes);
     QTest::mouseClick(remove, Qt::LeftButton);
     QCOMPARE(list->topLevelItemCount(), 2);
-    QCOMPARE(library.previousGames().size(), 2);
+    QCOMPARE(library.archive().previousGames().size(), 2);
     window->close();
 }
 
 void TestGamesWindows::noPreviousGame()
 {
     GameLibrary library;
-    PreviousGamesWindow window(library, m_board.get());
+    PreviousGamesWindow window(library.archive(), m_board.get());
     window.show();
     QVERIFY(control<QLabel>(&window, "empty")->isVisible());
     QCOMPARE(control<QLabel>(&window, "empty")->text(), QStringLiteral("Aucune partie précédente."));
