@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "games/DiskFolder.h"
 
-#include "games/GamesTexts.h"
-
 #include <QDir>
 #include <QFile>
 #include <cerrno>
@@ -77,32 +75,6 @@ DiskFailure failureOf(int errorNumber, const QString& folder)
         }
     };
     return {kindOf(), errorNumber, folder};
-}
-
-QString failureReason(int errorNumber, const QString& folder)
-{
-    const QString shown = QDir::toNativeSeparators(folder);
-    switch (errorNumber) {
-    case ENOSPC:
-        return GamesTexts::DiskFull;
-    case EDQUOT:
-        return GamesTexts::QuotaReached;
-    case EACCES:
-    case EPERM:
-        return GamesTexts::FolderNotWritable.arg(shown);
-    case EROFS:
-        return GamesTexts::FolderReadOnly.arg(shown);
-    case ENOTDIR:
-    case ENOENT:
-    case EEXIST:
-        return GamesTexts::FolderNotCreated.arg(shown);
-    case ENAMETOOLONG:
-        return GamesTexts::NameTooLong.arg(shown);
-    case EIO:
-        return GamesTexts::DiskError;
-    default:
-        return GamesTexts::OtherError.arg(errorNumber);
-    }
 }
 
 } // namespace DiskFolder

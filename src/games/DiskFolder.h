@@ -42,8 +42,4 @@ int remove(const QString& path);
 // Why writing into that folder failed, from the system's error number.
 DiskFailure failureOf(int errorNumber, const QString& folder);
 
-// Why writing into that folder failed, from the system's error number, as the end of a
-// French sentence: "le disque est plein", "le dossier /home/… ne peut pas être écrit".
-QString failureReason(int errorNumber, const QString& folder);
-
 } // namespace DiskFolder

@@ -60,6 +60,11 @@ QString notSaved(const DiskFailure& failure)
     return GamesTexts::NotSaved.arg(diskFailure(failure));
 }
 
+QString exportFailed(const DiskFailure& failure)
+{
+    return GamesTexts::ExportFailed.arg(diskFailure(failure));
+}
+
 QString notResumed(const GameArchive::Outcome& outcome)
 {
     return GamesTexts::NotResumed.arg(refusal(outcome));

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the kept games report, in the player's words: why a game is not saved, cannot be taken
-// up again or deleted, what was left out of its file, and the words of the list of games.
+// up again, deleted or exported, what was left out of its file, and the words of the list of
+// games.
 #pragma once
 
 #include "games/DiskFolder.h"
@@ -16,6 +17,8 @@ QString diskFailure(const DiskFailure& failure);
 
 // "Cette partie n'est pas enregistrée : le disque est plein.\n\nLa partie continue, …"
 QString notSaved(const DiskFailure& failure);
+// "La partie n'a pas pu être exportée : le disque est plein."
+QString exportFailed(const DiskFailure& failure);
 
 // Why a kept game was refused, the end of a sentence: "le fichier de cette partie n'existe plus".
 QString refusal(const GameArchive::Outcome& outcome);
