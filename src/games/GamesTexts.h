@@ -25,6 +25,9 @@ inline const QString OneToCorrect = QStringLiteral("1 erreur à corriger");
 inline const QString ManyToCorrect = QStringLiteral("%1 erreurs à corriger");
 // « 37 » n'est pas un numéro de 0 à 36 (5e position)
 inline const QString NotANumber = QStringLiteral("« %1 » n'est pas un numéro de 0 à 36 (%2 position)");
+inline const QString FirstPlace = QStringLiteral("1re");
+inline const QString NthPlace = QStringLiteral("%1e"); // 2e, 3e…
+inline const QString WordCut = QStringLiteral("…");
 inline const QString OneMoreError = QStringLiteral("… et 1 autre erreur");
 inline const QString MoreErrors = QStringLiteral("… et %1 autres erreurs");
 
@@ -101,11 +104,5 @@ inline const QString NoDraw = QStringLiteral("aucun numéro");
 inline const QString OneDraw = QStringLiteral("1 numéro");
 inline const QString ManyDraws = QStringLiteral("%1 numéros");
 inline const QString DateAndTime = QStringLiteral("dd/MM/yyyy 'à' HH:mm"); // 06/12/2026 à 20:15
-
-// "1re", "2e", "3e": the place of a word in the list.
-inline QString ordinal(int place)
-{
-    return place == 1 ? QStringLiteral("1re") : QStringLiteral("%1e").arg(place);
-}
 
 } // namespace GamesTexts

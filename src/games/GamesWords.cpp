@@ -8,6 +8,13 @@
 
 namespace GamesWords {
 
+namespace {
+
+// A longer word of a list is shown cut, with an ellipsis.
+constexpr int WordShown = 20;
+
+} // namespace
+
 QString diskFailure(const DiskFailure& failure)
 {
     using Kind = DiskFailure::Kind;
@@ -102,6 +109,19 @@ QString dateAndTime(const QDateTime& when)
 QString resumeQuestion(const GameSummary& game)
 {
     return GamesTexts::ResumeQuestion.arg(drawCount(game.drawCount), dateAndTime(game.started));
+}
+
+QString notANumber(const NumberList::Mistake& mistake)
+{
+    QString word = mistake.word;
+    if (word.size() > WordShown) {
+        // Never between the two halves of a character beyond the first 65,536.
+        const int kept = word.at(WordShown - 1).isHighSurrogate() ? WordShown - 1 : WordShown;
+        word = word.left(kept) + GamesTexts::WordCut;
+    }
+    const QString place
+        = mistake.place == 1 ? GamesTexts::FirstPlace : GamesTexts::NthPlace.arg(mistake.place);
+    return GamesTexts::NotANumber.arg(word, place);
 }
 
 } // namespace GamesWords

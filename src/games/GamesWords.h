@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the kept games report, in the player's words: why a game is not saved, cannot be taken
-// up again, deleted or exported, what was left out of its file, and the words of the list of
-// games.
+// up again, deleted or exported, what was left out of its file, and the words of the lists.
 #pragma once
 
 #include "games/DiskFolder.h"
 #include "games/GameArchive.h"
+#include "games/NumberList.h"
 
 #include <QDateTime>
 #include <QString>
@@ -35,5 +35,8 @@ QString drawCount(int count);
 QString dateAndTime(const QDateTime& when);
 // "Reprendre la partie interrompue ?\n\n42 numéros, commencée le 06/12/2026 à 20:15."
 QString resumeQuestion(const GameSummary& game);
+
+// « 37 » n'est pas un numéro de 0 à 36 (5e position)
+QString notANumber(const NumberList::Mistake& mistake);
 
 } // namespace GamesWords

@@ -138,7 +138,7 @@ void TestGames::numberList()
     }
     QStringList described;
     for (const auto& mistake : reading.mistakes) {
-        described << NumberList::describe(mistake);
+        described << GamesWords::notANumber(mistake);
     }
     QCOMPARE(read.join(QLatin1Char(' ')), numbers);
     QCOMPARE(described, mistakes);
