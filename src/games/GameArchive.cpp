@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The previous games, the interrupted one, and a game taken up again.
 #include "games/GameArchive.h"
 
 #include <QFileInfo>

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Where kept games lie, and a game's lock and moves.
 #include "games/GameFiles.h"
 
 #include "games/DiskFolder.h"

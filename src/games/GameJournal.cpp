@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The game being played, written into its journal as it goes.
 #include "games/GameJournal.h"
 
 #include "games/LocalClock.h"

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The kept games' failures and lists in the player's words.
 #include "games/GamesWords.h"
 
 #include "games/GamesTexts.h"
