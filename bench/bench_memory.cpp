@@ -6,7 +6,7 @@
 //   bench_memory --windows 0|1 --entries N
 #include "Measure.h"
 #include "OffscreenPlatform.h"
-#include "board/Form1.h"
+#include "board/BoardWindow.h"
 #include "board/Table.h"
 #include "platform/MessageBox.h"
 #include "platform/SpeechEngine.h"
@@ -55,29 +55,29 @@ int main(int argc, char* argv[])
     }
 
     Peaks peaks;
-    long tirage = 0;
+    long drawCount = 0;
     if (windows) {
         OffscreenPlatform::prepare();
         QApplication application(argc, argv);
         Desktop::setUp(application);
-        Form1 board;
+        BoardWindow board;
         board.setSpeechEngineFactory([] { return std::unique_ptr<SpeechEngine>(); });
         board.show();
         QApplication::processEvents();
         peaks = play(entries, seed, [&board](int number) {
             MessageBox::setNextAnswer(MessageBox::Yes);
-            board.Text1_Click(number);
+            board.confirmAndEnter(number);
             QApplication::processEvents();
         });
-        tirage = board.table().tirage();
+        drawCount = board.table().drawCount();
     } else {
         Table model;
-        model.basculeParole();
+        model.toggleSpeech();
         peaks = play(entries, seed, [&model](int number) { model.enter(number); });
-        tirage = model.tirage();
+        drawCount = model.drawCount();
     }
-    if (tirage != entries) {
-        std::fprintf(stderr, "bench_memory: %ld draws counted out of %ld\n", tirage, entries);
+    if (drawCount != entries) {
+        std::fprintf(stderr, "bench_memory: %ld draws counted out of %ld\n", drawCount, entries);
         return 1;
     }
 

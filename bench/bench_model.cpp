@@ -36,7 +36,7 @@ int main(int argc, char* argv[])
         // Every run plays its own game; the same seeds give the same games on every machine.
         const std::vector<int> draws = randomDraws(entries, seed + static_cast<unsigned>(run));
         Table model;
-        model.basculeParole();
+        model.toggleSpeech();
 
         const auto start = Measure::Clock::now();
         for (const int number : draws) {
@@ -45,11 +45,11 @@ int main(int argc, char* argv[])
         const auto end = Measure::Clock::now();
 
         // The game really happened: every draw was counted and kept.
-        if (model.tirage() != entries || static_cast<long>(model.draws().size()) != entries) {
-            std::fprintf(stderr, "the model counted %d draws out of %ld\n", model.tirage(), entries);
+        if (model.drawCount() != entries || static_cast<long>(model.draws().size()) != entries) {
+            std::fprintf(stderr, "the model counted %d draws out of %ld\n", model.drawCount(), entries);
             return 1;
         }
-        checksum += model.repetitionSorti() + model.spokenPhrases().size();
+        checksum += model.level() + model.spokenPhrases().size();
         perEntry.push_back(Measure::secondsBetween(start, end) * 1e6 / static_cast<double>(entries));
     }
 
@@ -64,17 +64,17 @@ int main(int argc, char* argv[])
         const std::vector<int> numbers = randomDraws(entries, seed + static_cast<unsigned>(run));
         const std::vector<std::uint8_t> draws(numbers.begin(), numbers.end());
         Table model;
-        model.basculeParole();
+        model.toggleSpeech();
         model.replay(draws);
 
         const auto start = Measure::Clock::now();
         model.replay(draws);
         const auto end = Measure::Clock::now();
         if (model.draws() != draws) {
-            std::fprintf(stderr, "the rebuilt model holds %d draws out of %ld\n", model.tirage(), entries);
+            std::fprintf(stderr, "the rebuilt model holds %d draws out of %ld\n", model.drawCount(), entries);
             return 1;
         }
-        checksum += model.repetitionSorti();
+        checksum += model.level();
         rebuilds.push_back(Measure::secondsBetween(start, end) * 1e3);
     }
     std::printf("model: a game of %ld draws rebuilt, in each run: %s ms (checksum %ld)\n", entries,

@@ -8,7 +8,7 @@
 // no game; and an undo at the end of a long game, from the answer Yes to every window repainted.
 #include "Measure.h"
 #include "OffscreenPlatform.h"
-#include "board/Form1.h"
+#include "board/BoardWindow.h"
 #include "games/GameLibrary.h"
 #include "platform/MessageBox.h"
 #include "platform/SpeechEngine.h"
@@ -77,7 +77,7 @@ struct RunFigures
 RunFigures play(const std::vector<int>& draws, bool fullRepaint, PaintCounter& counter)
 {
     RunFigures figures;
-    Form1 board;
+    BoardWindow board;
     // No spoken advice is asked for (it is off until the player turns it on); no engine is
     // ever loaded either way.
     board.setSpeechEngineFactory([] { return std::unique_ptr<SpeechEngine>(); });
@@ -91,7 +91,7 @@ RunFigures play(const std::vector<int>& draws, bool fullRepaint, PaintCounter& c
 
         const double cpuStart = Measure::threadCpuSeconds();
         const auto start = Measure::Clock::now();
-        if (!board.Text1_Click(number)) {
+        if (!board.confirmAndEnter(number)) {
             std::fprintf(stderr, "the entry of %d was refused\n", number);
             std::exit(1);
         }
@@ -115,8 +115,8 @@ RunFigures play(const std::vector<int>& draws, bool fullRepaint, PaintCounter& c
         figures.latePaints += counter.paints - paintsBefore;
     }
     figures.cpuMicrosecondsPerEntry = cpu * 1e6 / static_cast<double>(draws.size());
-    if (board.table().tirage() != static_cast<int>(draws.size())) {
-        std::fprintf(stderr, "the board counted %d draws\n", board.table().tirage());
+    if (board.table().drawCount() != static_cast<int>(draws.size())) {
+        std::fprintf(stderr, "the board counted %d draws\n", board.table().drawCount());
         std::exit(1);
     }
     board.hide();
@@ -150,7 +150,7 @@ struct KeptBoard
     }
     QTemporaryDir folder{QDir::currentPath() + QStringLiteral("/bench-windows-XXXXXX")};
     GameLibrary games{folder.path()};
-    Form1 board;
+    BoardWindow board;
 };
 
 struct EntryTimes
@@ -160,11 +160,11 @@ struct EntryTimes
 };
 
 // One entry from the answer Yes: the last paint, and the event loop left with nothing to do.
-EntryTimes timedEntry(Form1& board, int number, const PaintCounter& counter)
+EntryTimes timedEntry(BoardWindow& board, int number, const PaintCounter& counter)
 {
     MessageBox::setNextAnswer(MessageBox::Yes);
     const auto start = Measure::Clock::now();
-    if (!board.Text1_Click(number)) {
+    if (!board.confirmAndEnter(number)) {
         std::fprintf(stderr, "the entry of %d was refused\n", number);
         std::exit(1);
     }
@@ -193,7 +193,7 @@ void journalSideBySide(long entries, long runs, unsigned seed, const PaintCounte
     std::vector<double> medianWithout;
     std::vector<double> medianWith;
     for (long run = 0; run < runs; ++run) {
-        Form1 plain;
+        BoardWindow plain;
         plain.setSpeechEngineFactory([] { return std::unique_ptr<SpeechEngine>(); });
         plain.show();
         KeptBoard kept;
@@ -275,9 +275,9 @@ void undoInALongGame(long length, int count, unsigned seed)
         QApplication::processEvents();
         times.push_back(Measure::secondsBetween(start, Measure::Clock::now()) * 1e3);
     }
-    if (kept.board.table().tirage() != length - count
+    if (kept.board.table().drawCount() != length - count
         || kept.games.journal().game().draws.size() != length - count) {
-        std::fprintf(stderr, "the board holds %d draws after the undos\n", kept.board.table().tirage());
+        std::fprintf(stderr, "the board holds %d draws after the undos\n", kept.board.table().drawCount());
         std::exit(1);
     }
     std::printf("undo in a game of %ld draws, answer Yes to every window repainted: median %.1f ms, slowest "

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Tambrel: the disclaimer first, then the board, with the games kept on this computer.
-#include "board/Form1.h"
-#include "disclaimer/frmSplash.h"
+#include "board/BoardWindow.h"
+#include "disclaimer/DisclaimerDialog.h"
 #include "games/GameLibrary.h"
 #include "platform/CommandLine.h"
 #include "platform/DisplayPlatform.h"
@@ -46,7 +46,7 @@ int main(int argc, char* argv[])
     Desktop::setUp(application);
 
     {
-        frmSplash disclaimer;
+        DisclaimerDialog disclaimer;
         if (disclaimer.exec() != QDialog::Accepted) {
             // Not accepted: the program ends here, before any board is shown.
             return 0;
@@ -55,7 +55,7 @@ int main(int argc, char* argv[])
 
     // Outlives the board, which ends the game when it closes.
     GameLibrary games;
-    Form1 board;
+    BoardWindow board;
     board.keepGamesIn(games);
     board.show();
     // A game the last run left unfinished (killed, crashed, power lost) is offered back.

@@ -28,7 +28,7 @@ inline const QString MenuNewGame = QStringLiteral("Nouvelle partie");
 // "Annuler le dernier numéro : 17 ?"
 inline const QString UndoPrompt = QStringLiteral("Annuler le dernier numéro : %1 ?");
 
-// Text2 to Text7: the three dozens, then the three columns; leading blanks as designed.
+// The boxes of the three dozens, then the three columns; leading blanks as designed.
 inline const QString DozenColumnBoxes[6] = {
     QStringLiteral("    1er Douzaine"),
     QStringLiteral("   2em Douzaine"),

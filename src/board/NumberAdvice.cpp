@@ -39,7 +39,7 @@ void NumberAdvice::clear()
 
 void NumberAdvice::levelRose()
 {
-    m_compteurProbabiliteNumero = 0;
+    m_waitingCount = 0;
     m_waitingLevel = WaitingLevel::Green;
 }
 
@@ -54,8 +54,8 @@ bool NumberAdvice::advise(const std::array<int, Roulette::NumberCount>& hits, in
             m_candidates[static_cast<std::size_t>(m_candidateCount++)] = static_cast<std::int8_t>(n);
         }
     }
-    m_nombacglino2 = levelCount;
-    suiviProbabiliteNumero();
+    m_candidateTotal = levelCount;
+    countWaiting();
     return true;
 }
 
@@ -71,40 +71,40 @@ bool NumberAdvice::isCandidate(int number) const
 
 // Counts the entries in which the number of candidates stayed the same, so none of them came
 // out.
-void NumberAdvice::suiviProbabiliteNumero()
+void NumberAdvice::countWaiting()
 {
     // Before any count, the previous number is taken as ten: a first count of ten candidates
     // is already one unchanged entry.
-    if (m_anciennombacglino == 0) {
-        m_anciennombacglino = MaxCandidates;
+    if (m_countedTotal == 0) {
+        m_countedTotal = MaxCandidates;
     }
-    if (m_anciennombacglino == m_nombacglino2) {
-        ++m_compteurProbabiliteNumero;
-        niveauAlerteNumero();
+    if (m_countedTotal == m_candidateTotal) {
+        ++m_waitingCount;
+        updateWaitingLevel();
     } else {
-        m_anciennombacglino = m_nombacglino2;
-        m_compteurProbabiliteNumero = 0;
+        m_countedTotal = m_candidateTotal;
+        m_waitingCount = 0;
         m_waitingLevel = WaitingLevel::Green;
     }
 }
 
 // Below the orange threshold the level keeps whatever colour it has.
-void NumberAdvice::niveauAlerteNumero()
+void NumberAdvice::updateWaitingLevel()
 {
-    const AlertThresholds thresholds = alertThresholds(m_nombacglino2);
+    const AlertThresholds thresholds = alertThresholds(m_candidateTotal);
     if (thresholds.orange == 0) {
         return;
     }
-    if (m_compteurProbabiliteNumero >= thresholds.orange) {
+    if (m_waitingCount >= thresholds.orange) {
         m_waitingLevel = WaitingLevel::Orange;
     }
-    if (m_compteurProbabiliteNumero > thresholds.red) {
+    if (m_waitingCount > thresholds.red) {
         m_waitingLevel = WaitingLevel::Red;
     }
 }
 
 void NumberAdvice::blinkTick()
 {
-    m_lit = m_delain == 0;
-    m_delain = m_delain == 0 ? 1 : 0;
+    m_lit = m_blinkPhase == 0;
+    m_blinkPhase = m_blinkPhase == 0 ? 1 : 0;
 }

@@ -41,7 +41,7 @@ public:
     // whether they start blinking. Otherwise the advice row hides.
     bool advise(const std::array<int, Roulette::NumberCount>& hits, int level, int levelCount);
 
-    // One tick of the candidates' blink (Timer6).
+    // One tick of the candidates' blink.
     void blinkTick();
 
     bool isAdviceRowShown() const { return m_rowShown; }
@@ -50,20 +50,20 @@ public:
     bool isCandidate(int number) const;
     // Whether a candidate shows highlighted at this phase of the blink.
     bool isLit() const { return m_lit; }
-    int compteurProbabiliteNumero() const { return m_compteurProbabiliteNumero; }
+    int waitingCount() const { return m_waitingCount; }
     WaitingLevel waitingLevel() const { return m_waitingLevel; }
 
 private:
-    void suiviProbabiliteNumero();
-    void niveauAlerteNumero();
+    void countWaiting();
+    void updateWaitingLevel();
 
     std::array<std::int8_t, MaxCandidates> m_candidates{};
     int m_candidateCount = 0;
     bool m_rowShown = false;
     bool m_lit = false;
-    int m_delain = 0; // blink phase, carried over from one blink to the next
-    int m_compteurProbabiliteNumero = 0;
+    int m_blinkPhase = 0; // carried over from one blink to the next
+    int m_waitingCount = 0;
     WaitingLevel m_waitingLevel = WaitingLevel::Green;
-    int m_nombacglino2 = 0; // how many candidates
-    int m_anciennombacglino = 0; // how many there were at the previous count
+    int m_candidateTotal = 0; // how many numbers are at the level
+    int m_countedTotal = 0; // how many there were at the previous count
 };

@@ -46,7 +46,7 @@ void Table::runEntry(int number)
 
     // Colour, then passe/manque, then pair/impair; each pair with advice starts its blink.
     for (std::size_t pair = 0; pair < m_evenChances.size(); ++pair) {
-        if (m_evenChances[pair].suiviChanceSimple(number)) {
+        if (m_evenChances[pair].track(number)) {
             m_blinking.set(pair);
         }
     }
@@ -56,7 +56,7 @@ void Table::runEntry(int number)
     m_blinking.set(static_cast<std::size_t>(BlinkTimer::Columns), runs.columnsRun);
 
     countHitAndLevel(number);
-    if (m_numberAdvice.advise(m_hits, m_repetitionSorti, m_levelCount)) {
+    if (m_numberAdvice.advise(m_hits, m_level, m_levelCount)) {
         m_blinking.set(static_cast<std::size_t>(BlinkTimer::Numbers));
     }
 }
@@ -67,14 +67,14 @@ void Table::countHitAndLevel(int number)
     ++m_hits[static_cast<std::size_t>(number)];
     m_levelCount = 0;
     for (const int hits : m_hits) {
-        if (hits == m_repetitionSorti) {
+        if (hits == m_level) {
             ++m_levelCount;
         }
     }
     if (m_levelCount > 0) {
         m_shownLevelCount = m_levelCount;
     } else {
-        ++m_repetitionSorti;
+        ++m_level;
         m_numberAdvice.levelRose();
     }
 }

@@ -18,7 +18,7 @@
 #include <cstdint>
 #include <vector>
 
-// The board's six blink timers, Timer1 to Timer6.
+// The six blinks of the board: the three even chances, the columns, the dozens, the numbers.
 enum class BlinkTimer { Colour, PasseManque, PairImpair, Columns, Dozens, Numbers };
 constexpr int BlinkTimerCount = 6;
 
@@ -43,7 +43,7 @@ public:
 
     // Every accepted draw, oldest first: the record everything else is made of.
     const std::vector<std::uint8_t>& draws() const { return m_draws; }
-    int tirage() const { return static_cast<int>(m_draws.size()); }
+    int drawCount() const { return static_cast<int>(m_draws.size()); }
 
     int hitCount(int number) const { return m_hits[static_cast<std::size_t>(number)]; }
     // The strip of the last draws, oldest on the left: square `index` (0 to 21), or -1 while
@@ -51,7 +51,7 @@ public:
     int stripNumber(int index) const;
 
     // The level of the least-drawn numbers: how many times they came out.
-    int repetitionSorti() const { return m_repetitionSorti; }
+    int level() const { return m_level; }
     // How many numbers were at the level in the latest entry (0 when it rose).
     int levelCount() const { return m_levelCount; }
     // The last count of numbers at the level that was shown: kept when the level rises; 0
@@ -70,7 +70,7 @@ public:
     bool isNumberLit(int number) const;
 
     // Spoken advice: on or off, and what the latest entry reads aloud while it is on.
-    void basculeParole() { m_speaks = !m_speaks; }
+    void toggleSpeech() { m_speaks = !m_speaks; }
     bool speaksAdvice() const { return m_speaks; }
     const QStringList& spokenPhrases() const { return m_spokenPhrases; }
     AdviceSummary adviceSummary() const;
@@ -81,7 +81,7 @@ private:
 
     std::vector<std::uint8_t> m_draws;
     std::array<int, Roulette::NumberCount> m_hits{};
-    int m_repetitionSorti = 0;
+    int m_level = 0;
     int m_levelCount = 0;
     int m_shownLevelCount = 0;
     std::bitset<BlinkTimerCount> m_blinking;

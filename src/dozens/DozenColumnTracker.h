@@ -33,7 +33,7 @@ public:
     // three or more. A zero belongs to no dozen or column: a run of zeros advises nothing.
     Findings track(int number);
 
-    // One tick of the blink of a group (columns: Timer4, dozens: Timer5).
+    // One tick of the blink of a group (each group blinks on a timer of its own).
     void blinkTick(Group group);
 
     const HistoryRow& history(Group group) const { return state(group).history; }
@@ -50,7 +50,7 @@ private:
     struct GroupState
     {
         HistoryRow history;
-        int repeated = 0; // clignodouze, clignocolone
+        int repeated = 0;
         // Blink phase: 0 lights the indicator on the next tick, 1 darkens it. It carries over
         // from one blink to the next.
         int phase = 0;

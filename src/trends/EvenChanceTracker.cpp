@@ -69,7 +69,7 @@ EvenChanceTracker::EvenChanceTracker(EvenChance pair)
     : m_pair(pair)
 { }
 
-bool EvenChanceTracker::suiviChanceSimple(int number)
+bool EvenChanceTracker::track(int number)
 {
     using namespace EvenChances;
     m_shown = true;
@@ -134,22 +134,21 @@ void EvenChanceTracker::updateCounter(int kind, int value)
     const CounterRule& rule = CounterRules[kind];
     const bool longRun = value > rule.over;
 
-    if (counter.nombrerepetition == 0 && longRun) {
-        counter.tirage = 1;
+    if (!counter.longRunSeen && longRun) {
+        counter.drawsSince = 1;
     }
-    if (counter.tirage >= 1) {
-        ++counter.tirage;
+    if (counter.drawsSince >= 1) {
+        ++counter.drawsSince;
     }
-    if (counter.tirage > rule.orangeAbove) {
-        counter.warning = counter.tirage > rule.redAbove ? Warning::Red : Warning::Orange;
+    if (counter.drawsSince > rule.orangeAbove) {
+        counter.warning = counter.drawsSince > rule.redAbove ? Warning::Red : Warning::Orange;
     }
-    if (counter.nombrerepetition == 1 && longRun) {
-        counter.nombrerepetition = 0;
-        counter.tirage = 1;
+    if (counter.longRunSeen && longRun) {
+        counter.drawsSince = 1;
         counter.warning = Warning::None;
     }
-    if (counter.nombrerepetition == 0 && longRun) {
-        counter.nombrerepetition = 1;
+    if (longRun) {
+        counter.longRunSeen = true;
     }
 }
 

@@ -25,8 +25,8 @@ public:
 
     struct Counter
     {
-        int tirage = 0; // draws since the last long run; 0 until the first one
-        int nombrerepetition = 0; // 1 once a long run has been seen
+        int drawsSince = 0; // draws since the last long run; 0 until the first one
+        bool longRunSeen = false;
         Warning warning = Warning::None;
     };
 
@@ -37,9 +37,9 @@ public:
     // Before the pair is tracked at an entry: the advice of the previous entry stops showing.
     void clearAdvice() { m_adviceLit = false; }
 
-    // suiviChanceSimple for this pair: records the drawn number's mark and gives advice.
+    // Records the drawn number's mark for this pair and gives advice.
     // Returns true when the advice starts the pair's blink.
-    bool suiviChanceSimple(int number);
+    bool track(int number);
 
     // One blink step of the advice; the phase goes on from where it was left.
     void blinkTick();

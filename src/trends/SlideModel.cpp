@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "trends/SlideModel.h"
 
-void SlideModel::Command1_Click()
+void SlideModel::toggle()
 {
     if (!m_buttonEnabled) {
         return;
@@ -17,23 +17,23 @@ void SlideModel::Command1_Click()
 void SlideModel::start(int from, int to, int step)
 {
     m_timerEnabled = true;
-    m_hauteurdepart = from;
-    m_hauteurcible = to;
-    m_pas = step;
+    m_startHeight = from;
+    m_targetHeight = to;
+    m_step = step;
     m_buttonEnabled = false;
 }
 
-void SlideModel::Timer1_Timer()
+void SlideModel::tick()
 {
     if (!m_timerEnabled) {
         return;
     }
-    m_decalage += m_pas;
-    m_height = m_hauteurdepart + m_decalage;
-    if (m_height == m_hauteurcible) {
+    m_offset += m_step;
+    m_height = m_startHeight + m_offset;
+    if (m_height == m_targetHeight) {
         m_timerEnabled = false;
-        m_decalage = 0;
+        m_offset = 0;
         m_buttonEnabled = true;
-        m_arrowUp = m_hauteurcible != CollapsedHeight;
+        m_arrowUp = m_targetHeight != CollapsedHeight;
     }
 }

@@ -13,10 +13,10 @@ public:
     static constexpr int TickInterval = 10; // milliseconds
 
     // The slide button: starts opening a collapsed window, closing an open one.
-    void Command1_Click();
+    void toggle();
 
     // One step of the slide timer.
-    void Timer1_Timer();
+    void tick();
 
     // What the next click of the button does: open (true) or close.
     bool opensNext() const { return m_opensNext; }
@@ -34,8 +34,8 @@ private:
     int m_height = CollapsedHeight;
     bool m_timerEnabled = false;
     bool m_buttonEnabled = true;
-    int m_pas = 0;
-    int m_hauteurdepart = 0;
-    int m_hauteurcible = 0;
-    int m_decalage = 0;
+    int m_step = 0;
+    int m_startHeight = 0;
+    int m_targetHeight = 0;
+    int m_offset = 0;
 };

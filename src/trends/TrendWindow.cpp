@@ -21,35 +21,13 @@ struct WindowDesign
     const char* name;
     int left, top, width, height; // client area, twips
     qreal cellFontPoints; // history cells of the text windows
-    int label10Left, label10Top, label10Width, label10Height;
+    int alternationLeft, alternationTop, alternationWidth, alternationHeight; // the hidden alternation count
 };
 
 constexpr WindowDesign Designs[EvenChanceCount] = {
-    {"Form2", -30, 315, 7575, 315, 0, 3240, 1320, 975, 375},
-    {"Form3", -15, 960, 7590, 315, 12, 3240, 1440, 1215, 255},
-    {"Form4", -15, 1605, 7590, 345, 9.75, 3360, 1320, 975, 255},
-};
-
-// The counters' labels: the colour window names its two alternation rows differently.
-struct CounterNames
-{
-    const char* countLabel;
-    const char* warningBox;
-    const char* riskCaption;
-    const char* normalCaption;
-};
-
-constexpr CounterNames ColourNames[4] = {
-    {"Label8", "Label4", "Label2", "Label6"},
-    {"Label9", "Label5", "Label3", "Label7"},
-    {"Label17", "Label12", "Label14", "Label15"},
-    {"Label18", "Label11", "Label13", "Label16"},
-};
-constexpr CounterNames TextNames[4] = {
-    {"Label8", "Label4", "Label2", "Label6"},
-    {"Label9", "Label5", "Label3", "Label7"},
-    {"Label12", "Label17", "Label15", "Label14"},
-    {"Label11", "Label18", "Label16", "Label13"},
+    {"colourTrendWindow", -30, 315, 7575, 315, 0, 3240, 1320, 975, 375},
+    {"passeManqueTrendWindow", -15, 960, 7590, 315, 12, 3240, 1440, 1215, 255},
+    {"pairImpairTrendWindow", -15, 1605, 7590, 345, 9.75, 3360, 1320, 975, 255},
 };
 
 // Where each counter's four labels stand: left half for "over 4", right half for "over 5";
@@ -148,19 +126,19 @@ TrendWindow::TrendWindow(EvenChance pair, QWidget* parent)
 
     buildControls();
 
-    m_timer1 = new QTimer(this);
-    m_timer1->setObjectName(QStringLiteral("Timer1"));
-    m_timer1->setInterval(SlideModel::TickInterval);
-    connect(m_timer1, &QTimer::timeout, this, &TrendWindow::Timer1_Timer);
+    m_slideTimer = new QTimer(this);
+    m_slideTimer->setObjectName(QStringLiteral("slideTimer"));
+    m_slideTimer->setInterval(SlideModel::TickInterval);
+    connect(m_slideTimer, &QTimer::timeout, this, &TrendWindow::slideTick);
 
     showSlide();
 }
 
-QLabel* TrendWindow::addLabel(
-    const QString& name, int left, int top, int width, int height, const QString& caption, ColourCode back)
+QLabel* TrendWindow::addLabel(const QString& name, int index, int left, int top, int width, int height,
+    const QString& caption, ColourCode back)
 {
     auto* label = new QLabel(caption, this);
-    nameControl(label, name);
+    nameControl(label, name, index);
     Twips::place(label, left, top, width, height);
     Colours::setBackColour(label, back);
     return label;
@@ -181,12 +159,12 @@ void TrendWindow::buildControls()
         QWidget* cell = nullptr;
         if (colourWindow) {
             cell = new QLabel(this);
-            nameControl(cell, QStringLiteral("Picture1"), i);
+            nameControl(cell, QStringLiteral("historyCell"), i);
             static_cast<QLabel*>(cell)->setFrameShape(QFrame::Panel);
             static_cast<QLabel*>(cell)->setFrameShadow(QFrame::Sunken);
         } else {
             auto* box = new TextBox(this);
-            nameControl(box, QStringLiteral("Text1"), i);
+            nameControl(box, QStringLiteral("historyCell"), i);
             box->setAlignment(Qt::AlignCenter);
             box->setFont(cellFont);
             box->setFocusPolicy(Qt::NoFocus);
@@ -198,44 +176,44 @@ void TrendWindow::buildControls()
         m_cells[static_cast<std::size_t>(i)] = cell;
     }
 
-    m_label1 = addLabel(
-        QStringLiteral("Label1"), 4800, 0, 1815, 255, QStringLiteral("Label1"), Colours::ButtonFace);
-    m_label1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_adviceLabel = addLabel(
+        QStringLiteral("adviceLabel"), -1, 4800, 0, 1815, 255, QStringLiteral("Label1"), Colours::ButtonFace);
+    m_adviceLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
-    m_command1 = new QPushButton(this);
-    nameControl(m_command1, QStringLiteral("Command1"));
-    Twips::place(m_command1, 7080, 0, 255, 375);
-    m_command1->setAccessibleName(QStringLiteral("Ouvrir ou fermer les compteurs"));
-    m_command1->setToolTip(m_command1->accessibleName());
-    connect(m_command1, &QPushButton::clicked, this, &TrendWindow::Command1_Click);
+    m_slideButton = new QPushButton(this);
+    nameControl(m_slideButton, QStringLiteral("slideButton"));
+    Twips::place(m_slideButton, 7080, 0, 255, 375);
+    m_slideButton->setAccessibleName(QStringLiteral("Ouvrir ou fermer les compteurs"));
+    m_slideButton->setToolTip(m_slideButton->accessibleName());
+    connect(m_slideButton, &QPushButton::clicked, this, &TrendWindow::toggleSlide);
 
-    m_command2 = new QPushButton(this);
-    nameControl(m_command2, QStringLiteral("Command2"));
-    Twips::place(m_command2, 7320, 0, 255, 375);
-    m_command2->setIcon(Pictures::helpBulb());
-    m_command2->setProperty("Tag", QStringLiteral("0"));
-    m_command2->setAccessibleName(QStringLiteral("Aide"));
-    m_command2->setToolTip(QStringLiteral("Aide"));
-    connect(m_command2, &QPushButton::clicked, this, &TrendWindow::Command2_Click);
+    m_helpButton = new QPushButton(this);
+    nameControl(m_helpButton, QStringLiteral("helpButton"));
+    Twips::place(m_helpButton, 7320, 0, 255, 375);
+    m_helpButton->setIcon(Pictures::helpBulb());
+    m_helpButton->setProperty("Tag", QStringLiteral("0"));
+    m_helpButton->setAccessibleName(QStringLiteral("Aide"));
+    m_helpButton->setToolTip(QStringLiteral("Aide"));
+    connect(m_helpButton, &QPushButton::clicked, this, &TrendWindow::openHelp);
 
-    const CounterNames* names = colourWindow ? ColourNames : TextNames;
     for (int kind = 0; kind < EvenChanceTracker::CounterCount; ++kind) {
         const CounterPlaces& place = Places[kind];
-        addLabel(QString::fromLatin1(names[kind].riskCaption), place.riskLeft, place.riskTop, 2655, 255,
+        addLabel(QStringLiteral("riskCaption"), kind, place.riskLeft, place.riskTop, 2655, 255,
             *riskCaptions[kind], Colours::InactiveTitleBar);
-        m_warningBoxes[static_cast<std::size_t>(kind)] = addLabel(QString::fromLatin1(names[kind].warningBox),
+        m_warningBoxes[static_cast<std::size_t>(kind)] = addLabel(QStringLiteral("warningBox"), kind,
             place.warningLeft, place.riskTop, 975, 255, QString(), Colours::InactiveTitleBar);
-        addLabel(QString::fromLatin1(names[kind].normalCaption), place.normalLeft, place.normalTop, 3135, 255,
+        addLabel(QStringLiteral("normalCaption"), kind, place.normalLeft, place.normalTop, 3135, 255,
             *normalCaptions[kind], Colours::ButtonFace);
-        QLabel* count = addLabel(QString::fromLatin1(names[kind].countLabel), place.countLeft,
-            place.normalTop, 615, 255, QString(), Colours::InactiveTitleBar);
+        QLabel* count = addLabel(QStringLiteral("counter"), kind, place.countLeft, place.normalTop, 615, 255,
+            QString(), Colours::InactiveTitleBar);
         count->setAlignment(Qt::AlignCenter);
         m_countLabels[static_cast<std::size_t>(kind)] = count;
     }
 
-    m_label10 = addLabel(QStringLiteral("Label10"), design.label10Left, design.label10Top,
-        design.label10Width, design.label10Height, QStringLiteral("Label10"), Colours::ButtonFace);
-    m_label10->setVisible(false);
+    m_alternationCountLabel = addLabel(QStringLiteral("alternationCountLabel"), -1, design.alternationLeft,
+        design.alternationTop, design.alternationWidth, design.alternationHeight, QStringLiteral("Label10"),
+        Colours::ButtonFace);
+    m_alternationCountLabel->setVisible(false);
 }
 
 void TrendWindow::refresh(const EvenChanceTracker& tracker)
@@ -254,13 +232,14 @@ void TrendWindow::refresh(const EvenChanceTracker& tracker)
     const QString advice = !shown    ? QStringLiteral("Label1")
         : tracker.adviceLength() > 0 ? chanceCaption(tracker.adviceLength())
                                      : QString();
-    m_label1->setText(advice);
-    Colours::setBackColour(m_label1, tracker.isAdviceLit() ? Colours::Red : Colours::ButtonFace);
-    m_label10->setText(shown ? DecimalText::of(tracker.alternationCount()) : QStringLiteral("Label10"));
+    m_adviceLabel->setText(advice);
+    Colours::setBackColour(m_adviceLabel, tracker.isAdviceLit() ? Colours::Red : Colours::ButtonFace);
+    m_alternationCountLabel->setText(
+        shown ? DecimalText::of(tracker.alternationCount()) : QStringLiteral("Label10"));
     for (int kind = 0; kind < EvenChanceTracker::CounterCount; ++kind) {
         const EvenChanceTracker::Counter& counter = tracker.counter(kind);
         m_countLabels[static_cast<std::size_t>(kind)]->setText(
-            counter.tirage >= 1 ? DecimalText::of(counter.tirage) : QString());
+            counter.drawsSince >= 1 ? DecimalText::of(counter.drawsSince) : QString());
         Colours::setBackColour(
             m_warningBoxes[static_cast<std::size_t>(kind)], warningColour(counter.warning));
     }
@@ -273,7 +252,7 @@ void TrendWindow::refresh(const EvenChanceTracker& tracker)
     const Mark suggestion = tracker.suggestion();
     describeForScreenReaders(m_cells[EvenChanceTracker::SuggestionCell],
         QStringLiteral("Suggestion : ") + TrendWords::markWord(m_pair, suggestion));
-    describeForScreenReaders(m_label1, TrendWords::adviceText(advice, m_pair, suggestion));
+    describeForScreenReaders(m_adviceLabel, TrendWords::adviceText(advice, m_pair, suggestion));
     for (int kind = 0; kind < EvenChanceTracker::CounterCount; ++kind) {
         describeForScreenReaders(m_warningBoxes[static_cast<std::size_t>(kind)],
             *riskCaptions[kind] + QStringLiteral(" : ")
@@ -281,19 +260,19 @@ void TrendWindow::refresh(const EvenChanceTracker& tracker)
     }
 }
 
-void TrendWindow::Command1_Click()
+void TrendWindow::toggleSlide()
 {
-    m_slide.Command1_Click();
+    m_slide.toggle();
     showSlide();
 }
 
-void TrendWindow::Timer1_Timer()
+void TrendWindow::slideTick()
 {
-    m_slide.Timer1_Timer();
+    m_slide.tick();
     showSlide();
 }
 
-void TrendWindow::Command2_Click()
+void TrendWindow::openHelp()
 {
     HelpPages::open(TrendTexts::HelpPage);
 }
@@ -301,18 +280,18 @@ void TrendWindow::Command2_Click()
 void TrendWindow::showSlide()
 {
     Twips::setClientHeightFromOuter(this, m_slide.height(), Twips::Frame::Window);
-    m_command1->setEnabled(m_slide.isButtonEnabled());
+    m_slideButton->setEnabled(m_slide.isButtonEnabled());
     // The button's tag says what its next click does: "0" opens, "1" closes.
-    m_command1->setProperty("Tag", m_slide.opensNext() ? QStringLiteral("0") : QStringLiteral("1"));
+    m_slideButton->setProperty("Tag", m_slide.opensNext() ? QStringLiteral("0") : QStringLiteral("1"));
     const QString picture = m_slide.arrowPointsUp() ? TrendTexts::UpArrow : TrendTexts::DownArrow;
     if (m_shownPicture != picture) {
         m_shownPicture = picture;
         // A missing arrow leaves the button without a picture.
-        m_command1->setIcon(Pictures::load(m_shownPicture));
+        m_slideButton->setIcon(Pictures::load(m_shownPicture));
     }
-    if (m_slide.isTimerEnabled() && !m_timer1->isActive()) {
-        m_timer1->start();
-    } else if (!m_slide.isTimerEnabled() && m_timer1->isActive()) {
-        m_timer1->stop();
+    if (m_slide.isTimerEnabled() && !m_slideTimer->isActive()) {
+        m_slideTimer->start();
+    } else if (!m_slide.isTimerEnabled() && m_slideTimer->isActive()) {
+        m_slideTimer->stop();
     }
 }

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A trend window (Form2 colour, Form3 passe/manque, Form4 pair/impair): the last 20 marks of
-// its pair, the suggestion cell, the advice caption, and the four counters it slides open on.
+// A trend window (colour, passe/manque or pair/impair): the last 20 marks of its pair, the suggestion cell,
+// the advice caption, and the four counters it slides open on.
 #pragma once
 
 #include "platform/ColourCode.h"
@@ -29,25 +29,25 @@ public:
     void refresh(const EvenChanceTracker& tracker);
 
 public slots:
-    void Command1_Click(); // slide open or closed
-    void Command2_Click(); // help
-    void Timer1_Timer(); // one step of the slide
+    void toggleSlide(); // slide open or closed
+    void openHelp();
+    void slideTick(); // one step of the slide
 
 private:
     void buildControls();
-    QLabel* addLabel(const QString& name, int left, int top, int width, int height, const QString& caption,
-        ColourCode back);
+    QLabel* addLabel(const QString& name, int index, int left, int top, int width, int height,
+        const QString& caption, ColourCode back);
     void showSlide();
 
     EvenChance m_pair;
     SlideModel m_slide;
     std::array<QWidget*, 21> m_cells{};
-    QLabel* m_label1 = nullptr;
-    QLabel* m_label10 = nullptr;
+    QLabel* m_adviceLabel = nullptr;
+    QLabel* m_alternationCountLabel = nullptr; // hidden
     std::array<QLabel*, 4> m_countLabels{};
     std::array<QLabel*, 4> m_warningBoxes{};
-    QPushButton* m_command1 = nullptr;
-    QPushButton* m_command2 = nullptr;
-    QTimer* m_timer1 = nullptr;
+    QPushButton* m_slideButton = nullptr;
+    QPushButton* m_helpButton = nullptr;
+    QTimer* m_slideTimer = nullptr;
     QString m_shownPicture;
 };

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Every window on a screen at 200 % (QT_SCALE_FACTOR=2): each text of a label, a button or a
 // text box fits the room its control leaves it.
-#include "board/Form1.h"
-#include "disclaimer/frmSplash.h"
-#include "dozens/Form5.h"
+#include "board/BoardWindow.h"
+#include "disclaimer/DisclaimerDialog.h"
+#include "dozens/DozensWindow.h"
 #include "platform/Pictures.h"
 #include "platform/Widgets.h"
-#include "simulation/Form7.h"
-#include "stakes/FrMise.h"
+#include "simulation/SimulatorWindow.h"
+#include "stakes/StakeCalculatorWindow.h"
 #include "support/Entries.h"
 #include "support/OffscreenWarnings.h"
 #include "trends/TrendWindow.h"
@@ -31,17 +31,17 @@ void TestHighDensity::textsAreWhole()
     QApplication* application = qApp;
     Desktop::setUp(*application);
     QCOMPARE(qApp->devicePixelRatio(), 2.0);
-    frmSplash disclaimer;
-    Form1 board;
+    DisclaimerDialog disclaimer;
+    BoardWindow board;
     board.show();
     for (int number : {36, 1, 35, 2, 34, 3, 33, 4, 32, 5, 31, 6}) { // two digits in every history
         QVERIFY(enterConfirmed(board, number));
     }
-    board.Command2_Click();
-    board.ComMise_Click();
+    board.openSimulator();
+    board.openStakeCalculator();
     const QList<QWidget*> windows{&disclaimer, &board, board.trendWindow(EvenChance::Colour),
-        board.trendWindow(EvenChance::PasseManque), board.trendWindow(EvenChance::PairImpair), board.form5(),
-        board.simulator(), board.stakeCalculator()};
+        board.trendWindow(EvenChance::PasseManque), board.trendWindow(EvenChance::PairImpair),
+        board.dozensWindow(), board.simulator(), board.stakeCalculator()};
 
     QStringList cut;
     for (QWidget* window : windows) {

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The board's kept games: a killed game comes back, undo, typed numbers, the menu.
-#include "board/Form1.h"
+#include "board/BoardWindow.h"
 #include "games/GameLibrary.h"
 #include "platform/Widgets.h"
 #include "statistics/StatisticsWindow.h"
@@ -30,16 +30,17 @@ const Draws Game = [] {
 }();
 
 // The board, its side windows and its running blink timers; not where the windows stand.
-QString dumpAll(Form1& board)
+QString dumpAll(BoardWindow& board)
 {
     static const QRegularExpression place(QStringLiteral("^(\\S+ \\S+) geo=-?\\d+,-?\\d+,"));
     QString dump;
-    for (const char* name : {"Form2", "Form3", "Form4", "Form5", ""}) {
+    for (const char* name :
+        {"colourTrendWindow", "passeManqueTrendWindow", "pairImpairTrendWindow", "dozensWindow", ""}) {
         const QWidget* window = *name ? control<QWidget>(&board, QLatin1String(name)) : &board;
         dump += window ? dumpWindow(window).replace(place, QStringLiteral("\\1")) : QStringLiteral("-\n");
     }
-    for (const QTimer* timer : board.findChildren<QTimer*>(QString(), Qt::FindDirectChildrenOnly)) {
-        dump += timer->objectName() + QString::number(timer->isActive());
+    for (int blink = 0; blink < BlinkTimerCount; ++blink) {
+        dump += QString::number(board.session().blinkTimers().isRunning(static_cast<BlinkTimer>(blink)));
     }
     return dump;
 }
@@ -68,7 +69,7 @@ private slots:
         const auto confirmed = static_cast<std::size_t>((printed + child.readAll()).count('\n'));
 
         GameLibrary games(folder.path());
-        Form1 board;
+        BoardWindow board;
         board.keepGamesIn(games);
         MessageBox::setNextAnswer(MessageBox::Yes);
         QVERIFY(board.offerInterruptedGame());
@@ -80,7 +81,7 @@ private slots:
                 QVERIFY(board.undoLastNumber());
             }
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); // a dozen window gone
-            Form1 fresh;
+            BoardWindow fresh;
             for (std::size_t i = 0; i < kept; ++i) {
                 QVERIFY(enterConfirmed(fresh, back[i]));
             }
@@ -110,7 +111,7 @@ private slots:
         QFETCH(QString, keys);
         QFETCH(int, modifier);
         QFETCH(int, entered);
-        Form1 board;
+        BoardWindow board;
         MessageBox::setNextAnswer(MessageBox::Yes);
         for (const QChar key : keys) {
             const Qt::Key code = key == '\n' ? Qt::Key_Return
@@ -130,7 +131,7 @@ private slots:
     {
         QTemporaryDir folder;
         GameLibrary games(folder.path());
-        Form1 board;
+        BoardWindow board;
         QVERIFY(!board.contextMenu()->actions().at(0)->isEnabled());
         board.keepGamesIn(games);
         board.enterNumbers({5, 17, 0});
@@ -165,7 +166,7 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     if (argc == 3 && QByteArray(argv[1]) == "--play") { // a player's game, until it is killed
         GameLibrary games(QString::fromLocal8Bit(argv[2]));
-        Form1 board;
+        BoardWindow board;
         board.keepGamesIn(games);
         for (const std::uint8_t number : Game) {
             if (enterConfirmed(board, number)) {

@@ -2,12 +2,12 @@
 // The windows around the board: when they come, that they come back after the player closed
 // them, their help pages, the focus going back to the board, the trend windows' slide and the
 // blinks on real timers.
-#include "board/Form1.h"
-#include "dozens/Form5.h"
+#include "board/BoardWindow.h"
+#include "dozens/DozensWindow.h"
 #include "platform/Colours.h"
 #include "platform/HelpPages.h"
-#include "simulation/Form7.h"
-#include "stakes/FrMise.h"
+#include "simulation/SimulatorWindow.h"
+#include "stakes/StakeCalculatorWindow.h"
 #include "support/Controls.h"
 #include "support/Entries.h"
 #include "support/OffscreenWarnings.h"
@@ -23,25 +23,25 @@
 namespace {
 
 // The side window by its design name, made as the player would make it appear.
-QWidget* sideWindow(Form1& board, const QString& name)
+QWidget* sideWindow(BoardWindow& board, const QString& name)
 {
-    if (name == QLatin1String("Form7")) {
-        board.Command2_Click();
+    if (name == QLatin1String("simulatorWindow")) {
+        board.openSimulator();
         return board.simulator();
     }
-    if (name == QLatin1String("FrMise")) {
-        board.ComMise_Click();
+    if (name == QLatin1String("stakeCalculatorWindow")) {
+        board.openStakeCalculator();
         return board.stakeCalculator();
     }
-    if (name == QLatin1String("Form5")) {
-        return board.form5();
+    if (name == QLatin1String("dozensWindow")) {
+        return board.dozensWindow();
     }
     return board.findChild<QWidget*>(name);
 }
 
-ColourCode back(const QWidget* window, const char* name)
+ColourCode back(const QWidget* window, const char* name, int index = -1)
 {
-    return Colours::backColour(control<QWidget>(window, QString::fromLatin1(name)));
+    return Colours::backColour(control<QWidget>(window, QString::fromLatin1(name), index));
 }
 
 } // namespace
@@ -66,18 +66,18 @@ void TestSideWindows::life_data()
     QTest::addColumn<QString>("helpButton");
     QTest::addColumn<QString>("helpPage");
     QTest::addColumn<bool>("comesBackAtEntries"); // or when its board button is pressed again
-    const char* rows[][4] = {{"board", "Form1", "Command1", "AideGenerale.html"},
-        {"colour", "Form2", "Command2", "AideSimple.html"},
-        {"passe/manque", "Form3", "Command2", "AideSimple.html"},
-        {"pair/impair", "Form4", "Command2", "AideSimple.html"},
-        {"dozens", "Form5", "Command2", "AideCD.html"},
-        {"simulator", "Form7", "Command5", "AideSimulation.html"},
-        {"stakes", "FrMise", "Command2", "AideMise.html"}};
+    const char* rows[][4] = {{"board", "boardWindow", "helpButton", "AideGenerale.html"},
+        {"colour", "colourTrendWindow", "helpButton", "AideSimple.html"},
+        {"passe/manque", "passeManqueTrendWindow", "helpButton", "AideSimple.html"},
+        {"pair/impair", "pairImpairTrendWindow", "helpButton", "AideSimple.html"},
+        {"dozens", "dozensWindow", "helpButton", "AideCD.html"},
+        {"simulator", "simulatorWindow", "helpButton", "AideSimulation.html"},
+        {"stakes", "stakeCalculatorWindow", "helpButton", "AideMise.html"}};
     for (const auto& row : rows) {
         const QString window = QString::fromLatin1(row[1]);
         QTest::addRow("%s", row[0]) << window << QString::fromLatin1(row[2]) << QString::fromLatin1(row[3])
-                                    << (window != QLatin1String("Form7")
-                                           && window != QLatin1String("FrMise"));
+                                    << (window != QLatin1String("simulatorWindow")
+                                           && window != QLatin1String("stakeCalculatorWindow"));
     }
 }
 
@@ -94,15 +94,15 @@ void TestSideWindows::life()
         opened << url;
         return true;
     });
-    Form1 board;
+    BoardWindow board;
     board.show();
     QVERIFY(QTest::qWaitForWindowExposed(&board));
-    QVERIFY(!board.form5());
+    QVERIFY(!board.dozensWindow());
     for (int pair = 0; pair < EvenChanceCount; ++pair) {
         QVERIFY(!board.trendWindow(static_cast<EvenChance>(pair))->isVisible());
     }
     QVERIFY(enterConfirmed(board, 9));
-    QPointer<QWidget> side = window == QLatin1String("Form1") ? &board : sideWindow(board, window);
+    QPointer<QWidget> side = window == QLatin1String("boardWindow") ? &board : sideWindow(board, window);
     QVERIFY(side);
     QTRY_VERIFY(side->isVisible());
 
@@ -110,7 +110,7 @@ void TestSideWindows::life()
     QCOMPARE(opened.size(), 1);
     QCOMPARE(QFileInfo(opened.first().toLocalFile()).fileName(), helpPage);
     QVERIFY(QFileInfo::exists(opened.first().toLocalFile()));
-    QCOMPARE(board.table().tirage(), 1);
+    QCOMPARE(board.table().drawCount(), 1);
     if (side == &board) {
         return;
     }
@@ -132,11 +132,11 @@ void TestSideWindows::life()
 // The player clicked into a side window, then entered a number: the board has the focus back.
 void TestSideWindows::focusGoesBackToTheBoard()
 {
-    Form1 board;
+    BoardWindow board;
     board.show();
     QVERIFY(QTest::qWaitForWindowExposed(&board));
     QVERIFY(enterConfirmed(board, 9));
-    Form5* window = board.form5();
+    DozensWindow* window = board.dozensWindow();
     QVERIFY(QTest::qWaitForWindowExposed(window));
     window->activateWindow();
     QTRY_VERIFY(window->isActiveWindow());
@@ -149,10 +149,10 @@ void TestSideWindows::focusGoesBackToTheBoard()
 // moves; entries meanwhile change nothing of it. Ticks are given by hand.
 void TestSideWindows::slideOpensAndCloses()
 {
-    Form1 board;
+    BoardWindow board;
     QVERIFY(enterConfirmed(board, 8));
     TrendWindow* window = board.trendWindow(EvenChance::PasseManque);
-    auto* button = control<QPushButton>(window, "Command1");
+    auto* button = control<QPushButton>(window, "slideButton");
     const int collapsed = window->height();
     const QIcon down = button->icon();
     for (const char* tag : {"1", "0"}) {
@@ -161,7 +161,7 @@ void TestSideWindows::slideOpensAndCloses()
         QCOMPARE(button->property("Tag").toString(), QString::fromLatin1(tag));
         QVERIFY(enterConfirmed(board, 9));
         for (int tick = 0; tick < 200 && !button->isEnabled(); ++tick) {
-            window->Timer1_Timer();
+            window->slideTick();
         }
         QVERIFY(button->isEnabled());
         QCOMPARE(window->height() > collapsed, tag == QByteArray("1"));
@@ -174,7 +174,7 @@ void TestSideWindows::slideOpensAndCloses()
 // One smoke test of the board's real 500 ms blink: the dozens, then the two others in yellow.
 void TestSideWindows::blinksOnRealTimers()
 {
-    Form1 board;
+    BoardWindow board;
     board.show();
     QVERIFY(QTest::qWaitForWindowExposed(&board));
     for (int n : {2, 6, 10}) {
@@ -182,16 +182,16 @@ void TestSideWindows::blinksOnRealTimers()
     }
     QElapsedTimer sinceEntry;
     sinceEntry.start();
-    const Form5* window = board.form5();
-    QCOMPARE(back(window, "Label6"), Colours::InactiveTitleBar);
-    QTRY_COMPARE_WITH_TIMEOUT(back(window, "Label6"), Colours::Red, 3000);
+    const DozensWindow* window = board.dozensWindow();
+    QCOMPARE(back(window, "dozensIndicator"), Colours::InactiveTitleBar);
+    QTRY_COMPARE_WITH_TIMEOUT(back(window, "dozensIndicator"), Colours::Red, 3000);
     QVERIFY2(sinceEntry.elapsed() >= 400, qPrintable(QString::number(sinceEntry.elapsed())));
-    QCOMPARE(back(&board, "Text2"), Colours::InactiveTitleBar);
-    QCOMPARE(back(&board, "Text3"), Colours::Yellow);
-    QCOMPARE(back(&board, "Text4"), Colours::Yellow);
-    QTRY_COMPARE_WITH_TIMEOUT(back(window, "Label6"), Colours::ButtonFace, 3000);
+    QCOMPARE(back(&board, "dozenColumnBox", 0), Colours::InactiveTitleBar);
+    QCOMPARE(back(&board, "dozenColumnBox", 1), Colours::Yellow);
+    QCOMPARE(back(&board, "dozenColumnBox", 2), Colours::Yellow);
+    QTRY_COMPARE_WITH_TIMEOUT(back(window, "dozensIndicator"), Colours::ButtonFace, 3000);
     QVERIFY2(sinceEntry.elapsed() >= 900, qPrintable(QString::number(sinceEntry.elapsed())));
-    QCOMPARE(back(window, "Label5"), Colours::InactiveTitleBar); // columns 2, 3, 1 never ran
+    QCOMPARE(back(window, "columnsIndicator"), Colours::InactiveTitleBar); // columns 2, 3, 1 never ran
 }
 
 QTEST_MAIN(TestSideWindows)

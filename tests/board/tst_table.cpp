@@ -3,80 +3,18 @@
 // oracle itself rests on; a run of zeros advising nothing; a replay equal to the entries.
 #include "board/Table.h"
 #include "speech/SpeechTexts.h"
-#include "support/GameOracle.h"
+#include "support/TableAgreement.h"
 
 #include <QRandomGenerator>
 #include <QTest>
 
 namespace {
 
-QString shown(EvenChance pair, Mark mark)
-{
-    static const char* sides[3][2] = {{"R", "N"}, {"-", "+"}, {"I", "P"}};
-    if (EvenChances::isSide(mark)) {
-        return QString::fromLatin1(sides[static_cast<int>(pair)][mark == Mark::FirstSide ? 0 : 1]);
-    }
-    return mark == Mark::Zero && pair == EvenChance::Colour ? QStringLiteral("0") : QString();
-}
-
-std::vector<int> candidatesOf(const Table& table)
-{
-    std::vector<int> found;
-    for (int slot = 0; slot < NumberAdvice::MaxCandidates && table.numberAdvice().candidate(slot) >= 0;
-         ++slot) {
-        found.push_back(table.numberAdvice().candidate(slot));
-    }
-    return found;
-}
-
 void tickEveryBlink(Table& table)
 {
     for (int timer = 0; timer < BlinkTimerCount; ++timer) {
         table.blinkTick(static_cast<BlinkTimer>(timer));
     }
-}
-
-// Everything the oracle follows, compared after entry `entry`.
-void agreeWithTheOracle(const Table& table, const GameOracle& oracle, int entry)
-{
-    const int n = oracle.draws.back();
-    const QByteArray where = QByteArray("entry ") + QByteArray::number(entry);
-    QVERIFY2(table.tirage() == entry && table.hitCount(n) == oracle.hits[static_cast<std::size_t>(n)], where);
-    QCOMPARE(table.repetitionSorti(), oracle.level);
-    QCOMPARE(table.statistics().hits(n), oracle.hits[static_cast<std::size_t>(n)]);
-    QCOMPARE(table.levelCount(), oracle.levelCount);
-    QCOMPARE(table.shownLevelCount(), oracle.shownLevelCount);
-    QCOMPARE(candidatesOf(table), oracle.candidates);
-    QCOMPARE(table.numberAdvice().isAdviceRowShown(), !oracle.candidates.empty());
-    QVERIFY2(table.numberAdvice().compteurProbabiliteNumero() == oracle.waited, where);
-    QCOMPARE(int(table.numberAdvice().waitingLevel()), oracle.waiting);
-    QCOMPARE(table.stripNumber(Table::StripLength - 1), n);
-    QCOMPARE(table.stripNumber(0), oracle.drawn(Table::StripLength - 1));
-    for (int p = 0; p < EvenChanceCount; ++p) {
-        const EvenChanceTracker& pair = table.evenChance(static_cast<EvenChance>(p));
-        const GameOracle::Pair& expected = oracle.pairs[static_cast<std::size_t>(p)];
-        for (int i = 0; i < EvenChanceTracker::HistoryLength; ++i) {
-            QVERIFY2(shown(pair.pair(), pair.cell(i)) == expected.cells[static_cast<std::size_t>(i)], where);
-        }
-        QVERIFY2(shown(pair.pair(), pair.suggestion()) == expected.suggestion, where);
-        QCOMPARE(pair.runLength(), expected.run);
-        QCOMPARE(pair.alternationCount(), expected.alternation);
-        QCOMPARE(pair.adviceLength(), expected.adviceLength);
-        QCOMPARE(table.isBlinking(static_cast<BlinkTimer>(p)), expected.blinking);
-        for (int k = 0; k < EvenChanceTracker::CounterCount; ++k) {
-            QVERIFY2(pair.counter(k).tirage == expected.counts[static_cast<std::size_t>(k)], where);
-            QCOMPARE(int(pair.counter(k).warning), expected.warnings[static_cast<std::size_t>(k)]);
-        }
-    }
-    for (int age = 0; age < HistoryRow::Length; ++age) {
-        const int i = HistoryRow::Length - 1 - age;
-        const auto digit = [](int value) { return value == 0 ? QString() : QString::number(value); };
-        QCOMPARE(digit(table.dozenColumns().history(Group::Dozens).value(i)), oracle.dozenSquare(age, false));
-        QCOMPARE(digit(table.dozenColumns().history(Group::Columns).value(i)), oracle.dozenSquare(age, true));
-    }
-    QCOMPARE(table.isBlinking(BlinkTimer::Dozens), oracle.dozensBlink);
-    QCOMPARE(table.isBlinking(BlinkTimer::Columns), oracle.columnsBlink);
-    QCOMPARE(table.isBlinking(BlinkTimer::Numbers), !oracle.candidates.empty());
 }
 
 } // namespace
@@ -118,7 +56,7 @@ void TestTable::randomGamesAgreeWithTheOracle()
     QFETCH(int, entries);
     QRandomGenerator random(seed);
     Table table;
-    table.basculeParole();
+    table.toggleSpeech();
     GameOracle oracle;
     for (int entry = 1; entry <= entries; ++entry) {
         const int n = numbers[static_cast<int>(random.bounded(static_cast<quint32>(numbers.size())))];
@@ -180,7 +118,7 @@ void TestTable::anchors()
     QFETCH(QList<int>, candidates);
     QFETCH(QString, colourCells);
     QFETCH(int, colourAdvice);
-    QCOMPARE(table.repetitionSorti(), level);
+    QCOMPARE(table.level(), level);
     QCOMPARE(table.shownLevelCount(), shownLevelCount);
     const std::vector<int> found = candidatesOf(table);
     QCOMPARE(QList<int>(found.begin(), found.end()), candidates);
@@ -215,7 +153,7 @@ void TestTable::runsOfZerosAdviseNothing()
     QFETCH(bool, dozens);
     QFETCH(bool, columns);
     Table table;
-    table.basculeParole();
+    table.toggleSpeech();
     for (int n : draws) {
         table.enter(n);
     }
@@ -237,12 +175,12 @@ void TestTable::runsOfZerosAdviseNothing()
 void TestTable::replayOfNothingIsANewGame()
 {
     Table table;
-    table.basculeParole();
+    table.toggleSpeech();
     for (int n : {1, 3, 5, 7, 9}) {
         table.enter(n);
     }
     table.replay({});
-    QCOMPARE(table.tirage(), 0);
+    QCOMPARE(table.drawCount(), 0);
     QCOMPARE(table.hitCount(1), 0);
     QCOMPARE(table.evenChance(EvenChance::Colour).adviceLength(), 0);
     QCOMPARE(table.stripNumber(Table::StripLength - 1), -1);

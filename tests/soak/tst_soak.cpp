@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A whole evening at the table: many entries through the real windows, blinks and slides
 // running, and after every entry the windows show what the table holds.
-#include "board/Form1.h"
-#include "dozens/Form5.h"
+#include "board/BoardWindow.h"
+#include "dozens/DozensWindow.h"
 #include "platform/Colours.h"
 #include "support/Controls.h"
 #include "support/Entries.h"
@@ -62,7 +62,7 @@ private slots:
 void TestSoak::windowsShowWhatTheTableHolds()
 {
     const int entries = TAMBREL_SOAK_ENTRIES;
-    Form1 board;
+    BoardWindow board;
     board.show();
     QVERIFY(QTest::qWaitForWindowExposed(&board));
     const Table& table = board.table();
@@ -72,23 +72,24 @@ void TestSoak::windowsShowWhatTheTableHolds()
 
     for (int entry = 1; entry <= entries; ++entry) {
         QVERIFY(enterConfirmed(board, static_cast<int>(random.bounded(37))));
-        QCOMPARE(text(cached<QLabel>(&board, "Label4")), QString::number(entry));
+        QCOMPARE(text(cached<QLabel>(&board, "drawCountLabel")), QString::number(entry));
         for (int n = 0; n < Roulette::NumberCount; ++n) {
-            const QString tip = cached<QLineEdit>(&board, "Text1", n)->toolTip();
+            const QString tip = cached<QLineEdit>(&board, "numberCell", n)->toolTip();
             QCOMPARE(tip.section(QLatin1Char(' '), 1, 1).toInt(), table.hitCount(n));
         }
         for (int i = 0; i < Table::StripLength; ++i) {
-            QCOMPARE(text(cached<QLabel>(&board, "Label5", i)), numberText(table.stripNumber(i)));
+            QCOMPARE(text(cached<QLabel>(&board, "stripSquare", i)), numberText(table.stripNumber(i)));
         }
         for (int i = 0; i < NumberAdvice::MaxCandidates; ++i) {
-            QCOMPARE(
-                text(cached<QLabel>(&board, "Label1", i)), numberText(table.numberAdvice().candidate(i)));
+            QCOMPARE(text(cached<QLabel>(&board, "candidateSquare", i)),
+                numberText(table.numberAdvice().candidate(i)));
         }
         // The dozen and column rows, and the colour window, mirror their trackers.
         for (int i = 0; i < HistoryRow::Length; ++i) {
             for (Group group : {Group::Dozens, Group::Columns}) {
                 const int value = table.dozenColumns().history(group).value(i);
-                QCOMPARE(text(cached<QLabel>(board.form5(), group == Group::Dozens ? "Label2" : "Label1", i)),
+                QCOMPARE(text(cached<QLabel>(board.dozensWindow(),
+                             group == Group::Dozens ? "dozenSquare" : "columnSquare", i)),
                     value == 0 ? QString() : QString::number(value));
             }
             const Mark mark = table.evenChance(EvenChance::Colour).cell(i);
@@ -97,7 +98,7 @@ void TestSoak::windowsShowWhatTheTableHolds()
                 : mark == Mark::Zero                          ? Colours::Green
                                                               : Colours::InactiveTitleBar;
             QCOMPARE(
-                Colours::backColour(cached<QWidget>(board.trendWindow(EvenChance::Colour), "Picture1", i)),
+                Colours::backColour(cached<QWidget>(board.trendWindow(EvenChance::Colour), "historyCell", i)),
                 colour);
         }
 
@@ -105,7 +106,7 @@ void TestSoak::windowsShowWhatTheTableHolds()
         QCoreApplication::processEvents();
         if (entry % 997 == 0) {
             auto* slide = cached<QPushButton>(
-                board.trendWindow(static_cast<EvenChance>((entry / 997) % 3)), "Command1");
+                board.trendWindow(static_cast<EvenChance>((entry / 997) % 3)), "slideButton");
             if (slide->isEnabled()) {
                 slide->click();
                 ++slidesStarted;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Spoken advice: an entry's phrases reach the engine one after the other, only while the
 // indicator has switched speech on; the desktop's engine, present or missing.
-#include "board/Form1.h"
+#include "board/BoardWindow.h"
 #include "speech/SpeechIndicator.h"
 #include "speech/SpeechQueue.h"
 #include "support/Controls.h"
@@ -28,7 +28,7 @@ private slots:
     {
         QStringList spoken;
         QList<RecordingSpeechEngine*> engines;
-        Form1 board;
+        BoardWindow board;
         board.setSpeechEngineFactory([&] {
             auto made = std::make_unique<RecordingSpeechEngine>(&spoken, false);
             engines << made.get();
@@ -41,7 +41,7 @@ private slots:
         QVERIFY(board.table().isBlinking(BlinkTimer::Colour) && board.table().spokenPhrases().isEmpty());
         QVERIFY(engines.isEmpty());
 
-        auto* indicator = control<SpeechIndicator>(&board, "DirectSS1");
+        auto* indicator = control<SpeechIndicator>(&board, "speechIndicator");
         const QSize small = indicator->size();
         QTest::mouseClick(indicator, Qt::LeftButton);
         QVERIFY(board.table().speaksAdvice() && indicator->isChecked() && indicator->width() > small.width());

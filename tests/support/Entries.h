@@ -2,11 +2,11 @@
 // Entering a number on the board as a player who answers Yes to its confirmation.
 #pragma once
 
-#include "board/Form1.h"
+#include "board/BoardWindow.h"
 #include "platform/MessageBox.h"
 
-inline bool enterConfirmed(Form1& board, int number)
+inline bool enterConfirmed(BoardWindow& board, int number)
 {
     MessageBox::setNextAnswer(MessageBox::Yes);
-    return board.Text1_Click(number);
+    return board.confirmAndEnter(number);
 }

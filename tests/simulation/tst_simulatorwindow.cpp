@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The draw simulator window: each tick draws a number for the board, which enters it as a
 // click would, one question at a time; its buttons drive its timer.
-#include "board/Form1.h"
-#include "simulation/Form7.h"
+#include "board/BoardWindow.h"
+#include "simulation/SimulatorWindow.h"
 #include "support/Controls.h"
 #include "support/Entries.h"
 #include "support/ScriptedRandom.h"
@@ -13,7 +13,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 
-class TestForm7 : public QObject
+class TestSimulatorWindow : public QObject
 {
     Q_OBJECT
 
@@ -26,29 +26,29 @@ private slots:
     // simulator while its question is open: the window goes at once and the answer counts.
     void oneQuestionAtATime()
     {
-        Form1 board;
+        BoardWindow board;
         board.show();
-        board.Command2_Click();
-        const QPointer<Form7> simulator = board.simulator();
+        board.openSimulator();
+        const QPointer<SimulatorWindow> simulator = board.simulator();
         simulator->setRandomSource(std::make_unique<ScriptedRandom>(
             QList<double>{ScriptedRandom::valueFor(9), ScriptedRandom::valueFor(23)}));
-        QSignalSpy drawn(simulator.get(), &Form7::numberDrawn);
+        QSignalSpy drawn(simulator.get(), &SimulatorWindow::numberDrawn);
         bool clickEntered = true;
         whenModalShown<QMessageBox>([&](QMessageBox* box) {
             MessageBox::setNextAnswer(MessageBox::Yes); // a second question would take it
-            clickEntered = board.Text1_Click(20);
+            clickEntered = board.confirmAndEnter(20);
             MessageBox::clearNextAnswer();
-            simulator->Timer1_Timer();
+            simulator->drawTick();
             box->button(QMessageBox::Yes)->click();
         });
-        simulator->Timer1_Timer();
-        QCOMPARE(control<QLabel>(simulator, "Label1")->text(), QStringLiteral("9"));
-        QCOMPARE(board.table().tirage(), 0);
-        QTRY_COMPARE(board.table().tirage(), 1);
+        simulator->drawTick();
+        QCOMPARE(control<QLabel>(simulator, "drawnNumberLabel")->text(), QStringLiteral("9"));
+        QCOMPARE(board.table().drawCount(), 0);
+        QTRY_COMPARE(board.table().drawCount(), 1);
         QVERIFY(!clickEntered);
         QCOMPARE(drawn.size(), 1);
 
-        simulator->Command1_Click();
+        simulator->start();
         bool goneWhileOpen = false;
         whenModalShown<QMessageBox>([&](QMessageBox* box) {
             simulator->close();
@@ -57,8 +57,8 @@ private slots:
                 box->button(QMessageBox::Yes)->click();
             });
         });
-        simulator->Timer1_Timer();
-        QTRY_COMPARE(board.table().tirage(), 2);
+        simulator->drawTick();
+        QTRY_COMPARE(board.table().drawCount(), 2);
         QVERIFY(goneWhileOpen);
         QVERIFY(!board.simulator());
         QCOMPARE(board.table().draws(), (std::vector<std::uint8_t>{9, 23}));
@@ -69,16 +69,16 @@ private slots:
     void buttonsDriveTheRealTimer()
     {
         QWidget board;
-        auto* simulator = new Form7(&board);
-        auto* pause = control<QPushButton>(simulator, "Command4");
+        auto* simulator = new SimulatorWindow(&board);
+        auto* pause = control<QPushButton>(simulator, "pauseButton");
         for (int i = 0; i < 4; ++i) {
-            control<QPushButton>(simulator, "Command2")->click();
+            control<QPushButton>(simulator, "fasterButton")->click();
         }
-        QSignalSpy drawn(simulator, &Form7::numberDrawn);
+        QSignalSpy drawn(simulator, &SimulatorWindow::numberDrawn);
         QElapsedTimer clock;
         clock.start();
-        control<QPushButton>(simulator, "Command1")->click();
-        QVERIFY(!control<QPushButton>(simulator, "Command1")->isEnabled());
+        control<QPushButton>(simulator, "startButton")->click();
+        QVERIFY(!control<QPushButton>(simulator, "startButton")->isEnabled());
         QVERIFY(drawn.wait(5000));
         QVERIFY2(clock.elapsed() >= 500, qPrintable(QString::number(clock.elapsed())));
         pause->click();
@@ -88,12 +88,12 @@ private slots:
         pause->click();
         QCOMPARE(pause->text(), QStringLiteral("Pause !"));
         QTRY_COMPARE_WITH_TIMEOUT(drawn.size(), 2, 5000);
-        control<QPushButton>(simulator, "Command3")->click();
-        QVERIFY(control<QPushButton>(simulator, "Command1")->isEnabled());
+        control<QPushButton>(simulator, "stopButton")->click();
+        QVERIFY(control<QPushButton>(simulator, "startButton")->isEnabled());
         QTest::qWait(1500);
         QCOMPARE(drawn.size(), 2);
     }
 };
 
-QTEST_MAIN(TestForm7)
-#include "tst_form7.moc"
+QTEST_MAIN(TestSimulatorWindow)
+#include "tst_simulatorwindow.moc"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "disclaimer/frmSplash.h"
+#include "disclaimer/DisclaimerDialog.h"
 
 #include "disclaimer/DisclaimerTexts.h"
 #include "platform/Application.h"
@@ -68,95 +68,85 @@ void growLeftToFit(QLabel* label)
 
 } // namespace
 
-frmSplash::frmSplash(QWidget* parent)
+DisclaimerDialog::DisclaimerDialog(QWidget* parent)
     : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint)
 {
-    setObjectName(QStringLiteral("frmSplash"));
+    setObjectName(QStringLiteral("disclaimerDialog"));
     setModal(true);
     setFixedSize(Twips::toPixels(7320), Twips::toPixels(7110));
 
     auto* frame = new QFrame(this);
-    nameControl(frame, QStringLiteral("Frame1"));
+    nameControl(frame, QStringLiteral("titleFrame"));
     frame->setFrameShape(QFrame::Box);
     frame->setFrameShadow(QFrame::Sunken);
     Twips::place(frame, 120, 120, 7080, 3090);
 
     auto* logo = new QLabel(frame);
-    nameControl(logo, QStringLiteral("imgLogo"));
+    nameControl(logo, QStringLiteral("logo"));
     Twips::place(logo, 240, 360, 960, 960);
     const QIcon icon = Pictures::applicationIcon();
     if (!icon.isNull()) {
         logo->setPixmap(icon.pixmap(logo->size()));
     }
 
-    makeLabel(frame, QStringLiteral("lblCompanyProduct"), DisclaimerTexts::CompanyProduct, arial(18, true),
+    makeLabel(frame, QStringLiteral("companyProductLabel"), DisclaimerTexts::CompanyProduct, arial(18, true),
         1800, 480, 4950, 435);
-    makeLabel(frame, QStringLiteral("Label1"), DisclaimerTexts::ProductTitle, arial(18, true), 2640, 960,
-        3510, 435);
-    makeLabel(frame, QStringLiteral("lblProductName"), DisclaimerTexts::ProductNameDesign, arial(32.25, true),
-        600, 1560, 5820, 765, Qt::AlignCenter);
-    makeLabel(frame, QStringLiteral("lblPlatform"), DisclaimerTexts::Platform, arial(15.75, true), 2745, 2340,
-        3930, 360, Qt::AlignRight | Qt::AlignVCenter);
-    makeLabel(frame, QStringLiteral("lblVersion"), QStringLiteral("Version"), arial(12, true), 5970, 2700,
+    makeLabel(frame, QStringLiteral("productTitleLabel"), DisclaimerTexts::ProductTitle, arial(18, true),
+        2640, 960, 3510, 435);
+    makeLabel(frame, QStringLiteral("productNameLabel"), DisclaimerTexts::ProductNameDesign,
+        arial(32.25, true), 600, 1560, 5820, 765, Qt::AlignCenter);
+    makeLabel(frame, QStringLiteral("platformLabel"), DisclaimerTexts::Platform, arial(15.75, true), 2745,
+        2340, 3930, 360, Qt::AlignRight | Qt::AlignVCenter);
+    makeLabel(frame, QStringLiteral("versionLabel"), QStringLiteral("Version"), arial(12, true), 5970, 2700,
         885, 285, Qt::AlignRight | Qt::AlignVCenter);
     // Two small lines under the product name. Drawn lower down, they would fall past the
     // frame's bottom edge and never be seen; they sit at its bottom left instead.
-    makeLabel(frame, QStringLiteral("lblSmall1"), DisclaimerTexts::SmallLine1, arial(8.25, false), 240, 2580,
-        2415, 255);
-    makeLabel(frame, QStringLiteral("lblSmall2"), DisclaimerTexts::SmallLine2, arial(8.25, false), 240, 2790,
-        2415, 255);
+    makeLabel(frame, QStringLiteral("firstSmallLine"), DisclaimerTexts::SmallLine1, arial(8.25, false), 240,
+        2580, 2415, 255);
+    makeLabel(frame, QStringLiteral("secondSmallLine"), DisclaimerTexts::SmallLine2, arial(8.25, false), 240,
+        2790, 2415, 255);
 
-    QLabel* warning = makeLabel(this, QStringLiteral("lblWarning"), DisclaimerTexts::Warning,
+    QLabel* warning = makeLabel(this, QStringLiteral("warningLabel"), DisclaimerTexts::Warning,
         arial(8.25, true), 120, 3240, 6855, 195);
     Colours::setForeColour(warning, Colours::Red);
 
-    makeTextBox(this, QStringLiteral("Text1"), DisclaimerTexts::Disclaimer, 240, 3480, 6855, 1815);
+    makeTextBox(this, QStringLiteral("disclaimerText"), DisclaimerTexts::Disclaimer, 240, 3480, 6855, 1815);
     QPlainTextEdit* note
-        = makeTextBox(this, QStringLiteral("Text2"), DisclaimerTexts::MakerNote, 240, 5520, 6855, 735);
+        = makeTextBox(this, QStringLiteral("makerNote"), DisclaimerTexts::MakerNote, 240, 5520, 6855, 735);
     Colours::setForeColour(note, Colours::DarkRed);
 
     auto* accept = new QPushButton(DisclaimerTexts::Accept, this);
-    nameControl(accept, QStringLiteral("Command1"));
+    nameControl(accept, QStringLiteral("acceptButton"));
     Twips::place(accept, 720, 6480, 2415, 495);
-    connect(accept, &QPushButton::clicked, this, &frmSplash::Command1_Click);
+    connect(accept, &QPushButton::clicked, this, &QDialog::accept);
 
     auto* cancel = new QPushButton(DisclaimerTexts::Cancel, this);
-    nameControl(cancel, QStringLiteral("Command2"));
+    nameControl(cancel, QStringLiteral("cancelButton"));
     Twips::place(cancel, 4200, 6480, 2415, 495);
-    connect(cancel, &QPushButton::clicked, this, &frmSplash::Command2_Click);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
     // Neither button is pressed by a key unless it has the focus.
     accept->setAutoDefault(false);
     cancel->setAutoDefault(false);
     accept->setFocus();
 
-    Form_Load();
+    showVersion();
 }
 
-void frmSplash::Form_Load()
+void DisclaimerDialog::showVersion()
 {
-    auto* version = findChild<QLabel*>(QStringLiteral("lblVersion"));
+    auto* version = findChild<QLabel*>(QStringLiteral("versionLabel"));
     version->setText(DisclaimerTexts::VersionPrefix + Application::versionText());
     growLeftToFit(version);
-    findChild<QLabel*>(QStringLiteral("lblProductName"))->setText(Application::title());
+    findChild<QLabel*>(QStringLiteral("productNameLabel"))->setText(Application::title());
 }
 
-QString frmSplash::storedText(const QPlainTextEdit* box)
+QString DisclaimerDialog::storedText(const QPlainTextEdit* box)
 {
     return box->property("storedText").toString();
 }
 
-void frmSplash::Command1_Click()
-{
-    accept();
-}
-
-void frmSplash::Command2_Click()
-{
-    reject();
-}
-
-void frmSplash::keyPressEvent(QKeyEvent* event)
+void DisclaimerDialog::keyPressEvent(QKeyEvent* event)
 {
     // Keys never close the disclaimer (Escape included); a focused button still takes
     // Return and Enter, as Space.

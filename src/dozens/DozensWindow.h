@@ -13,28 +13,28 @@ class DozenColumnTracker;
 class QLabel;
 class QPushButton;
 
-class Form5 : public QWidget
+class DozensWindow : public QWidget
 {
     Q_OBJECT
 
 public:
     // A window of its own even with a parent, which only decides when it goes away.
-    explicit Form5(QWidget* parent = nullptr);
+    explicit DozensWindow(QWidget* parent = nullptr);
 
     // Shows what the tracker now holds.
     void refresh(const DozenColumnTracker& tracker);
 
 public slots:
-    void Command2_Click(); // help
+    void openHelp();
 
 private:
     void buildControls();
 
-    std::array<QLabel*, HistoryRow::Length> m_label1{}; // columns
-    std::array<QLabel*, HistoryRow::Length> m_label2{}; // dozens
-    QLabel* m_label3 = nullptr;
-    QLabel* m_label4 = nullptr;
-    QLabel* m_label5 = nullptr;
-    QLabel* m_label6 = nullptr;
-    QPushButton* m_command2 = nullptr;
+    std::array<QLabel*, HistoryRow::Length> m_columnSquares{};
+    std::array<QLabel*, HistoryRow::Length> m_dozenSquares{};
+    QLabel* m_columnsTitle = nullptr;
+    QLabel* m_dozensTitle = nullptr;
+    QLabel* m_columnsIndicator = nullptr;
+    QLabel* m_dozensIndicator = nullptr;
+    QPushButton* m_helpButton = nullptr;
 };

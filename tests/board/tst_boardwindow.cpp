@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The board window: entries through the confirmation box, the keyboard, help, closing.
-#include "board/Form1.h"
+#include "board/BoardWindow.h"
 #include "platform/Colours.h"
 #include "platform/HelpPages.h"
 #include "platform/MessageBox.h"
@@ -16,7 +16,7 @@
 #include <QTest>
 #include <QTimer>
 
-class TestForm1 : public QObject
+class TestBoardWindow : public QObject
 {
     Q_OBJECT
 
@@ -31,23 +31,24 @@ private slots:
     void closingTheBoardEndsTheProgram();
 };
 
-void TestForm1::cleanup()
+void TestBoardWindow::cleanup()
 {
     MessageBox::clearNextAnswer();
     HelpPages::setOpener({});
 }
 
-void TestForm1::tabOrderFollowsTheDesign()
+void TestBoardWindow::tabOrderFollowsTheDesign()
 {
-    const Form1 board;
+    const BoardWindow board;
     QStringList expected;
     for (int n = 0; n <= 36; ++n) {
-        expected << QStringLiteral("Text1/%1").arg(n);
+        expected << QStringLiteral("numberCell/%1").arg(n);
     }
-    for (const char* name :
-        {"Text2", "Text3", "Text4", "Text5", "Text6", "Text7", "Command1", "Command2", "ComMise"}) {
-        expected << QString::fromLatin1(name) + QLatin1Char('/');
+    for (int box = 0; box < BoardWindow::DozenColumnBoxCount; ++box) {
+        expected << QStringLiteral("dozenColumnBox/%1").arg(box);
     }
+    expected << QStringLiteral("helpButton/") << QStringLiteral("simulateButton/")
+             << QStringLiteral("stakesButton/");
 
     QStringList actual;
     QWidget* widget = board.numberCell(0);
@@ -60,9 +61,9 @@ void TestForm1::tabOrderFollowsTheDesign()
     QCOMPARE(actual, expected);
 }
 
-void TestForm1::typingIntoACellDoesNothing()
+void TestBoardWindow::typingIntoACellDoesNothing()
 {
-    Form1 board;
+    BoardWindow board;
     board.show();
     QVERIFY(QTest::qWaitForWindowExposed(&board));
     TextBox* cell = board.numberCell(12);
@@ -71,53 +72,53 @@ void TestForm1::typingIntoACellDoesNothing()
     QTest::keyClick(cell, Qt::Key_Backspace);
     QTest::keyClick(cell, Qt::Key_Delete);
     QCOMPARE(cell->text(), QStringLiteral("12"));
-    QCOMPARE(board.table().tirage(), 0);
+    QCOMPARE(board.table().drawCount(), 0);
 }
 
-void TestForm1::clickingACellEntersItsNumber()
+void TestBoardWindow::clickingACellEntersItsNumber()
 {
-    Form1 board;
+    BoardWindow board;
     board.show();
     QVERIFY(QTest::qWaitForWindowExposed(&board));
 
     MessageBox::setNextAnswer(MessageBox::Yes);
     QTest::mouseClick(board.numberCell(7), Qt::LeftButton);
-    QCOMPARE(board.table().tirage(), 1);
-    QCOMPARE(control<QLabel>(&board, "Label4")->text(), QStringLiteral("1"));
-    QCOMPARE(control<QLabel>(&board, "Label5", 21)->text(), QStringLiteral("7"));
-    QCOMPARE(Colours::backColour(control<QLabel>(&board, "Label5", 21)), Colours::Red);
-    QCOMPARE(control<QLabel>(&board, "Label3")->text(), QStringLiteral("36"));
+    QCOMPARE(board.table().drawCount(), 1);
+    QCOMPARE(control<QLabel>(&board, "drawCountLabel")->text(), QStringLiteral("1"));
+    QCOMPARE(control<QLabel>(&board, "stripSquare", 21)->text(), QStringLiteral("7"));
+    QCOMPARE(Colours::backColour(control<QLabel>(&board, "stripSquare", 21)), Colours::Red);
+    QCOMPARE(control<QLabel>(&board, "levelCountLabel")->text(), QStringLiteral("36"));
     QCOMPARE(board.numberCell(7)->toolTip(), QStringLiteral(" 1 Fois Sorti"));
     QCOMPARE(board.numberCell(7)->text(), QStringLiteral("7"));
 
     MessageBox::setNextAnswer(MessageBox::Yes);
     QTest::mouseClick(board.numberCell(0), Qt::LeftButton);
-    QCOMPARE(control<QLabel>(&board, "Label5", 20)->text(), QStringLiteral("7"));
-    QCOMPARE(control<QLabel>(&board, "Label5", 21)->text(), QStringLiteral("0"));
-    QCOMPARE(Colours::backColour(control<QLabel>(&board, "Label5", 21)), Colours::Green);
-    QCOMPARE(control<QLabel>(&board, "Label4")->text(), QStringLiteral("2"));
+    QCOMPARE(control<QLabel>(&board, "stripSquare", 20)->text(), QStringLiteral("7"));
+    QCOMPARE(control<QLabel>(&board, "stripSquare", 21)->text(), QStringLiteral("0"));
+    QCOMPARE(Colours::backColour(control<QLabel>(&board, "stripSquare", 21)), Colours::Green);
+    QCOMPARE(control<QLabel>(&board, "drawCountLabel")->text(), QStringLiteral("2"));
 }
 
-void TestForm1::keyboardEntersTheFocusedCell()
+void TestBoardWindow::keyboardEntersTheFocusedCell()
 {
-    Form1 board;
+    BoardWindow board;
     board.show();
     QVERIFY(QTest::qWaitForWindowExposed(&board));
     board.numberCell(23)->setFocus();
     MessageBox::setNextAnswer(MessageBox::Yes);
     QTest::keyClick(board.numberCell(23), Qt::Key_Space);
-    QCOMPARE(board.table().tirage(), 1);
-    QCOMPARE(control<QLabel>(&board, "Label5", 21)->text(), QStringLiteral("23"));
+    QCOMPARE(board.table().drawCount(), 1);
+    QCOMPARE(control<QLabel>(&board, "stripSquare", 21)->text(), QStringLiteral("23"));
 }
 
-void TestForm1::answerNoChangesNothing()
+void TestBoardWindow::answerNoChangesNothing()
 {
-    Form1 board;
+    BoardWindow board;
     board.show();
     QVERIFY(QTest::qWaitForWindowExposed(&board));
     for (const int n : {3, 3, 17, 0}) {
         MessageBox::setNextAnswer(MessageBox::Yes);
-        QVERIFY(board.Text1_Click(n));
+        QVERIFY(board.confirmAndEnter(n));
     }
     const QString before = dumpWindow(&board);
     const auto drawsBefore = board.table().draws();
@@ -126,13 +127,13 @@ void TestForm1::answerNoChangesNothing()
     QTest::mouseClick(board.numberCell(3), Qt::LeftButton);
     QCOMPARE(dumpWindow(&board), before);
     QCOMPARE(board.table().draws(), drawsBefore);
-    QCOMPARE(board.table().tirage(), 4);
+    QCOMPARE(board.table().drawCount(), 4);
 }
 
 // The default path of the seam: a real modal box, answered by pressing its buttons.
-void TestForm1::realConfirmationBox()
+void TestBoardWindow::realConfirmationBox()
 {
-    Form1 board;
+    BoardWindow board;
     board.show();
     QVERIFY(QTest::qWaitForWindowExposed(&board));
 
@@ -147,33 +148,33 @@ void TestForm1::realConfirmationBox()
         noIsDefault = box->defaultButton() == box->button(QMessageBox::No);
         box->button(QMessageBox::Yes)->click();
     });
-    QVERIFY(board.Text1_Click(32));
+    QVERIFY(board.confirmAndEnter(32));
     QCOMPARE(title, QStringLiteral("Votre chiffre : "));
     QCOMPARE(prompt, QStringLiteral("Vous avez choisi le Chiffre :32"));
     QCOMPARE(icon, QMessageBox::Information);
     QVERIFY(noIsDefault);
-    QCOMPARE(board.table().tirage(), 1);
+    QCOMPARE(board.table().drawCount(), 1);
 
     // Escape answers No.
     whenModalShown<QMessageBox>([](QMessageBox* box) { QTest::keyClick(box, Qt::Key_Escape); });
-    QVERIFY(!board.Text1_Click(5));
-    QCOMPARE(board.table().tirage(), 1);
+    QVERIFY(!board.confirmAndEnter(5));
+    QCOMPARE(board.table().drawCount(), 1);
 
     // Return takes the default button, which is No.
     whenModalShown<QMessageBox>([](QMessageBox* box) { QTest::keyClick(box, Qt::Key_Return); });
-    QVERIFY(!board.Text1_Click(5));
-    QCOMPARE(board.table().tirage(), 1);
+    QVERIFY(!board.confirmAndEnter(5));
+    QCOMPARE(board.table().drawCount(), 1);
     QVERIFY(!MessageBox::isOpen());
 }
 
-void TestForm1::closingTheBoardEndsTheProgram()
+void TestBoardWindow::closingTheBoardEndsTheProgram()
 {
     QGuiApplication::setQuitOnLastWindowClosed(false); // only the board's own closing may end it
-    Form1 board;
+    BoardWindow board;
     board.show();
     QVERIFY(QTest::qWaitForWindowExposed(&board));
     MessageBox::setNextAnswer(MessageBox::Yes);
-    QVERIFY(board.Text1_Click(8));
+    QVERIFY(board.confirmAndEnter(8));
     QVERIFY(board.trendWindow(EvenChance::Colour)->isVisible());
 
     QTimer::singleShot(0, &board, [&board] { board.close(); });
@@ -190,5 +191,5 @@ void TestForm1::closingTheBoardEndsTheProgram()
     }
 }
 
-QTEST_MAIN(TestForm1)
-#include "tst_form1.moc"
+QTEST_MAIN(TestBoardWindow)
+#include "tst_boardwindow.moc"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "dozens/Form5.h"
+#include "dozens/DozensWindow.h"
 
 #include "dozens/DozenColumnTracker.h"
 #include "dozens/DozensTexts.h"
@@ -85,12 +85,12 @@ QString indicatorWords(const QString& group, const DozenColumnTracker& tracker, 
 
 } // namespace
 
-Form5::Form5(QWidget* parent)
+DozensWindow::DozensWindow(QWidget* parent)
     : QWidget(parent,
         Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
             | Qt::WindowStaysOnTopHint)
 {
-    setObjectName(QStringLiteral("Form5"));
+    setObjectName(QStringLiteral("dozensWindow"));
     setWindowTitle(DozensTexts::Title);
     Colours::setBackColour(this, Colours::ButtonFace);
     // Like every side window, it stays above the table's window without taking the focus.
@@ -103,15 +103,15 @@ Form5::Form5(QWidget* parent)
     buildControls();
 }
 
-void Form5::buildControls()
+void DozensWindow::buildControls()
 {
     const QFont bold = boldFont();
 
-    m_label3 = makeLabel(this, QStringLiteral("Label3"), -1, 0, ColumnRowTop, 1335);
-    m_label3->setText(DozensTexts::Columns);
-    m_label4 = makeLabel(this, QStringLiteral("Label4"), -1, 0, DozenRowTop, 1335);
-    m_label4->setText(DozensTexts::Dozens);
-    for (QLabel* title : {m_label3, m_label4}) {
+    m_columnsTitle = makeLabel(this, QStringLiteral("columnsTitle"), -1, 0, ColumnRowTop, 1335);
+    m_columnsTitle->setText(DozensTexts::Columns);
+    m_dozensTitle = makeLabel(this, QStringLiteral("dozensTitle"), -1, 0, DozenRowTop, 1335);
+    m_dozensTitle->setText(DozensTexts::Dozens);
+    for (QLabel* title : {m_columnsTitle, m_dozensTitle}) {
         title->setFont(bold);
         title->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     }
@@ -119,43 +119,48 @@ void Form5::buildControls()
     // The squares are 255 wide on a 240 pitch: neighbours overlap, as designed.
     for (int i = 0; i < HistoryRow::Length; ++i) {
         QLabel* column
-            = makeLabel(this, QStringLiteral("Label1"), i, 1320 + 240 * i, ColumnRowTop, SquareSize);
-        QLabel* dozen = makeLabel(this, QStringLiteral("Label2"), i, 1320 + 240 * i, DozenRowTop, SquareSize);
+            = makeLabel(this, QStringLiteral("columnSquare"), i, 1320 + 240 * i, ColumnRowTop, SquareSize);
+        QLabel* dozen
+            = makeLabel(this, QStringLiteral("dozenSquare"), i, 1320 + 240 * i, DozenRowTop, SquareSize);
         for (QLabel* square : {column, dozen}) {
             square->setFont(bold);
             square->setAlignment(Qt::AlignCenter);
         }
-        m_label1[static_cast<std::size_t>(i)] = column;
-        m_label2[static_cast<std::size_t>(i)] = dozen;
+        m_columnSquares[static_cast<std::size_t>(i)] = column;
+        m_dozenSquares[static_cast<std::size_t>(i)] = dozen;
     }
 
-    m_label5 = makeLabel(this, QStringLiteral("Label5"), -1, 6120, ColumnRowTop, 615);
-    m_label6 = makeLabel(this, QStringLiteral("Label6"), -1, 6120, DozenRowTop, 615);
+    m_columnsIndicator = makeLabel(this, QStringLiteral("columnsIndicator"), -1, 6120, ColumnRowTop, 615);
+    m_dozensIndicator = makeLabel(this, QStringLiteral("dozensIndicator"), -1, 6120, DozenRowTop, 615);
 
-    m_command2 = new QPushButton(this);
-    nameControl(m_command2, QStringLiteral("Command2"));
-    Twips::place(m_command2, 6840, 120, 255, 375);
-    m_command2->setIcon(Pictures::helpBulb());
-    m_command2->setIconSize(m_command2->size() - QSize(4, 4));
-    m_command2->setToolTip(DozensTexts::Help);
-    m_command2->setAccessibleName(DozensTexts::Help);
-    m_command2->setAutoDefault(false);
-    connect(m_command2, &QPushButton::clicked, this, &Form5::Command2_Click);
+    m_helpButton = new QPushButton(this);
+    nameControl(m_helpButton, QStringLiteral("helpButton"));
+    Twips::place(m_helpButton, 6840, 120, 255, 375);
+    m_helpButton->setIcon(Pictures::helpBulb());
+    m_helpButton->setIconSize(m_helpButton->size() - QSize(4, 4));
+    m_helpButton->setToolTip(DozensTexts::Help);
+    m_helpButton->setAccessibleName(DozensTexts::Help);
+    m_helpButton->setAutoDefault(false);
+    connect(m_helpButton, &QPushButton::clicked, this, &DozensWindow::openHelp);
 }
 
-void Form5::refresh(const DozenColumnTracker& tracker)
+void DozensWindow::refresh(const DozenColumnTracker& tracker)
 {
     for (int i = 0; i < HistoryRow::Length; ++i) {
-        m_label1[static_cast<std::size_t>(i)]->setText(squareText(tracker.history(Group::Columns).value(i)));
-        m_label2[static_cast<std::size_t>(i)]->setText(squareText(tracker.history(Group::Dozens).value(i)));
+        m_columnSquares[static_cast<std::size_t>(i)]->setText(
+            squareText(tracker.history(Group::Columns).value(i)));
+        m_dozenSquares[static_cast<std::size_t>(i)]->setText(
+            squareText(tracker.history(Group::Dozens).value(i)));
     }
-    Colours::setBackColour(m_label5, indicatorColour(tracker.indicator(Group::Columns)));
-    Colours::setBackColour(m_label6, indicatorColour(tracker.indicator(Group::Dozens)));
-    describeForScreenReaders(m_label5, indicatorWords(QStringLiteral("Colonnes"), tracker, Group::Columns));
-    describeForScreenReaders(m_label6, indicatorWords(QStringLiteral("Douzaines"), tracker, Group::Dozens));
+    Colours::setBackColour(m_columnsIndicator, indicatorColour(tracker.indicator(Group::Columns)));
+    Colours::setBackColour(m_dozensIndicator, indicatorColour(tracker.indicator(Group::Dozens)));
+    describeForScreenReaders(
+        m_columnsIndicator, indicatorWords(QStringLiteral("Colonnes"), tracker, Group::Columns));
+    describeForScreenReaders(
+        m_dozensIndicator, indicatorWords(QStringLiteral("Douzaines"), tracker, Group::Dozens));
 }
 
-void Form5::Command2_Click()
+void DozensWindow::openHelp()
 {
     HelpPages::open(DozensTexts::HelpPage);
 }

@@ -10,23 +10,19 @@ class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 
-class frmSplash : public QDialog
+class DisclaimerDialog : public QDialog
 {
     Q_OBJECT
 
 public:
-    explicit frmSplash(QWidget* parent = nullptr);
+    explicit DisclaimerDialog(QWidget* parent = nullptr);
 
     // The text a disclaimer box holds, line breaks as written (CR LF).
     static QString storedText(const QPlainTextEdit* box);
-
-public slots:
-    void Command1_Click(); // VALIDER
-    void Command2_Click(); // ANNULER
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void Form_Load();
+    void showVersion();
 };

@@ -13,25 +13,25 @@ class QLineEdit;
 class QPushButton;
 class QTimer;
 
-class Form7 : public QWidget
+class SimulatorWindow : public QWidget
 {
     Q_OBJECT
 
 public:
     // The window belongs to the board that enters its draws.
-    explicit Form7(QWidget* board);
+    explicit SimulatorWindow(QWidget* board);
 
     const SimulationModel& model() const { return m_model; }
     void setRandomSource(std::unique_ptr<RandomSource> random);
 
 public slots:
-    void Command1_Click(); // start
-    void Command2_Click(); // "-": one second faster
-    void Command3_Click(); // stop
-    void Command4_Click(); // pause / resume
-    void Command5_Click(); // help
-    void Complus_Click(); // "+": one second slower
-    void Timer1_Timer(); // one draw
+    void start();
+    void faster(); // "-": one second faster
+    void stop();
+    void pauseOrResume();
+    void openHelp();
+    void slower(); // "+": one second slower
+    void drawTick(); // one draw
 
 signals:
     // A number drawn, for the board to enter.
@@ -43,14 +43,14 @@ private:
 
     SimulationModel m_model;
 
-    QPushButton* m_command1 = nullptr;
-    QPushButton* m_command2 = nullptr;
-    QPushButton* m_command3 = nullptr;
-    QPushButton* m_command4 = nullptr;
-    QPushButton* m_command5 = nullptr;
-    QPushButton* m_complus = nullptr;
-    QLabel* m_label1 = nullptr;
-    QLabel* m_label2 = nullptr;
-    QLineEdit* m_text1 = nullptr;
-    QTimer* m_timer1 = nullptr;
+    QPushButton* m_startButton = nullptr;
+    QPushButton* m_fasterButton = nullptr;
+    QPushButton* m_stopButton = nullptr;
+    QPushButton* m_pauseButton = nullptr;
+    QPushButton* m_helpButton = nullptr;
+    QPushButton* m_slowerButton = nullptr;
+    QLabel* m_drawnNumberLabel = nullptr;
+    QLabel* m_unitLabel = nullptr;
+    QLineEdit* m_paceBox = nullptr;
+    QTimer* m_drawTimer = nullptr;
 };

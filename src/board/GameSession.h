@@ -1,0 +1,105 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// One game at the table, without any window: its table, an entry and the rule of one
+// question at a time, undo, a list of numbers, a new game, a kept game taken up again, the
+// blinks between entries, and when the journal gets the confirmed numbers. The board window
+// shows what it holds and hands it the player's clicks, keys and menu choices.
+#pragma once
+
+#include "board/Table.h"
+#include "games/GameLibrary.h"
+
+#include <QObject>
+#include <QVector>
+#include <functional>
+#include <memory>
+#include <optional>
+
+// What makes the board's advice blink: a 500 ms timer per blink, or a test's own hand.
+class BlinkTimers
+{
+public:
+    virtual ~BlinkTimers() = default;
+    // Stops the blink; when `running`, starts it again, its first tick one full interval away.
+    virtual void restart(BlinkTimer blink, bool running) = 0;
+    virtual bool isRunning(BlinkTimer blink) const = 0;
+};
+
+class GameSession : public QObject
+{
+    Q_OBJECT
+
+public:
+    static constexpr int BlinkInterval = 500; // ms
+
+    enum class Question { Entry, Undo };
+    // Asks the player about `number` (the number drawn, or the one to take back): true for
+    // yes. Whoever asks may also answer no at once, when another question is already open.
+    using Asker = std::function<bool(Question question, int number)>;
+
+    // Without an asker every question is answered yes; the blinks run on real timers.
+    explicit GameSession(QObject* parent = nullptr);
+    ~GameSession() override;
+
+    void setAsker(Asker asker);
+    void setBlinkTimers(std::unique_ptr<BlinkTimers> timers);
+    const BlinkTimers& blinkTimers() const { return *m_blinkTimers; }
+
+    // Games are kept (journal, previous games) once a library is given; without one,
+    // nothing is written.
+    void keepGamesIn(GameLibrary& library);
+    bool keepsGames() const { return m_games != nullptr; }
+
+    const Table& table() const { return m_table; }
+    // A question of this session's is open.
+    bool isAsking() const { return m_asking; }
+
+    // Asks the player to confirm the number and, on yes, enters it. False when it was not
+    // entered: not a number of the wheel, a question already open, or not confirmed.
+    bool confirmAndEnter(int number);
+    // Asks first; true when the last number was taken back.
+    bool undoLastNumber();
+    // Enters numbers in playing order without a question; numbers off the wheel are skipped.
+    void enterNumbers(const QVector<int>& numbers);
+    // Ends the current game; the table starts again from no draw.
+    void newGame();
+
+    // The game a program no longer running left unfinished, if any.
+    std::optional<GameSummary> findInterrupted();
+    void setAside(const GameSummary& game);
+    // Ends the current game and takes `game` up; whatever the journal then holds is what the
+    // table shows, an empty game when it could not be taken up.
+    GameArchive::Outcome resume(const GameSummary& game);
+    // Closing the board: the game goes to the previous games.
+    void end();
+
+    void toggleSpeech();
+    // One tick of a running blink.
+    void blinkTick(BlinkTimer blink);
+
+    // The kept games with every confirmed number written, or null when none are kept.
+    GameLibrary* keptGames();
+
+signals:
+    // One number confirmed and entered; it reaches the journal once this is over.
+    void entered(int number);
+    // The draws changed other than by one entry (undo, a list, a new or resumed game).
+    void rebuilt();
+    void blinked(BlinkTimer blink);
+    // Writing the game failed, told once with what the disk refused; the game goes on in
+    // memory.
+    void saveProblem(const DiskFailure& failure);
+
+private:
+    bool ask(Question question, int number);
+    void rebuild(const std::vector<std::uint8_t>& draws);
+    void restartBlinks();
+    void journalLater(const QVector<int>& numbers);
+    void tellSaveProblem();
+
+    Table m_table;
+    Asker m_asker;
+    std::unique_ptr<BlinkTimers> m_blinkTimers;
+    GameLibrary* m_games = nullptr;
+    QVector<int> m_unwritten; // confirmed numbers the journal gets once the windows show them
+    bool m_asking = false;
+};

@@ -1,0 +1,124 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "board/SideWindows.h"
+
+#include "board/GameSession.h"
+#include "dozens/DozensWindow.h"
+#include "platform/TopMost.h"
+#include "platform/Twips.h"
+#include "simulation/SimulatorWindow.h"
+#include "stakes/StakeCalculatorWindow.h"
+#include "statistics/StatisticsWindow.h"
+#include "trends/TrendWindow.h"
+
+#include <QScreen>
+#include <QWidget>
+
+SideWindows::SideWindows(QWidget* board, GameSession& session)
+    : QObject(board)
+    , m_board(board)
+    , m_session(session)
+{
+    // The three trend windows exist from the start, hidden until the first entry.
+    for (int pair = 0; pair < EvenChanceCount; ++pair) {
+        m_trendWindows[static_cast<std::size_t>(pair)]
+            = new TrendWindow(static_cast<EvenChance>(pair), board);
+    }
+}
+
+void SideWindows::refresh(const Table& table)
+{
+    for (TrendWindow* window : m_trendWindows) {
+        window->refresh(table.evenChance(window->pair()));
+    }
+    if (m_dozensWindow) {
+        m_dozensWindow->refresh(table.dozenColumns());
+    }
+}
+
+// The trend windows come with the first entry and the dozens and columns window is made
+// then; every entry shows it again, even after the player closed it. With no number left,
+// the board is back as at start-up.
+void SideWindows::showGame(const Table& table)
+{
+    for (TrendWindow* window : m_trendWindows) {
+        if (table.evenChance(window->pair()).isShown()) {
+            TopMost::show(window);
+        } else {
+            window->hide();
+        }
+    }
+    // The statistics follow every change of the game while they show.
+    if (m_statisticsWindow && m_statisticsWindow->isVisible()) {
+        m_statisticsWindow->refresh(table.statistics());
+    }
+    if (table.drawCount() == 0) {
+        if (m_dozensWindow) {
+            m_dozensWindow->hide();
+            m_dozensWindow->deleteLater();
+            m_dozensWindow = nullptr;
+        }
+        return;
+    }
+    if (!m_dozensWindow) {
+        m_dozensWindow = new DozensWindow(m_board);
+        m_dozensWindow->refresh(table.dozenColumns());
+    }
+    TopMost::show(m_dozensWindow);
+}
+
+// The simulator and the stake calculator are made when first asked for, and again after the
+// player has closed them; asked for while open, the same window comes up.
+void SideWindows::openSimulator()
+{
+    if (!m_simulator) {
+        m_simulator = new SimulatorWindow(m_board);
+        // Queued: the simulator's tick is over before the entry asks its question, so the
+        // player may close the simulator while the question is open.
+        connect(m_simulator, &SimulatorWindow::numberDrawn, &m_session, &GameSession::confirmAndEnter,
+            Qt::QueuedConnection);
+        placeBesideBoard(m_simulator, 0);
+    }
+    TopMost::show(m_simulator);
+}
+
+void SideWindows::openStakeCalculator()
+{
+    if (!m_stakeCalculator) {
+        m_stakeCalculator = new StakeCalculatorWindow(m_board);
+        placeBesideBoard(m_stakeCalculator, Twips::toPixels(1530) + 16);
+    }
+    TopMost::show(m_stakeCalculator);
+}
+
+// Like the other side windows, the statistics stay above the table's window; closed, they
+// come back as they were, brought up to date.
+void SideWindows::openStatistics(const Table& table)
+{
+    if (!m_statisticsWindow) {
+        m_statisticsWindow = new StatisticsWindow(m_board);
+    }
+    m_statisticsWindow->refresh(table.statistics());
+    TopMost::show(m_statisticsWindow);
+}
+
+void SideWindows::hideTrendWindows()
+{
+    for (TrendWindow* window : m_trendWindows) {
+        window->hide();
+    }
+}
+
+// The simulator and the stake calculator open to the right of the board (the calculator under
+// the running simulator), where they hide neither the board nor the trend windows above it;
+// on a narrow screen they stay on it.
+void SideWindows::placeBesideBoard(QWidget* window, int below) const
+{
+    QPoint place(m_board->frameGeometry().right() + 12, m_board->y() + below);
+    if (const QScreen* screen = m_board->screen()) {
+        const QRect area = screen->availableGeometry();
+        const QSize size = window->frameGeometry().size().expandedTo(window->sizeHint());
+        place.setX(qBound(area.left(), place.x(), qMax(area.left(), area.right() - size.width())));
+        place.setY(qBound(area.top(), place.y(), qMax(area.top(), area.bottom() - size.height())));
+    }
+    window->move(place);
+}

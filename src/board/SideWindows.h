@@ -1,0 +1,60 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The windows around the board: opens, places, shows and closes the three trend windows, the
+// dozens and columns window, the simulator, the stake calculator and the statistics.
+#pragma once
+
+#include "simulation/SimulatorWindow.h"
+#include "stakes/StakeCalculatorWindow.h"
+#include "trends/EvenChance.h"
+
+#include <QObject>
+#include <QPointer>
+#include <array>
+
+class DozensWindow;
+class GameSession;
+class StatisticsWindow;
+class Table;
+class TrendWindow;
+class QWidget;
+
+class SideWindows : public QObject
+{
+    Q_OBJECT
+
+public:
+    // The windows belong to the board; the simulator's draws go to the session.
+    SideWindows(QWidget* board, GameSession& session);
+
+    TrendWindow* trendWindow(EvenChance pair) const { return m_trendWindows[static_cast<std::size_t>(pair)]; }
+    // None before the first entry.
+    DozensWindow* dozensWindow() const { return m_dozensWindow; }
+    // While they are open; null once closed.
+    SimulatorWindow* simulator() const { return m_simulator; }
+    StakeCalculatorWindow* stakeCalculator() const { return m_stakeCalculator; }
+    // Once the player has opened it.
+    StatisticsWindow* statisticsWindow() const { return m_statisticsWindow; }
+
+    // Shows what the table now holds in every window that is there.
+    void refresh(const Table& table);
+    // After the game changed: the windows an entry shows come up, those of a game with no
+    // number go away.
+    void showGame(const Table& table);
+
+    void openSimulator();
+    void openStakeCalculator();
+    void openStatistics(const Table& table);
+    // The board closes: the trend windows go with it.
+    void hideTrendWindows();
+
+private:
+    void placeBesideBoard(QWidget* window, int below) const;
+
+    QWidget* m_board;
+    GameSession& m_session;
+    std::array<TrendWindow*, EvenChanceCount> m_trendWindows{};
+    DozensWindow* m_dozensWindow = nullptr;
+    QPointer<SimulatorWindow> m_simulator;
+    QPointer<StakeCalculatorWindow> m_stakeCalculator;
+    StatisticsWindow* m_statisticsWindow = nullptr;
+};
