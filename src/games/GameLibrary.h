@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The games kept on this computer, in the program's data folder: the journal of the game
 // being played and the archive of the others, which hands a game taken up again to the
-// journal. One object, so that the board and the program hold them together.
+// journal. One object, so that the program and its game session hold them together.
 #pragma once
 
 #include "games/GameArchive.h"
