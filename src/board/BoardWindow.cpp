@@ -262,12 +262,10 @@ bool BoardWindow::ask(GameSession::Question question, int number)
 // After an entry: every window shows it, then the advice is spoken.
 void BoardWindow::showEntry()
 {
-    refresh();
-    m_sideWindows->showGame(table());
+    showGame();
     for (const QString& phrase : table().spokenPhrases()) {
         m_speech->speak(phrase);
     }
-    takeBackFocus();
 }
 
 // After the game changed other than by one entry: every window as it would be after an

@@ -1,20 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Every window as the player sees it, compared whole with the golden files beside this test.
-// TAMBREL_REGENERATE_GOLDEN=1 writes the files from the program as it is instead.
+// Every window as the player sees it, state after state, compared with the golden file beside
+// this test. TAMBREL_REGENERATE_GOLDEN=1 writes the file from the program as it is instead.
 #include "board/BoardWindow.h"
 #include "disclaimer/DisclaimerDialog.h"
+#include "dozens/DozensWindow.h"
 #include "platform/NumberText.h"
 #include "platform/Pictures.h"
 #include "support/Controls.h"
 #include "support/Entries.h"
 #include "support/OffscreenWarnings.h"
 #include "support/WindowDump.h"
+#include "trends/TrendWindow.h"
 
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 
 namespace {
 
@@ -33,29 +36,7 @@ const QList<int> Game{5, 15, 7, 23, 0, 4, 27, 2, 28, 1, 18, 34, 7, 11, 4, 28, 31
     32, 5, 11, 3, 10, 12, 10, 2, 25, 2, 11, 2, 1, 32, 33, 28, 4, 26, 15, 15, 32, 3, 29, 7, 25, 30, 25, 2, 9,
     11, 1, 5, 0, 30, 3, 6, 5, 9, 20, 6, 10, 36, 11, 9, 21, 26, 4, 20, 29, 2, 1, 4, 7, 10};
 
-// Where something first shows: 46 the advice row with ten candidates and a counter orange, 51
-// the waiting indicator orange, 61 a counter red, 292 the waiting indicator red.
-const QList<int> Checkpoints{10, 46, 51, 61, 150, 292, 305};
-
-QString section(const QString& title, const QWidget* shown)
-{
-    return QStringLiteral("## ") + title + QLatin1Char('\n') + dumpWindow(shown);
-}
-
-// The board, its trend windows and, once it exists, the dozen window.
-QString dumpBoard(const BoardWindow& board, const QString& title)
-{
-    QString dump = section(title, &board);
-    for (const char* name :
-        {"colourTrendWindow", "passeManqueTrendWindow", "pairImpairTrendWindow", "dozensWindow"}) {
-        if (const QWidget* side = control<QWidget>(&board, QLatin1String(name))) {
-            dump += section(title, side);
-        }
-    }
-    return dump;
-}
-
-// One tick of a running timer, as its interval would bring it.
+// One tick of a running timer, as its interval would bring it; false when it is not running.
 bool tick(const QWidget* owner, const QString& name)
 {
     auto* timer = owner->findChild<QTimer*>(name, Qt::FindDirectChildrenOnly);
@@ -63,31 +44,14 @@ bool tick(const QWidget* owner, const QString& name)
     return event.timerId() != 0 && QCoreApplication::sendEvent(timer, &event);
 }
 
-void click(const QWidget* owner, const char* name, int index = -1)
+// The board, its trend windows and, once it exists, the dozen window.
+QList<const QWidget*> boardWindows(const BoardWindow& board)
 {
-    QTest::mouseClick(control<QAbstractButton>(owner, QLatin1String(name), index), Qt::LeftButton);
-}
-
-// Compares a dump with its golden file whole, showing the first lines that differ.
-void compareWithGolden(const QString& name, const QString& dump)
-{
-    QFile file(QStringLiteral(TAMBREL_GOLDEN_DIR "/%1.txt").arg(name));
-    if (qEnvironmentVariableIntValue("TAMBREL_REGENERATE_GOLDEN") == 1) {
-        QVERIFY2(file.open(QIODevice::WriteOnly) && file.write(dump.toUtf8()) >= 0, qPrintable(name));
-        return;
+    QList<const QWidget*> windows{&board};
+    for (int pair = 0; pair < EvenChanceCount; ++pair) {
+        windows << board.trendWindow(static_cast<EvenChance>(pair));
     }
-    QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(file.fileName()));
-    const QStringList expected = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
-    const QStringList actual = dump.split(QLatin1Char('\n'));
-    QString report;
-    for (qsizetype line = 0, shown = 0; line < qMax(expected.size(), actual.size()) && shown < 10; ++line) {
-        if (expected.value(line) != actual.value(line)) {
-            report += QStringLiteral("line %1\n-%2\n+%3\n")
-                          .arg(QString::number(line + 1), expected.value(line), actual.value(line));
-            ++shown;
-        }
-    }
-    QVERIFY2(report.isEmpty(), qPrintable(file.fileName() + QStringLiteral(" differs:\n") + report));
+    return board.dozensWindow() ? windows << board.dozensWindow() : windows;
 }
 
 } // namespace
@@ -110,92 +74,118 @@ private slots:
         NumberText::resetUserLocale();
     }
 
-    void startUp()
+    // An evening at the table: the disclaimer, the board as it opens and with spoken advice on,
+    // the waiting indicator through a game, the middle and the end of the game, the two phases
+    // of its blinks, the trend windows sliding open, then a French player's simulator and stake
+    // calculator.
+    void evening()
     {
         DisclaimerDialog splash;
         splash.show();
-        compareWithGolden(QStringLiteral("disclaimer"), section(QStringLiteral("shown"), &splash));
+        show(QStringLiteral("disclaimer"), {&splash});
         BoardWindow board;
         board.show();
-        compareWithGolden(QStringLiteral("board-start"), dumpBoard(board, QStringLiteral("start-up")));
+        show(QStringLiteral("board at start-up"), boardWindows(board));
         board.toggleSpeech();
-        compareWithGolden(QStringLiteral("speech-on"), section(QStringLiteral("spoken advice on"), &board));
-    }
-
-    // The player opens the three trend windows' counters after entry 61 and leaves them open.
-    void scriptedGame()
-    {
-        BoardWindow board;
-        board.show();
+        show(QStringLiteral("spoken advice on"), boardWindows(board));
+        board.toggleSpeech();
+        // After each entry, the waiting indicator if it changed: every threshold of the wait the
+        // game crosses, whatever the number of candidates.
+        const QWidget* waiting = control<QWidget>(&board, "waitingIndicator");
         for (qsizetype entry = 1; entry <= Game.size(); ++entry) {
             QVERIFY(enterConfirmed(board, Game[entry - 1]));
-            if (Checkpoints.contains(entry)) {
-                compareWithGolden(QStringLiteral("game-%1").arg(entry, 3, 10, QLatin1Char('0')),
-                    dumpBoard(board, QStringLiteral("after %1 entries").arg(entry)));
-            }
-            if (entry == 61) {
-                compareWithGolden(QStringLiteral("trends-open"), slideOpen(board));
+            show(QStringLiteral("waiting after %1 entries").arg(entry), {waiting});
+            if (entry == 61) { // the waiting indicator orange, a counter orange and another red
+                show(QStringLiteral("spoken advice off, %1 entries").arg(entry), boardWindows(board));
             }
         }
+        show(QStringLiteral("after %1 entries").arg(Game.size()), boardWindows(board));
         for (int round = 1; round <= 2; ++round) {
             for (int blink = 0; blink < BlinkTimerCount; ++blink) {
                 QVERIFY(board.session().blinkTimers().isRunning(static_cast<BlinkTimer>(blink)));
                 board.session().blinkTick(static_cast<BlinkTimer>(blink));
             }
-            compareWithGolden(QStringLiteral("game-end-tick%1").arg(round),
-                dumpBoard(board, QStringLiteral("end, tick %1 of the six blink timers").arg(round)));
+            show(QStringLiteral("tick %1 of the six blink timers").arg(round), boardWindows(board));
         }
-    }
+        // The player opens the counters of the three trend windows: each slides, its timer
+        // ticking until it stops.
+        for (const QWidget* trend : boardWindows(board).mid(1, EvenChanceCount)) {
+            QTest::mouseClick(control<QPushButton>(trend, "slideButton"), Qt::LeftButton);
+            for (int ticks = 1; tick(trend, QStringLiteral("slideTimer")); ++ticks) {
+                if (ticks == 50) {
+                    show(trend->objectName() + QStringLiteral(" sliding, 50 ticks"), {trend});
+                }
+            }
+            show(trend->objectName() + QStringLiteral(" slid open"), {trend});
+        }
 
-    // A French player's simulator and stake calculator.
-    void sideWindows()
-    {
         NumberText::setUserLocale(QLocale(QLocale::French, QLocale::France));
-        BoardWindow board;
-        board.show();
         board.openSimulator();
         QWidget* simulator = control<QWidget>(&board, "simulatorWindow");
-        QString dump = section(QStringLiteral("idle"), simulator);
+        show(QStringLiteral("simulator"), {simulator});
         for (const char* button : {"startButton", "slowerButton", "fasterButton", "pauseButton"}) {
-            click(simulator, button);
-            dump += section(QStringLiteral("after clicking ") + QLatin1String(button), simulator);
+            QTest::mouseClick(control<QPushButton>(simulator, button), Qt::LeftButton);
+            show(QStringLiteral("after clicking ") + QLatin1String(button), {simulator});
         }
-        compareWithGolden(QStringLiteral("simulator"), dump);
-
         board.openStakeCalculator();
         QWidget* stakes = control<QWidget>(&board, "stakeCalculatorWindow");
-        dump = section(QStringLiteral("load"), stakes);
+        show(QStringLiteral("stake calculator"), {stakes});
         auto* stake = control<QLineEdit>(stakes, "stakeBox");
         stake->selectAll();
         QTest::keyClicks(stake, QStringLiteral("2,5"));
-        dump += section(QStringLiteral("typed 2,5"), stakes);
-        click(stakes, "calculateButton");
-        dump += section(QStringLiteral("calculated"), stakes);
-        click(stakes, "stepChoice", 3);
-        dump += section(QStringLiteral("step 4 chosen"), stakes);
+        show(QStringLiteral("typed 2,5"), {stakes});
+        QTest::mouseClick(control<QPushButton>(stakes, "calculateButton"), Qt::LeftButton);
+        show(QStringLiteral("calculated"), {stakes});
+        QTest::mouseClick(control<QAbstractButton>(stakes, "stepChoice", 3), Qt::LeftButton);
+        show(QStringLiteral("step 4 chosen"), {stakes});
         stake->selectAll();
         QTest::keyClicks(stake, QStringLiteral("2.5"));
-        click(stakes, "calculateButton");
-        compareWithGolden(
-            QStringLiteral("stakes"), dump + section(QStringLiteral("typed 2.5, calculated"), stakes));
+        QTest::mouseClick(control<QPushButton>(stakes, "calculateButton"), Qt::LeftButton);
+        show(QStringLiteral("typed 2.5, calculated"), {stakes});
+        compareWithGolden(QStringLiteral("evening"));
     }
 
 private:
-    // Each trend window slides open, its timer ticking until its button is enabled again.
-    static QString slideOpen(const BoardWindow& board)
+    // Adds a state to the golden file being written, under its "## " title, if it changed
+    // anything: each window that changed, by its own line and those of its controls that changed
+    // (all of them the first time).
+    void show(const QString& state, const QList<const QWidget*>& windows)
     {
-        QString dump;
-        for (const char* name : {"colourTrendWindow", "passeManqueTrendWindow", "pairImpairTrendWindow"}) {
-            QWidget* trend = control<QWidget>(&board, QLatin1String(name));
-            click(trend, "slideButton");
-            const auto* button = control<QPushButton>(trend, "slideButton");
-            for (int ticks = 1; !button->isEnabled() && tick(trend, QStringLiteral("slideTimer")); ++ticks) {
-                dump += ticks == 50 ? section(QStringLiteral("sliding, 50 ticks"), trend) : QString();
+        QString changed;
+        for (const QWidget* window : windows) {
+            const QStringList lines = dumpWindow(window).split(u'\n');
+            QStringList& before = m_shown[window->objectName()];
+            QString controls;
+            for (qsizetype line = 1; line < lines.size(); ++line) {
+                controls += lines[line] != before.value(line) ? lines[line] + u'\n' : QString();
             }
-            dump += section(QStringLiteral("slid open"), trend);
+            changed += lines == before ? QString() : lines[0] + u'\n' + controls;
+            before = lines;
         }
-        return dump;
+        m_story += changed.isEmpty() ? QString() : QStringLiteral("## ") + state + u'\n' + changed;
     }
+
+    // Compares the states shown with their golden file, naming the first line that differs.
+    void compareWithGolden(const QString& name)
+    {
+        QFile file(QStringLiteral(TAMBREL_GOLDEN_DIR "/%1.txt").arg(name));
+        if (qEnvironmentVariableIntValue("TAMBREL_REGENERATE_GOLDEN") == 1) {
+            QVERIFY2(file.open(QIODevice::WriteOnly) && file.write(m_story.toUtf8()) >= 0, qPrintable(name));
+            return;
+        }
+        QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(file.fileName()));
+        const QStringList expected = QString::fromUtf8(file.readAll()).split(u'\n');
+        const QStringList actual = m_story.split(u'\n');
+        const auto line = std::mismatch(expected.begin(), expected.end(), actual.begin(), actual.end()).first
+            - expected.begin();
+        QVERIFY2(expected == actual,
+            qPrintable(QStringLiteral("%1:%2\n-%3\n+%4")
+                           .arg(file.fileName(), QString::number(line + 1), expected.value(line),
+                               actual.value(line))));
+    }
+
+    QString m_story;
+    QHash<QString, QStringList> m_shown;
 };
 
 QTEST_MAIN(TestGolden)

@@ -4,7 +4,7 @@
 #include "platform/Colours.h"
 
 #include <QAbstractButton>
-#include <QCryptographicHash>
+#include <QDir>
 #include <QImage>
 #include <QLabel>
 #include <algorithm>
@@ -18,8 +18,8 @@ QString quoted(QString text)
     return QLatin1Char('"') + text + QLatin1Char('"');
 }
 
-// The picture a button or a label carries: its size (a button's icon size) and a digest of
-// its pixels, which tells one arrow from the other; "-" when none.
+// The picture a button or a label carries: the built-in icon it equals, drawn at its size (a
+// button's icon size), never a digest of pixels that differ from one machine to the next.
 QString pictureOf(const QWidget* widget)
 {
     const auto* button = qobject_cast<const QAbstractButton*>(widget);
@@ -27,14 +27,16 @@ QString pictureOf(const QWidget* widget)
     const QPixmap picture = button ? button->icon().pixmap(button->iconSize())
         : label                    ? label->pixmap()
                                    : QPixmap();
-    const QImage image = picture.toImage().convertToFormat(QImage::Format_ARGB32);
-    if (image.isNull()) {
+    if (picture.isNull()) {
         return QStringLiteral("-");
     }
-    const QSize size = button ? button->iconSize() : image.size();
-    const QByteArray pixels(reinterpret_cast<const char*>(image.constBits()), image.sizeInBytes());
-    const QByteArray digest = QCryptographicHash::hash(pixels, QCryptographicHash::Sha1).toHex().left(8);
-    return QString::asprintf("%dx%d#%s", size.width(), size.height(), digest.constData());
+    const QSize size = button ? button->iconSize() : picture.deviceIndependentSize().toSize();
+    const QFileInfoList icons = QDir(QStringLiteral(":/icons")).entryInfoList(QDir::Files);
+    const auto shown = std::find_if(icons.begin(), icons.end(), [&](const QFileInfo& icon) {
+        return QIcon(icon.filePath()).pixmap(size).toImage() == picture.toImage();
+    });
+    return (shown == icons.end() ? QStringLiteral("unknown") : shown->fileName())
+        + QString::asprintf("@%dx%d", size.width(), size.height());
 }
 
 QString describe(const QWidget* widget)
