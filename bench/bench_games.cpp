@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 #include <chrono>
 #include <cstdio>
+#include <cstring>
 #include <random>
 #include <thread>
 
@@ -28,23 +29,26 @@ EventTimes timeEvents(const QString& folder, long events, std::chrono::microseco
     std::mt19937 generator(seed);
     std::uniform_int_distribution<int> number(0, 36);
     GameLibrary library(folder);
+    GameJournal& journal = library.journal();
     EventTimes times;
     for (long i = 0; i < events; ++i) {
         const int drawn = number(generator);
         const double cpuStart = Measure::threadCpuSeconds();
         const auto start = Measure::Clock::now();
-        library.recordNumber(drawn);
+        journal.recordNumber(drawn);
         times.wall.push_back(Measure::secondsBetween(start, Measure::Clock::now()) * 1e6);
         times.cpu.push_back((Measure::threadCpuSeconds() - cpuStart) * 1e6);
         if (spacing.count() > 0) {
             std::this_thread::sleep_for(spacing);
         }
     }
-    if (!library.isSaving() || library.currentGame().draws.size() != events) {
-        std::fprintf(stderr, "the journal was not written: %s\n", qPrintable(library.takeSaveProblem()));
+    if (!journal.isSaving() || journal.game().draws.size() != events) {
+        const std::optional<DiskFailure> failure = journal.takeSaveFailure();
+        std::fprintf(stderr, "the journal was not written: %s\n",
+            failure ? std::strerror(failure->errorNumber) : "the count differs");
         std::exit(1);
     }
-    library.endCurrentGame();
+    journal.endGame();
     return times;
 }
 
@@ -84,10 +88,10 @@ int main(int argc, char* argv[])
         for (long i = 0; i < draws; ++i) {
             numbers.append(number(generator));
         }
-        library.recordNumbers(numbers);
-        library.endCurrentGame();
+        library.journal().recordNumbers(numbers);
+        library.journal().endGame();
     }
-    const QVector<GameSummary> games = GameLibrary(folder.path()).previousGames();
+    const QVector<GameSummary> games = GameLibrary(folder.path()).archive().previousGames();
     const GameSummary* longGame = nullptr;
     for (const GameSummary& game : games) {
         if (game.drawCount == draws) {

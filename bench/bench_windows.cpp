@@ -212,12 +212,12 @@ void journalSideBySide(long entries, long runs, unsigned seed, const PaintCounte
             plainEach.push_back(plainTimes.toPainted);
             keptEach.push_back(keptTimes.toPainted);
             const auto start = Measure::Clock::now();
-            kept.games.waitForDisk();
+            kept.games.journal().waitForDisk();
             waits.push_back(Measure::secondsBetween(start, Measure::Clock::now()) * 1e6);
         }
-        if (kept.games.currentGame().draws.size() != entries || !kept.games.isSaving()) {
+        if (kept.games.journal().game().draws.size() != entries || !kept.games.journal().isSaving()) {
             std::fprintf(stderr, "the journal kept %d draws\n",
-                static_cast<int>(kept.games.currentGame().draws.size()));
+                static_cast<int>(kept.games.journal().game().draws.size()));
             std::exit(1);
         }
         const auto count = static_cast<double>(entries);
@@ -276,7 +276,7 @@ void undoInALongGame(long length, int count, unsigned seed)
         times.push_back(Measure::secondsBetween(start, Measure::Clock::now()) * 1e3);
     }
     if (kept.board.table().drawCount() != length - count
-        || kept.games.currentGame().draws.size() != length - count) {
+        || kept.games.journal().game().draws.size() != length - count) {
         std::fprintf(stderr, "the board holds %d draws after the undos\n", kept.board.table().drawCount());
         std::exit(1);
     }

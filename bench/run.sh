@@ -66,6 +66,10 @@ journal_read=$(result journal_read_100000_ms "$logs/games")
 bare=$(result startup_ms_1 "$logs/startup")
 tambrel=$(result startup_ms_2 "$logs/startup")
 label=$(result startup_ms_3 "$logs/startup")
+bare_cpu=$(result startup_cpu_ms_1 "$logs/startup")
+tambrel_cpu=$(result startup_cpu_ms_2 "$logs/startup")
+bare_main_cpu=$(result startup_main_cpu_ms_1 "$logs/startup")
+tambrel_main_cpu=$(result startup_main_cpu_ms_2 "$logs/startup")
 growth=$(result memory_model_growth_kb "$logs/memory" | median)
 first=$(result memory_model_first_kb "$logs/memory" | median)
 all=$(result memory_model_all_kb "$logs/memory" | median)
@@ -78,6 +82,7 @@ verdict() { awk -v m="$1" -v a="$2" 'BEGIN { print (m < a ? "met" : "MISSED") }'
 ratio=$(awk -v t="$tambrel" -v b="$bare" 'BEGIN { printf "%.2f", t / b }')
 journal_ratio=$(awk -v w="$with_journal" -v o="$without_journal" 'BEGIN { printf "%.3f", w / o }')
 label_ratio=$(awk -v t="$label" -v b="$bare" 'BEGIN { printf "%.2f", t / b }')
+cpu_ratio=$(awk -v t="$tambrel_cpu" -v b="$bare_cpu" 'BEGIN { printf "%.2f", t / b }')
 echo
 echo "== Figures (medians) against their aims"
 printf '%-36s %-34s %-16s %s\n' "figure" "measured" "aim" "result"
@@ -103,5 +108,7 @@ printf '%-36s %-34s %-16s %s\n' "memory: growth over 100,000 entries" \
     "$(printf '%.0f kB (%s to %s kB)' "$growth" "$first" "$all")" "under 1024 kB" "$(verdict "$growth" 1024)"
 echo
 printf 'For reference: a bare dialog with one label starts in %.1f ms (%sx the empty dialog);\n' "$label" "$label_ratio"
+printf 'start-up in processor time, whatever the load: %.1f ms against %.1f ms = %sx' "$tambrel_cpu" "$bare_cpu" "$cpu_ratio"
+printf ' (on the main thread %.1f against %.1f ms);\n' "$tambrel_main_cpu" "$bare_main_cpu"
 printf 'through the windows, memory grows %s kB over 100,000 entries.\n' "$windows_growth"
 echo "Load average after the run: $(cut -d' ' -f1-3 /proc/loadavg)"

@@ -6,9 +6,19 @@
 // window is on the screen with something in it. The programs are alternated run after run,
 // so that whatever else the machine is doing weighs on all of them alike.
 //
+// On a shared machine much of the wall time is the other programs' doing: a run may wait
+// nearly as long for a processor as it runs. So the program is stopped at its first paint,
+// and its processor time is read from the kernel: all of it once the program is reaped
+// (threads that had already finished included), what the program costs whatever the load;
+// and its main thread's alone at the paint (schedstat), the part no other core can take off
+// it. The time its threads waited for a processor up to the paint says how busy the machine
+// was.
+//
 //   startup_probe RUNS PROGRAM [PROGRAM...]
 //
-// Prints each run, then one "RESULT startup_ms_<n> median" line per program (n from 1).
+// Prints each run, then per program (n from 1) the medians "RESULT startup_ms_<n>" (wall
+// time), "RESULT startup_cpu_ms_<n>" (processor time) and "RESULT startup_main_cpu_ms_<n>"
+// (the main thread's).
 #include "Measure.h"
 
 #include <cerrno>
@@ -16,12 +26,15 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
+#include <fstream>
 #include <memory>
 #include <poll.h>
 #include <set>
 #include <spawn.h>
 #include <string>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
@@ -87,7 +100,44 @@ struct RunTimes
 {
     double mapped = -1; // first window mapped
     double painted = -1; // first drawing into a mapped window
+    double cpu = -1; // processor time of the program up to the first drawing
+    double mainCpu = -1; // of its main thread
+    double waited = -1; // time its threads were ready to run but had no processor
 };
+
+// The milliseconds a process's main thread has run, and its live threads have waited for a
+// processor, so far: the first two fields of /proc/PID/task/TID/schedstat, in nanoseconds.
+bool readSchedulerTimes(pid_t process, double& mainRan, double& waited)
+{
+    const std::string tasks = "/proc/" + std::to_string(process) + "/task";
+    DIR* directory = opendir(tasks.c_str());
+    if (!directory) {
+        return false;
+    }
+    const std::string mainThread = std::to_string(process);
+    double mainRanNanoseconds = -1e6;
+    double waitedNanoseconds = 0;
+    bool found = false;
+    while (const dirent* entry = readdir(directory)) {
+        if (entry->d_name[0] == '.') {
+            continue;
+        }
+        std::ifstream schedstat(tasks + "/" + entry->d_name + "/schedstat");
+        double threadRan = 0;
+        double threadWaited = 0;
+        if (schedstat >> threadRan >> threadWaited) {
+            if (entry->d_name == mainThread) {
+                mainRanNanoseconds = threadRan;
+            }
+            waitedNanoseconds += threadWaited;
+            found = true;
+        }
+    }
+    closedir(directory);
+    mainRan = mainRanNanoseconds / 1e6;
+    waited = waitedNanoseconds / 1e6;
+    return found;
+}
 
 // Waits for events until the run's first paint, the program's end or the timeout.
 RunTimes watch(Display& display, pid_t child, Measure::Clock::time_point start)
@@ -116,6 +166,12 @@ RunTimes watch(Display& display, pid_t child, Measure::Clock::time_point start)
                 const auto* damage = reinterpret_cast<xcb_damage_notify_event_t*>(event);
                 if (mapped.count(damage->drawable) > 0 && times.painted < 0) {
                     times.painted = millisecondsBetween(start, now);
+                    // Stopped where it is, so that what it would do after this paint is not
+                    // counted in its processor time.
+                    kill(child, SIGSTOP);
+                    if (!readSchedulerTimes(child, times.mainCpu, times.waited)) {
+                        times.mainCpu = times.waited = -1;
+                    }
                 }
             }
             std::free(event);
@@ -141,18 +197,25 @@ RunTimes watch(Display& display, pid_t child, Measure::Clock::time_point start)
     return times;
 }
 
-// Ends the program and waits until the display has let go of its windows.
-void stop(Display& display, pid_t child)
+// Ends the program and waits until the display has let go of its windows. Returns the
+// milliseconds of processor time the program used, its own and its reaped children's.
+double stop(Display& display, pid_t child)
 {
     kill(child, SIGTERM);
+    kill(child, SIGCONT); // it may have been stopped at its first paint
     int status = 0;
-    waitpid(child, &status, 0);
+    rusage usage{};
+    wait4(child, &status, 0, &usage);
     // A round trip: every event the program caused is in by its answer.
     std::free(
         xcb_get_input_focus_reply(display.connection, xcb_get_input_focus(display.connection), nullptr));
     while (xcb_generic_event_t* event = xcb_poll_for_event(display.connection)) {
         std::free(event);
     }
+    const auto milliseconds = [](const timeval& time) {
+        return static_cast<double>(time.tv_sec) * 1000.0 + static_cast<double>(time.tv_usec) / 1000.0;
+    };
+    return milliseconds(usage.ru_utime) + milliseconds(usage.ru_stime);
 }
 
 pid_t launch(const std::string& program)
@@ -192,6 +255,9 @@ int main(int argc, char* argv[])
 
     std::vector<std::vector<double>> painted(programs.size());
     std::vector<std::vector<double>> mapped(programs.size());
+    std::vector<std::vector<double>> cpu(programs.size());
+    std::vector<std::vector<double>> mainCpu(programs.size());
+    std::vector<std::vector<double>> waited(programs.size());
     for (int run = 0; run < WarmUpRuns + runs; ++run) {
         for (std::size_t p = 0; p < programs.size(); ++p) {
             const auto start = Measure::Clock::now();
@@ -199,14 +265,17 @@ int main(int argc, char* argv[])
             if (child < 0) {
                 return 1;
             }
-            const RunTimes times = watch(display, child, start);
-            stop(display, child);
+            RunTimes times = watch(display, child, start);
+            times.cpu = stop(display, child);
             if (times.painted < 0) {
                 return 1;
             }
             if (run >= WarmUpRuns) {
                 painted[p].push_back(times.painted);
                 mapped[p].push_back(times.mapped);
+                cpu[p].push_back(times.cpu);
+                mainCpu[p].push_back(times.mainCpu);
+                waited[p].push_back(times.waited);
             }
         }
     }
@@ -214,10 +283,16 @@ int main(int argc, char* argv[])
     for (std::size_t p = 0; p < programs.size(); ++p) {
         std::printf("%s: %d runs, first paint of a mapped window after (ms): %s\n", programs[p].c_str(), runs,
             Measure::join(painted[p], "%.1f").c_str());
-        std::printf("  median %.1f ms to the first paint, %.1f ms to the first window mapped\n",
-            Measure::median(painted[p]), Measure::median(mapped[p]));
-        const std::string name = "startup_ms_" + std::to_string(p + 1);
-        Measure::result(name.c_str(), Measure::median(painted[p]), "ms");
+        std::printf("  processor time to the first paint (ms): %s\n", Measure::join(cpu[p], "%.1f").c_str());
+        std::printf("  median %.1f ms to the first paint, %.1f ms to the first window mapped;\n"
+                    "  median %.1f ms of processor time to the first paint (%.1f ms of it the main thread's),"
+                    " %.1f ms waiting for a processor\n",
+            Measure::median(painted[p]), Measure::median(mapped[p]), Measure::median(cpu[p]),
+            Measure::median(mainCpu[p]), Measure::median(waited[p]));
+        const std::string number = std::to_string(p + 1);
+        Measure::result(("startup_ms_" + number).c_str(), Measure::median(painted[p]), "ms");
+        Measure::result(("startup_cpu_ms_" + number).c_str(), Measure::median(cpu[p]), "ms");
+        Measure::result(("startup_main_cpu_ms_" + number).c_str(), Measure::median(mainCpu[p]), "ms");
     }
     return 0;
 }

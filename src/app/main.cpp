@@ -5,6 +5,7 @@
 #include "games/GameLibrary.h"
 #include "platform/CommandLine.h"
 #include "platform/DisplayPlatform.h"
+#include "platform/FontConfiguration.h"
 #include "platform/Pictures.h"
 
 #include <QApplication>
@@ -24,6 +25,9 @@ int main(int argc, char* argv[])
         return CommandLine::print(answer);
     }
 
+    // Read while Qt connects to the display, instead of at the disclaimer's first text.
+    FontConfiguration fonts;
+
     // The platform goes in as an argument rather than QT_QPA_PLATFORM, which the programs the
     // help pages open with would inherit.
     std::vector<char*> qtArguments(argv, argv + argc);
@@ -35,6 +39,7 @@ int main(int argc, char* argv[])
     int qtArgumentCount = static_cast<int>(qtArguments.size());
     qtArguments.push_back(nullptr);
     QApplication application(qtArgumentCount, qtArguments.data());
+    fonts.waitUntilRead();
 
     // What was refused may have been Qt's own options, which Qt has now taken out.
     if (answer.request == CommandLine::Request::Refused) {

@@ -97,7 +97,7 @@ private:
     void buildMenu();
     void updateMenu();
     bool typeKey(QKeyEvent* event);
-    void tellSaveProblem(const QString& problem);
+    void tellSaveProblem(const DiskFailure& failure);
 
     GameSession* m_session = nullptr;
     SideWindows* m_sideWindows = nullptr;

@@ -7,6 +7,7 @@
 #include "games/ExportDialog.h"
 #include "games/GameLibrary.h"
 #include "games/GamesTexts.h"
+#include "games/GamesWords.h"
 #include "games/NumberListWindow.h"
 #include "games/PreviousGamesWindow.h"
 #include "platform/Application.h"
@@ -147,7 +148,7 @@ void BoardWindow::openNumberList()
 void BoardWindow::exportGame()
 {
     if (const GameLibrary* games = m_session->keptGames()) {
-        ExportDialog::exportGame(this, games->currentGame());
+        ExportDialog::exportGame(this, games->journal().game());
     }
 }
 
@@ -157,7 +158,7 @@ void BoardWindow::openPreviousGames()
     if (!games) {
         return;
     }
-    auto* window = new PreviousGamesWindow(*games, this);
+    auto* window = new PreviousGamesWindow(games->archive(), this);
     connect(window, &PreviousGamesWindow::resumeRequested, this, &BoardWindow::resumeGame);
     window->open();
 }
@@ -168,7 +169,7 @@ bool BoardWindow::offerInterruptedGame()
     if (!interrupted) {
         return false;
     }
-    if (MessageBox::show(this, GamesTexts::resumeQuestion(interrupted->drawCount, interrupted->started),
+    if (MessageBox::show(this, GamesWords::resumeQuestion(*interrupted),
             MessageBox::YesNo | MessageBox::Question, GamesTexts::ResumeTitle)
         != MessageBox::Yes) {
         m_session->setAside(*interrupted);
@@ -183,16 +184,16 @@ void BoardWindow::resumeGame(const GameSummary& game)
     if (!m_session->keepsGames()) {
         return;
     }
-    const Resumption resumption = m_session->resume(game);
-    const QString told = resumption.resumed ? resumption.notice : resumption.problem;
+    const GameArchive::Outcome resumed = m_session->resume(game);
+    const QString told = resumed.done() ? GamesWords::leftOut(resumed) : GamesWords::notResumed(resumed);
     if (!told.isEmpty()) {
-        MessageBox::show(this, told, resumption.resumed ? MessageBox::Information : MessageBox::Exclamation,
+        MessageBox::show(this, told, resumed.done() ? MessageBox::Information : MessageBox::Exclamation,
             Application::title());
     }
 }
 
 // Told once, the first time a write fails; the game goes on in memory.
-void BoardWindow::tellSaveProblem(const QString& problem)
+void BoardWindow::tellSaveProblem(const DiskFailure& failure)
 {
-    MessageBox::show(this, problem, MessageBox::Exclamation, Application::title());
+    MessageBox::show(this, GamesWords::notSaved(failure), MessageBox::Exclamation, Application::title());
 }

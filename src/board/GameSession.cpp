@@ -118,7 +118,7 @@ bool GameSession::undoLastNumber()
     draws.pop_back();
     rebuild(draws);
     if (m_games) {
-        m_games->recordUndo();
+        m_games->journal().recordUndo();
         tellSaveProblem();
     }
     return true;
@@ -150,31 +150,31 @@ void GameSession::newGame()
 
 std::optional<GameSummary> GameSession::findInterrupted()
 {
-    return m_games ? m_games->findInterrupted() : std::nullopt;
+    return m_games ? m_games->archive().findInterrupted() : std::nullopt;
 }
 
 void GameSession::setAside(const GameSummary& game)
 {
     if (m_games) {
-        m_games->setAside(game);
+        m_games->archive().setAside(game);
     }
 }
 
-Resumption GameSession::resume(const GameSummary& game)
+GameArchive::Outcome GameSession::resume(const GameSummary& game)
 {
     if (!keptGames()) {
-        return {};
+        return {GameArchive::Outcome::Status::Gone, {}, 0, false}; // no kept game to take up
     }
-    const Resumption resumption = m_games->resume(game);
-    rebuild(drawsOf(m_games->currentGame()));
+    const GameArchive::Outcome resumed = m_games->archive().resume(game);
+    rebuild(drawsOf(m_games->journal().game()));
     tellSaveProblem();
-    return resumption;
+    return resumed;
 }
 
 void GameSession::end()
 {
     if (GameLibrary* games = keptGames()) {
-        games->endCurrentGame();
+        games->journal().endGame();
     }
 }
 
@@ -223,7 +223,7 @@ void GameSession::journalLater(const QVector<int>& numbers)
 GameLibrary* GameSession::keptGames()
 {
     if (m_games && !m_unwritten.isEmpty()) {
-        m_games->recordNumbers(std::exchange(m_unwritten, {}));
+        m_games->journal().recordNumbers(std::exchange(m_unwritten, {}));
         tellSaveProblem();
     }
     return m_games;
@@ -232,8 +232,8 @@ GameLibrary* GameSession::keptGames()
 // Told once, the first time a write fails.
 void GameSession::tellSaveProblem()
 {
-    const QString problem = m_games ? m_games->takeSaveProblem() : QString();
-    if (!problem.isEmpty()) {
-        emit saveProblem(problem);
+    const std::optional<DiskFailure> failure = m_games ? m_games->journal().takeSaveFailure() : std::nullopt;
+    if (failure) {
+        emit saveProblem(*failure);
     }
 }

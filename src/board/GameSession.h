@@ -66,9 +66,9 @@ public:
     // The game a program no longer running left unfinished, if any.
     std::optional<GameSummary> findInterrupted();
     void setAside(const GameSummary& game);
-    // Ends the current game and takes `game` up; whatever the library then holds is what the
+    // Ends the current game and takes `game` up; whatever the journal then holds is what the
     // table shows, an empty game when it could not be taken up.
-    Resumption resume(const GameSummary& game);
+    GameArchive::Outcome resume(const GameSummary& game);
     // Closing the board: the game goes to the previous games.
     void end();
 
@@ -85,8 +85,9 @@ signals:
     // The draws changed other than by one entry (undo, a list, a new or resumed game).
     void rebuilt();
     void blinked(BlinkTimer blink);
-    // Writing the game failed, told once; the game goes on in memory.
-    void saveProblem(const QString& problem);
+    // Writing the game failed, told once with what the disk refused; the game goes on in
+    // memory.
+    void saveProblem(const DiskFailure& failure);
 
 private:
     bool ask(Question question, int number);

@@ -85,14 +85,14 @@ QString suggestedFileName(const QDateTime& started)
     return GamesTexts::ExportFileName.arg(when.toString(QStringLiteral("yyyy-MM-dd-HHmm")));
 }
 
-QString write(const GameRecord& game, const QString& path)
+std::optional<DiskFailure> write(const GameRecord& game, const QString& path)
 {
     const QFileInfo target(path);
     const auto failed = [&target](int error) {
-        const QString reason = error == EISDIR || (error == EACCES && target.exists() && !target.isFile())
-            ? GamesTexts::FileNotReplaced.arg(target.fileName())
-            : DiskFolder::failureReason(error, target.absolutePath());
-        return GamesTexts::ExportFailed.arg(reason);
+        if (error == EISDIR || (error == EACCES && target.exists() && !target.isFile())) {
+            return DiskFailure{DiskFailure::Kind::FileNotReplaced, error, target.filePath()};
+        }
+        return DiskFolder::failureOf(error, target.absolutePath());
     };
     if (target.isDir()) {
         return failed(EISDIR);
@@ -114,7 +114,7 @@ QString write(const GameRecord& game, const QString& path)
     if (!file.commit()) {
         return failed(errno != 0 ? errno : EIO);
     }
-    return {};
+    return std::nullopt;
 }
 
 } // namespace CsvExport

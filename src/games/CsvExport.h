@@ -3,11 +3,13 @@
 // a byte order mark, ";" between cells, one header row, one row per draw.
 #pragma once
 
+#include "games/DiskFolder.h"
 #include "games/Journal.h"
 
 #include <QByteArray>
 #include <QDateTime>
 #include <QString>
+#include <optional>
 
 namespace CsvExport {
 
@@ -17,7 +19,7 @@ QByteArray table(const GameRecord& game);
 QString suggestedFileName(const QDateTime& started);
 
 // Writes the table under that name, all or nothing: a failure never leaves half a file
-// there. Empty when done, otherwise why not, as a whole French sentence.
-QString write(const GameRecord& game, const QString& path);
+// there. Nothing when done, otherwise what the disk refused.
+std::optional<DiskFailure> write(const GameRecord& game, const QString& path);
 
 } // namespace CsvExport

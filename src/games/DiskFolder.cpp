@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "games/DiskFolder.h"
 
-#include "games/GamesTexts.h"
-
 #include <QDir>
 #include <QFile>
 #include <cerrno>
@@ -50,30 +48,33 @@ int remove(const QString& path)
     return ::unlink(QFile::encodeName(path).constData()) == 0 ? 0 : errno;
 }
 
-QString failureReason(int errorNumber, const QString& folder)
+DiskFailure failureOf(int errorNumber, const QString& folder)
 {
-    const QString shown = QDir::toNativeSeparators(folder);
-    switch (errorNumber) {
-    case ENOSPC:
-        return GamesTexts::DiskFull;
-    case EDQUOT:
-        return GamesTexts::QuotaReached;
-    case EACCES:
-    case EPERM:
-        return GamesTexts::FolderNotWritable.arg(shown);
-    case EROFS:
-        return GamesTexts::FolderReadOnly.arg(shown);
-    case ENOTDIR:
-    case ENOENT:
-    case EEXIST:
-        return GamesTexts::FolderNotCreated.arg(shown);
-    case ENAMETOOLONG:
-        return GamesTexts::NameTooLong.arg(shown);
-    case EIO:
-        return GamesTexts::DiskError;
-    default:
-        return GamesTexts::OtherError.arg(errorNumber);
-    }
+    using Kind = DiskFailure::Kind;
+    const auto kindOf = [errorNumber] {
+        switch (errorNumber) {
+        case ENOSPC:
+            return Kind::DiskFull;
+        case EDQUOT:
+            return Kind::QuotaReached;
+        case EACCES:
+        case EPERM:
+            return Kind::FolderNotWritable;
+        case EROFS:
+            return Kind::FolderReadOnly;
+        case ENOTDIR:
+        case ENOENT:
+        case EEXIST:
+            return Kind::FolderNotCreated;
+        case ENAMETOOLONG:
+            return Kind::NameTooLong;
+        case EIO:
+            return Kind::DiskError;
+        default:
+            return Kind::Unexpected;
+        }
+    };
+    return {kindOf(), errorNumber, folder};
 }
 
 } // namespace DiskFolder

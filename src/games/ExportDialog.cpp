@@ -3,6 +3,7 @@
 
 #include "games/CsvExport.h"
 #include "games/GamesTexts.h"
+#include "games/GamesWords.h"
 #include "platform/Application.h"
 #include "platform/MessageBox.h"
 
@@ -55,9 +56,9 @@ bool exportGame(QWidget* parent, const GameRecord& game)
     if (path.isEmpty()) {
         return false;
     }
-    const QString problem = CsvExport::write(game, path);
-    if (!problem.isEmpty()) {
-        MessageBox::show(parent, problem, MessageBox::Exclamation, Application::title());
+    if (const std::optional<DiskFailure> failure = CsvExport::write(game, path)) {
+        MessageBox::show(
+            parent, GamesWords::exportFailed(*failure), MessageBox::Exclamation, Application::title());
         return false;
     }
     return true;

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The texts of kept games, exactly as the player reads them: the list of numbers, previous
-// games, export, the resume question and what is said when a game cannot be saved.
+// games, export, the resume question and what is said when a game cannot be saved. The
+// sentences made of them are GamesWords'.
 #pragma once
 
-#include <QDateTime>
 #include <QString>
 
 namespace GamesTexts {
@@ -25,6 +25,9 @@ inline const QString OneToCorrect = QStringLiteral("1 erreur à corriger");
 inline const QString ManyToCorrect = QStringLiteral("%1 erreurs à corriger");
 // « 37 » n'est pas un numéro de 0 à 36 (5e position)
 inline const QString NotANumber = QStringLiteral("« %1 » n'est pas un numéro de 0 à 36 (%2 position)");
+inline const QString FirstPlace = QStringLiteral("1re");
+inline const QString NthPlace = QStringLiteral("%1e"); // 2e, 3e…
+inline const QString WordCut = QStringLiteral("…");
 inline const QString OneMoreError = QStringLiteral("… et 1 autre erreur");
 inline const QString MoreErrors = QStringLiteral("… et %1 autres erreurs");
 
@@ -91,46 +94,15 @@ inline const QString LinesLeftOut = QStringLiteral(
 inline const QString FileTooLarge
     = QStringLiteral("Le fichier de cette partie est trop grand : seul son début a été lu.");
 
-// What was left out when a game was read, or an empty text.
-inline QString leftOutNotice(int lines, bool tooLarge)
-{
-    QString notice = lines == 0 ? QString() : lines == 1 ? OneLineLeftOut : LinesLeftOut.arg(lines);
-    if (tooLarge) {
-        notice += (notice.isEmpty() ? QString() : QStringLiteral("\n")) + FileTooLarge;
-    }
-    return notice;
-}
-
 // --- The question at start-up ---------------------------------------------------------
 inline const QString ResumeTitle = QStringLiteral("Partie interrompue");
 inline const QString ResumeQuestion
     = QStringLiteral("Reprendre la partie interrompue ?\n\n%1, commencée le %2.");
 
-// "1 numéro", "42 numéros", "aucun numéro".
-inline QString drawCount(int count)
-{
-    if (count == 0) {
-        return QStringLiteral("aucun numéro");
-    }
-    return count == 1 ? QStringLiteral("1 numéro") : QStringLiteral("%1 numéros").arg(count);
-}
-
-// "06/12/2026 à 20:15".
-inline QString dateAndTime(const QDateTime& when)
-{
-    return when.toString(QStringLiteral("dd/MM/yyyy 'à' HH:mm"));
-}
-
-// "1re", "2e", "3e": the place of a word in the list.
-inline QString ordinal(int place)
-{
-    return place == 1 ? QStringLiteral("1re") : QStringLiteral("%1e").arg(place);
-}
-
-// "Reprendre la partie interrompue ?\n\n42 numéros, commencée le 06/12/2026 à 20:15."
-inline QString resumeQuestion(int count, const QDateTime& started)
-{
-    return ResumeQuestion.arg(drawCount(count), dateAndTime(started));
-}
+// --- A game's count of numbers and its start -------------------------------------------
+inline const QString NoDraw = QStringLiteral("aucun numéro");
+inline const QString OneDraw = QStringLiteral("1 numéro");
+inline const QString ManyDraws = QStringLiteral("%1 numéros");
+inline const QString DateAndTime = QStringLiteral("dd/MM/yyyy 'à' HH:mm"); // 06/12/2026 à 20:15
 
 } // namespace GamesTexts

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "games/NumberList.h"
 
-#include "games/GamesTexts.h"
 #include "roulette/Roulette.h"
 
 #include <algorithm>
@@ -68,17 +67,6 @@ Reading read(QStringView text, Order order)
         std::reverse(reading.numbers.begin(), reading.numbers.end());
     }
     return reading;
-}
-
-QString describe(const Mistake& mistake)
-{
-    QString word = mistake.word;
-    if (word.size() > WordShown) {
-        // Never between the two halves of a character beyond the first 65,536.
-        const int kept = word.at(WordShown - 1).isHighSurrogate() ? WordShown - 1 : WordShown;
-        word = word.left(kept) + QStringLiteral("…");
-    }
-    return GamesTexts::NotANumber.arg(word, GamesTexts::ordinal(mistake.place));
 }
 
 } // namespace NumberList

@@ -28,12 +28,7 @@ struct Reading
 
 // No window can show more than this many mistakes at once; the rest are only counted.
 constexpr int MistakesKept = 20;
-// A longer word is shown cut, with an ellipsis.
-constexpr int WordShown = 20;
 
 Reading read(QStringView text, Order order);
-
-// « 37 » n'est pas un numéro de 0 à 36 (5e position)
-QString describe(const Mistake& mistake);
 
 } // namespace NumberList

@@ -2,6 +2,7 @@
 #include "games/NumberListWindow.h"
 
 #include "games/GamesTexts.h"
+#include "games/GamesWords.h"
 
 #include <QDialogButtonBox>
 #include <QGroupBox>
@@ -114,7 +115,7 @@ void NumberListWindow::refresh()
         if (described.size() == MistakesShown) {
             break;
         }
-        described.append(NumberList::describe(mistake));
+        described.append(GamesWords::notANumber(mistake));
     }
     const int unseen = mistakes - static_cast<int>(described.size());
     if (unseen > 0) {

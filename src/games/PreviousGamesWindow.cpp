@@ -3,6 +3,7 @@
 
 #include "games/ExportDialog.h"
 #include "games/GamesTexts.h"
+#include "games/GamesWords.h"
 #include "platform/Application.h"
 #include "platform/MessageBox.h"
 
@@ -38,9 +39,9 @@ QString stateText(const GameSummary& game)
 
 } // namespace
 
-PreviousGamesWindow::PreviousGamesWindow(GameLibrary& library, QWidget* parent)
+PreviousGamesWindow::PreviousGamesWindow(GameArchive& archive, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
-    , m_library(library)
+    , m_archive(archive)
 {
     setObjectName(QStringLiteral("PreviousGamesWindow"));
     setWindowTitle(GamesTexts::PreviousTitle);
@@ -104,13 +105,13 @@ void PreviousGamesWindow::buildControls()
 void PreviousGamesWindow::reload()
 {
     const QString wasSelected = selected() ? selected()->path : QString();
-    m_games = m_library.previousGames();
+    m_games = m_archive.previousGames();
     m_list->clear();
     QTreeWidgetItem* toSelect = nullptr;
     for (qsizetype i = 0; i < m_games.size(); ++i) {
         const GameSummary& game = m_games[i];
         auto* item = new QTreeWidgetItem(m_list);
-        item->setText(StartedColumn, GamesTexts::dateAndTime(game.started));
+        item->setText(StartedColumn, GamesWords::dateAndTime(game.started));
         item->setText(DrawsColumn, game.newerVersion ? QString() : QString::number(game.drawCount));
         item->setTextAlignment(DrawsColumn, Qt::AlignRight | Qt::AlignVCenter);
         item->setText(LastNumbersColumn, lastNumbersText(game));
@@ -168,7 +169,7 @@ void PreviousGamesWindow::exportSelected()
     if (!game || game->newerVersion) {
         return;
     }
-    const JournalReading reading = m_library.read(*game);
+    const JournalReading reading = m_archive.read(*game);
     if (reading.status != JournalReading::Status::Read) {
         MessageBox::show(this, GamesTexts::ExportFailed.arg(GamesTexts::Unreadable), MessageBox::Exclamation,
             Application::title());
@@ -186,15 +187,16 @@ void PreviousGamesWindow::deleteSelected()
     }
     const GameSummary chosen = *game;
     const QString question = GamesTexts::DeleteQuestion.arg(
-        GamesTexts::dateAndTime(chosen.started), GamesTexts::drawCount(chosen.drawCount));
+        GamesWords::dateAndTime(chosen.started), GamesWords::drawCount(chosen.drawCount));
     if (MessageBox::show(this, question,
             MessageBox::YesNo | MessageBox::Question | MessageBox::DefaultButton2, Application::title())
         != MessageBox::Yes) {
         return;
     }
-    const QString problem = m_library.remove(chosen);
-    if (!problem.isEmpty()) {
-        MessageBox::show(this, problem, MessageBox::Exclamation, Application::title());
+    const GameArchive::Outcome removed = m_archive.remove(chosen);
+    if (!removed.done()) {
+        MessageBox::show(
+            this, GamesWords::notDeleted(removed), MessageBox::Exclamation, Application::title());
     }
     reload();
 }

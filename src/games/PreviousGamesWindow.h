@@ -3,7 +3,7 @@
 // newest first, to take one up again, export it or delete it.
 #pragma once
 
-#include "games/GameLibrary.h"
+#include "games/GameArchive.h"
 
 #include <QDialog>
 #include <QVector>
@@ -17,14 +17,14 @@ class PreviousGamesWindow : public QDialog
     Q_OBJECT
 
 public:
-    // Shown with open(): modal to the board, deleted once closed. The library outlives it.
-    PreviousGamesWindow(GameLibrary& library, QWidget* parent);
+    // Shown with open(): modal to the board, deleted once closed. The archive outlives it.
+    PreviousGamesWindow(GameArchive& archive, QWidget* parent);
 
     // Reads the games again, keeping the selection where it can.
     void reload();
 
 signals:
-    // "Reprendre": the board ends its current game and takes this one up (GameLibrary::resume).
+    // "Reprendre": the board ends its current game and takes this one up (GameArchive::resume).
     void resumeRequested(const GameSummary& game);
 
 private:
@@ -35,7 +35,7 @@ private:
     void exportSelected();
     void deleteSelected();
 
-    GameLibrary& m_library;
+    GameArchive& m_archive;
     QVector<GameSummary> m_games;
 
     QTreeWidget* m_list = nullptr;

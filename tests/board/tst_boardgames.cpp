@@ -86,7 +86,7 @@ private slots:
                 QVERIFY(enterConfirmed(fresh, back[i]));
             }
             QCOMPARE(dumpAll(board), dumpAll(fresh));
-            QCOMPARE(readJournal(games.currentPath()).game.draws.size(), kept);
+            QCOMPARE(readJournal(games.journal().path()).game.draws.size(), kept);
         }
     }
 

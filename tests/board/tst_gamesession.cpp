@@ -45,7 +45,7 @@ void agreeWithDraws(const GameSession& session, const std::vector<int>& draws)
 std::vector<int> journalOf(GameSession& session)
 {
     std::vector<int> numbers;
-    for (const Draw& draw : readJournal(session.keptGames()->currentPath()).game.draws) {
+    for (const Draw& draw : readJournal(session.keptGames()->journal().path()).game.draws) {
         numbers.push_back(draw.number);
     }
     return numbers;
@@ -110,11 +110,11 @@ private slots:
         session.keepGamesIn(games);
         const std::optional<GameSummary> interrupted = session.findInterrupted();
         QVERIFY(interrupted && interrupted->drawCount == static_cast<int>(draws.size()));
-        QVERIFY(session.resume(*interrupted).resumed);
+        QVERIFY(session.resume(*interrupted).done());
         agreeWithDraws(session, draws);
         session.end();
         QVERIFY(!session.findInterrupted());
-        const QVector<GameSummary> previous = games.previousGames();
+        const QVector<GameSummary> previous = games.archive().previousGames();
         QVERIFY(std::any_of(previous.begin(), previous.end(), [&draws](const GameSummary& game) {
             return game.endedNormally && game.drawCount == static_cast<int>(draws.size());
         }));

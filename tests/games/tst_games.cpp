@@ -4,7 +4,7 @@
 // killed program's game found again, and the export read back as a table.
 #include "games/CsvExport.h"
 #include "games/GameLibrary.h"
-#include "games/GamesTexts.h"
+#include "games/GamesWords.h"
 #include "games/NumberList.h"
 
 #include <QCoreApplication>
@@ -43,7 +43,7 @@ const QDateTime Start(QDate(2026, 12, 6), QTime(20, 15));
 const QByteArray Header = "Tambrel partie 1\n";
 
 // A clock that moves one second at each look.
-GameLibrary::Clock ticking()
+GameJournal::Clock ticking()
 {
     auto seconds = std::make_shared<int>(0);
     return [seconds] { return Start.addSecs((*seconds)++); };
@@ -100,47 +100,37 @@ void TestGames::numberList_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("newestFirst");
-    QTest::addColumn<QString>("numbers");
-    QTest::addColumn<QStringList>("mistakes");
+    QTest::addColumn<QVector<int>>("numbers");
+    QTest::addColumn<QStringList>("mistakes"); // word@place
 
-    QTest::addRow("every separator") << "17 5,32;0\t36\n\r\n1 , 2" << false << "17 5 32 0 36 1 2"
-                                     << QStringList();
-    QTest::addRow("newest first is reversed") << "17 5 32" << true << "32 5 17" << QStringList();
-    QTest::addRow("no-break spaces, leading zeros") << "05\u00a000 7" << false << "5 0 7" << QStringList();
-    QTest::addRow("nothing") << " ,;\n" << false << "" << QStringList();
-    QTest::addRow("37 in 5th place") << "1 2 3 4 37" << false << "1 2 3 4"
-                                     << QStringList{"« 37 » n'est pas un numéro de 0 à 36 (5e position)"};
-    QTest::addRow("first place, words and signs")
-        << "x 12 -1 3.5 100 1e1" << true << "12"
-        << QStringList{"« x » n'est pas un numéro de 0 à 36 (1re position)",
-               "« -1 » n'est pas un numéro de 0 à 36 (3e position)",
-               "« 3.5 » n'est pas un numéro de 0 à 36 (4e position)",
-               "« 100 » n'est pas un numéro de 0 à 36 (5e position)",
-               "« 1e1 » n'est pas un numéro de 0 à 36 (6e position)"};
-    QTest::addRow("long word cut, full-width digit")
-        << "123456789012345678901234 ７" << false << ""
-        << QStringList{"« 12345678901234567890… » n'est pas un numéro de 0 à 36 (1re position)",
-               "« ７ » n'est pas un numéro de 0 à 36 (2e position)"};
+    QTest::addRow("every separator") << "17 5,32;0\t36\n\r\n1 , 2" << false
+                                     << QVector<int>{17, 5, 32, 0, 36, 1, 2} << QStringList();
+    QTest::addRow("newest first") << "17 5 32" << true << QVector<int>{32, 5, 17} << QStringList();
+    QTest::addRow("no-break spaces, zeros")
+        << "05\u00a000 7" << false << QVector<int>{5, 0, 7} << QStringList();
+    QTest::addRow("nothing") << " ,;\n" << false << QVector<int>() << QStringList();
+    QTest::addRow("37 in 5th place") << "1 2 3 4 37" << false << QVector<int>{1, 2, 3, 4}
+                                     << QStringList{"37@5"};
+    QTest::addRow("words and signs") << "x 12 -1 3.5 100 1e1" << true << QVector<int>{12}
+                                     << QStringList{"x@1", "-1@3", "3.5@4", "100@5", "1e1@6"};
+    QTest::addRow("long word, full-width digit") << "123456789012345678901234 ７" << false << QVector<int>()
+                                                 << QStringList{"123456789012345678901234@1", "７@2"};
 }
 
 void TestGames::numberList()
 {
     QFETCH(QString, text);
     QFETCH(bool, newestFirst);
-    QFETCH(QString, numbers);
+    QFETCH(QVector<int>, numbers);
     QFETCH(QStringList, mistakes);
 
     const auto reading = NumberList::read(
         text, newestFirst ? NumberList::Order::NewestFirst : NumberList::Order::OldestFirst);
-    QStringList read;
-    for (const int n : reading.numbers) {
-        read << QString::number(n);
-    }
     QStringList described;
     for (const auto& mistake : reading.mistakes) {
-        described << NumberList::describe(mistake);
+        described << mistake.word + '@' + QString::number(mistake.place);
     }
-    QCOMPARE(read.join(QLatin1Char(' ')), numbers);
+    QCOMPARE(reading.numbers, numbers);
     QCOMPARE(described, mistakes);
     QCOMPARE(reading.mistakeCount, mistakes.size());
 }
@@ -148,37 +138,36 @@ void TestGames::numberList()
 void TestGames::journalWrittenAndReadBack()
 {
     GameLibrary library;
-    library.setClock(ticking());
-    library.recordNumber(17);
-    const QString path = library.currentPath();
-    QVERIFY(path.startsWith(library.currentFolder()));
-    library.recordNumbers({0, 36});
-    QVERIFY(library.recordUndo());
-    library.recordNumber(4);
+    GameJournal& journal = library.journal();
+    journal.setClock(ticking());
+    journal.recordNumber(17);
+    const QString path = journal.path();
+    QVERIFY(path.startsWith(library.archive().currentFolder()));
+    journal.recordNumbers({0, 36});
+    QVERIFY(journal.recordUndo());
+    journal.recordNumber(4);
     // Written at once: a program killed now loses nothing.
     QCOMPARE(readJournal(path).game.draws.size(), 3);
-    library.endCurrentGame();
+    journal.endGame();
 
     QVERIFY(!QFile::exists(path));
-    const QVector<GameSummary> games = library.previousGames();
+    const QVector<GameSummary> games = library.archive().previousGames();
     QCOMPARE(games.size(), 1);
     QCOMPARE(QString::fromUtf8(contents(games[0].path)),
         QString::fromUtf8(Header + number(17, 0) + number(0, 1) + number(36, 1) + line("annulation", 2)
             + number(4, 3) + line("fin de partie", 4)));
-    const JournalReading reading = library.read(games[0]);
+    const JournalReading reading = library.archive().read(games[0]);
     QCOMPARE(numbersOf(reading.game.draws), QStringLiteral("17 0 4"));
     QCOMPARE(reading.game.draws[2].when, Start.addSecs(3));
     QCOMPARE(reading.game.started, Start);
-    QVERIFY(reading.game.endedNormally);
-    QCOMPARE(reading.linesLeftOut, 0);
     QCOMPARE(games[0].lastNumbers, QVector<int>({17, 0, 4}));
 
     // A game whose every number was taken back leaves no file.
-    library.recordNumber(9);
-    library.recordUndo();
-    library.endCurrentGame();
-    QCOMPARE(library.previousGames().size(), 1);
-    QVERIFY(QDir(library.currentFolder()).entryList(QDir::Files).isEmpty());
+    journal.recordNumber(9);
+    journal.recordUndo();
+    journal.endGame();
+    QCOMPARE(library.archive().previousGames().size(), 1);
+    QVERIFY(QDir(library.archive().currentFolder()).entryList(QDir::Files).isEmpty());
 }
 
 void TestGames::damagedJournals_data()
@@ -189,44 +178,35 @@ void TestGames::damagedJournals_data()
     QTest::addColumn<QString>("numbers");
     QTest::addColumn<int>("leftOut");
     QTest::addColumn<bool>("ended");
+    const auto read = [](const char* name, const QByteArray& bytes, const char* numbers, int leftOut) {
+        QTest::addRow("%s", name) << bytes << Status::Read << QString::fromUtf8(numbers) << leftOut << false;
+    };
+    const auto refused = [](const char* name, const QByteArray& bytes, Status status) {
+        QTest::addRow("%s", name) << bytes << status << QString() << 0 << false;
+    };
 
     const QByteArray nul("\0", 1);
-    QTest::addRow("cut in a line") << Header + number(17) + "2026-12-06 20:15:01 numé" << Status::Read << "17"
-                                   << 1 << false;
-    QTest::addRow("cut after a digit")
-        << Header + number(17) + "2026-12-06 20:15:01 numéro 3" << Status::Read << "17" << 1 << false;
-    QTest::addRow("foreign lines") << Header + "bonjour\n" + number(5) + "2026-13-01 20:15:00 numéro 4\n"
-            + number(6) << Status::Read
-                                   << "5 6" << 2 << false;
-    QTest::addRow("binary line") << Header + number(5) + nul + "\x01\xff\n" + number(6) << Status::Read
-                                 << "5 6" << 1 << false;
-    QTest::addRow("NUL in a number line") << Header + "2026-12-06 20:15:00 num" + nul + "ro 5\n"
-                                          << Status::Read << "" << 1 << false;
-    QTest::addRow("out of range") << Header + number(37) + number(100) + number(-1) + number(36)
-                                  << Status::Read << "36" << 3 << false;
-    QTest::addRow("undo of nothing") << Header + line("annulation") + number(1) << Status::Read << "1" << 1
-                                     << false;
-    QTest::addRow("long line") << Header + QByteArray(5000, '7') + "\n" + number(3) << Status::Read << "3"
-                               << 1 << false;
-    QTest::addRow("long cut line") << Header + number(3) + QByteArray(5000, 'x') << Status::Read << "3" << 1
-                                   << false;
-    QTest::addRow("BOM and CR LF") << "\xEF\xBB\xBFTambrel partie 1\r\n" + number(8).replace("\n", "\r\n")
-                                   << Status::Read << "8" << 0 << false;
+    read("cut in a line", Header + number(17) + "2026-12-06 20:15:01 numé", "17", 1);
+    read("cut after a digit", Header + number(17) + "2026-12-06 20:15:01 numéro 3", "17", 1);
+    read("foreign lines", Header + "bonjour\n" + number(5) + "2026-13-01 20:15:00 numéro 4\n" + number(6),
+        "5 6", 2);
+    read("binary line", Header + number(5) + nul + "\x01\xff\n" + number(6), "5 6", 1);
+    read("NUL in a number line", Header + "2026-12-06 20:15:00 num" + nul + "ro 5\n", "", 1);
+    read("out of range", Header + number(37) + number(100) + number(-1) + number(36), "36", 3);
+    read("undo of nothing", Header + line("annulation") + number(1), "1", 1);
+    read("long line", Header + QByteArray(5000, '7') + "\n" + number(3), "3", 1);
+    read("long cut line", Header + number(3) + QByteArray(5000, 'x'), "3", 1);
+    read("BOM and CR LF", "\xEF\xBB\xBFTambrel partie 1\r\n" + number(8).replace("\n", "\r\n"), "8", 0);
     QTest::addRow("ended") << Header + number(1) + line("fin de partie") << Status::Read << "1" << 0 << true;
-    QTest::addRow("resumed after its end")
-        << Header + number(1) + line("fin de partie") + line("reprise") + number(2) << Status::Read << "1 2"
-        << 0 << false;
-    QTest::addRow("newer version") << "Tambrel partie 2\n" + number(1) << Status::NewerVersion << "" << 0
-                                   << false;
-    QTest::addRow("not ours") << "Bonjour\n" + number(1) << Status::NotAJournal << "" << 0 << false;
-    QTest::addRow("binary from the start")
-        << nul + "\x89PNG\r\n" + nul << Status::NotAJournal << "" << 0 << false;
-    QTest::addRow("version zero") << "Tambrel partie 0\n" + number(1) << Status::NotAJournal << "" << 0
-                                  << false;
-    QTest::addRow("version beyond an int")
-        << QByteArray("Tambrel partie 99999999999\n") << Status::NotAJournal << "" << 0 << false;
-    QTest::addRow("empty") << QByteArray() << Status::Read << "" << 0 << false;
-    QTest::addRow("cut in its first line") << QByteArray("Tambrel par") << Status::Read << "" << 1 << false;
+    read("resumed after its end", Header + number(1) + line("fin de partie") + line("reprise") + number(2),
+        "1 2", 0);
+    read("empty", QByteArray(), "", 0);
+    read("cut in its first line", QByteArray("Tambrel par"), "", 1);
+    refused("newer version", "Tambrel partie 2\n" + number(1), Status::NewerVersion);
+    refused("not ours", "Bonjour\n" + number(1), Status::NotAJournal);
+    refused("binary from the start", nul + "\x89PNG\r\n" + nul, Status::NotAJournal);
+    refused("version zero", "Tambrel partie 0\n" + number(1), Status::NotAJournal);
+    refused("version beyond an int", "Tambrel partie 99999999999\n", Status::NotAJournal);
 }
 
 void TestGames::damagedJournals()
@@ -271,25 +251,24 @@ void TestGames::hugeFilesAreReadWithinBounds()
 void TestGames::newerVersionLeftUntouched()
 {
     GameLibrary library;
+    GameArchive& archive = library.archive();
     const QByteArray bytes = "Tambrel partie 2\n" + number(5) + "quelque chose de nouveau\n";
-    const QString interrupted = library.currentFolder() + QStringLiteral("/partie-2030-01-01-100000.txt");
-    const QString previous = library.previousFolder() + QStringLiteral("/partie-2030-01-02-100000.txt");
+    const QString interrupted = archive.currentFolder() + QStringLiteral("/partie-2030-01-01-100000.txt");
+    const QString previous = archive.previousFolder() + QStringLiteral("/partie-2030-01-02-100000.txt");
     put(interrupted, bytes);
     put(previous, bytes);
 
-    QVERIFY(!library.findInterrupted());
-    const QVector<GameSummary> games = library.previousGames();
+    QVERIFY(!archive.findInterrupted());
+    const QVector<GameSummary> games = archive.previousGames();
     QCOMPARE(games.size(), 2);
     for (const GameSummary& game : games) {
         QVERIFY(game.newerVersion);
-        QVERIFY(!library.resume(game).resumed);
-        QVERIFY(!library.setAside(game));
-        QCOMPARE(library.remove(game),
-            QStringLiteral("La partie n'a pas pu être supprimée : cette partie a été enregistrée par une "
-                           "version plus récente de Tambrel."));
+        QCOMPARE(archive.resume(game).status, GameArchive::Outcome::Status::WrittenByNewerVersion);
+        QVERIFY(!archive.setAside(game));
+        QCOMPARE(archive.remove(game).status, GameArchive::Outcome::Status::WrittenByNewerVersion);
     }
-    library.recordNumber(3);
-    library.endCurrentGame();
+    library.journal().recordNumber(3);
+    library.journal().endGame();
     QCOMPARE(contents(interrupted), bytes);
     QCOMPARE(contents(previous), bytes);
 }
@@ -299,20 +278,20 @@ void TestGames::unwritableFolder()
     // A file stands where the data folder should be: no one, not even root, can write there.
     const QString folder = GameLibrary::defaultFolder();
     put(folder, "pas un dossier");
-    GameLibrary library;
-    library.recordNumber(12);
-    library.recordNumbers({1, 2});
-    QVERIFY(library.recordUndo());
-    QCOMPARE(numbersOf(library.currentGame().draws), QStringLiteral("12 1"));
-    QVERIFY(!library.isSaving());
-    QCOMPARE(library.takeSaveProblem(),
+    GameJournal journal(folder);
+    journal.recordNumber(12);
+    journal.recordNumbers({1, 2});
+    QVERIFY(journal.recordUndo());
+    QCOMPARE(numbersOf(journal.game().draws), QStringLiteral("12 1"));
+    QVERIFY(!journal.isSaving());
+    QCOMPARE(GamesWords::notSaved(journal.takeSaveFailure().value_or(DiskFailure())),
         QStringLiteral(
             "Cette partie n'est pas enregistrée : le dossier %1 ne peut pas être créé.\n\nLa partie "
             "continue, mais elle ne pourra être ni reprise ni retrouvée dans les parties précédentes.")
             .arg(folder + QStringLiteral("/en-cours")));
-    library.recordNumber(3);
-    QCOMPARE(library.takeSaveProblem(), QString());
-    library.endCurrentGame();
+    journal.recordNumber(3);
+    QVERIFY(!journal.takeSaveFailure()); // told once
+    journal.endGame();
     QCOMPARE(contents(folder), QByteArray("pas un dossier"));
 }
 
@@ -322,9 +301,9 @@ static int playAsAnotherProgram()
 {
     GameLibrary library;
     for (const QString& n : qEnvironmentVariable("TST_GAMES_NUMBERS").split(QLatin1Char(' '))) {
-        library.recordNumber(n.toInt());
+        library.journal().recordNumber(n.toInt());
     }
-    std::printf("%s\n", qPrintable(library.currentPath()));
+    std::printf("%s\n", qPrintable(library.journal().path()));
     std::fflush(stdout);
     QTest::qWait(60000);
     return 0;
@@ -333,42 +312,39 @@ static int playAsAnotherProgram()
 void TestGames::twoProgramsAndAKilledOne()
 {
     GameLibrary mine;
-    mine.setClock(ticking());
-    mine.recordNumbers({1, 2, 3});
+    mine.journal().setClock(ticking());
+    mine.journal().recordNumbers({1, 2, 3});
 
-    QProcess other;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("TST_GAMES_CHILD"), QStringLiteral("1"));
-    environment.insert(QStringLiteral("TST_GAMES_NUMBERS"), QStringLiteral("17 0 36 5"));
-    other.setProcessEnvironment(environment);
+    QProcess other; // started with this program's environment
+    qputenv("TST_GAMES_CHILD", "1");
+    qputenv("TST_GAMES_NUMBERS", "17 0 36 5");
     other.start(QCoreApplication::applicationFilePath(), QStringList());
     QVERIFY(other.waitForReadyRead(10000));
     const QString otherPath = QString::fromUtf8(other.readLine()).trimmed();
-    QVERIFY(!otherPath.isEmpty() && otherPath != mine.currentPath());
+    QVERIFY(!otherPath.isEmpty() && otherPath != mine.journal().path());
 
     // While it runs, its game is neither interrupted nor a previous game, for anyone.
     GameLibrary third;
-    QVERIFY(!third.findInterrupted());
-    QVERIFY(third.previousGames().isEmpty());
-    QVERIFY(!mine.findInterrupted());
+    QVERIFY(!third.archive().findInterrupted());
+    QVERIFY(third.archive().previousGames().isEmpty());
+    QVERIFY(!mine.archive().findInterrupted());
 
     other.kill();
     QVERIFY(other.waitForFinished(10000));
-    const std::optional<GameSummary> interrupted = mine.findInterrupted();
+    const std::optional<GameSummary> interrupted = mine.archive().findInterrupted();
     QVERIFY(interrupted);
     QCOMPARE(interrupted->path, otherPath);
     QCOMPARE(interrupted->drawCount, 4);
-    QVERIFY(!third.findInterrupted()); // held by the program that found it
+    QVERIFY(!third.archive().findInterrupted()); // held by the program that found it
 
     // Taken up: this program's own game goes to the previous games, ended.
-    const QString myPath = mine.currentPath();
-    const Resumption resumption = mine.resume(*interrupted);
-    QVERIFY(resumption.resumed);
-    QCOMPARE(resumption.notice, QString());
-    QCOMPARE(numbersOf(mine.currentGame().draws), QStringLiteral("17 0 36 5"));
-    mine.recordNumber(8);
-    QCOMPARE(numbersOf(readJournal(mine.currentPath()).game.draws), QStringLiteral("17 0 36 5 8"));
-    const QVector<GameSummary> previous = third.previousGames();
+    const QString myPath = mine.journal().path();
+    const GameArchive::Outcome resumed = mine.archive().resume(*interrupted);
+    QVERIFY(resumed.done() && resumed.linesLeftOut == 0);
+    QCOMPARE(numbersOf(mine.journal().game().draws), QStringLiteral("17 0 36 5"));
+    mine.journal().recordNumber(8);
+    QCOMPARE(numbersOf(readJournal(mine.journal().path()).game.draws), QStringLiteral("17 0 36 5 8"));
+    const QVector<GameSummary> previous = third.archive().previousGames();
     QCOMPARE(previous.size(), 1);
     QVERIFY(previous[0].endedNormally);
     QCOMPARE(previous[0].lastNumbers, QVector<int>({1, 2, 3}));
@@ -378,32 +354,32 @@ void TestGames::twoProgramsAndAKilledOne()
 void TestGames::gameWithoutLockIsInterrupted()
 {
     GameLibrary library;
-    const QString cut = library.currentFolder() + QStringLiteral("/partie-2026-12-06-201500.txt");
+    GameArchive& archive = library.archive();
+    const QString cut = archive.currentFolder() + QStringLiteral("/partie-2026-12-06-201500.txt");
     put(cut, Header + number(4) + number(5) + "2026-12-06 20:16");
-    put(library.currentFolder() + QStringLiteral("/partie-2026-12-05-201500.txt"),
+    put(archive.currentFolder() + QStringLiteral("/partie-2026-12-05-201500.txt"),
         Header + "2026-12-05 20:15:00 numéro 9\n");
-    const std::optional<GameSummary> interrupted = library.findInterrupted();
+    const std::optional<GameSummary> interrupted = archive.findInterrupted();
     QVERIFY(interrupted);
     QCOMPARE(interrupted->path, cut); // the newest first
-    QCOMPARE(GamesTexts::resumeQuestion(interrupted->drawCount, interrupted->started),
+    QCOMPARE(GamesWords::resumeQuestion(*interrupted),
         QStringLiteral("Reprendre la partie interrompue ?\n\n2 numéros, commencée le 06/12/2026 à 20:15."));
 
     // Set aside, it is a previous game, interrupted; the other one is asked about next time.
-    QVERIFY(library.setAside(*interrupted));
-    const QVector<GameSummary> games = library.previousGames();
+    QVERIFY(archive.setAside(*interrupted));
+    const QVector<GameSummary> games = archive.previousGames();
     QCOMPARE(games.size(), 2);
     QVERIFY(!games[0].endedNormally);
     QCOMPARE(games[0].lastNumbers, QVector<int>({4, 5}));
-    QCOMPARE(library.findInterrupted()->drawCount, 1);
+    QCOMPARE(archive.findInterrupted()->drawCount, 1);
 
     // Written again, its cut line stays one line left out and spoils nothing after it.
-    const Resumption resumption = library.resume(games[0]);
-    QCOMPARE(resumption.notice,
+    QCOMPARE(GamesWords::leftOut(archive.resume(games[0])),
         QStringLiteral(
             "1 ligne du fichier de cette partie n'a pas pu être lue : elle a été laissée de côté."));
-    library.recordNumber(6);
-    library.endCurrentGame();
-    const QString path = library.previousGames()[0].path;
+    library.journal().recordNumber(6);
+    library.journal().endGame();
+    const QString path = archive.previousGames()[0].path;
     QVERIFY(contents(path).contains("\n2026-12-06 20:16\n"));
     const JournalReading reading = readJournal(path);
     QCOMPARE(numbersOf(reading.game.draws), QStringLiteral("4 5 6"));
@@ -417,7 +393,7 @@ void TestGames::exportReadBackAsTable()
     game.draws = {{17, Start}, {0, Start.addSecs(61)}, {36, Start.addSecs(3600)}};
     const QString path = m_home->filePath(CsvExport::suggestedFileName(Start));
     QVERIFY(path.endsWith(QStringLiteral("/tambrel-2026-12-06-2015.csv")));
-    QCOMPARE(CsvExport::write(game, path), QString());
+    QVERIFY(!CsvExport::write(game, path));
 
     QByteArray bytes = contents(path);
     QVERIFY(bytes.startsWith("\xEF\xBB\xBF"));
@@ -441,10 +417,10 @@ void TestGames::exportFailureLeavesNothing()
     game.draws = {{5, Start}};
     put(m_home->filePath(QStringLiteral("fichier")), "x");
     const QString path = m_home->filePath(QStringLiteral("fichier/partie.csv"));
-    QCOMPARE(CsvExport::write(game, path),
+    QCOMPARE(GamesWords::exportFailed(CsvExport::write(game, path).value_or(DiskFailure())),
         QStringLiteral("La partie n'a pas pu être exportée : le dossier %1 ne peut pas être créé.")
             .arg(m_home->filePath(QStringLiteral("fichier"))));
-    QCOMPARE(CsvExport::write(game, m_home->path()),
+    QCOMPARE(GamesWords::exportFailed(CsvExport::write(game, m_home->path()).value_or(DiskFailure())),
         QStringLiteral("La partie n'a pas pu être exportée : le fichier %1 ne peut pas être remplacé.")
             .arg(QFileInfo(m_home->path()).fileName()));
 }

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The list of numbers window and the previous games window, driven as a player would.
+// The list of numbers window and the previous games window, driven as a player would, and
+// what the player reads when the disk refuses or a kept game is refused.
 #include "games/ExportDialog.h"
 #include "games/GameLibrary.h"
+#include "games/GamesWords.h"
 #include "games/NumberListWindow.h"
 #include "games/PreviousGamesWindow.h"
 #include "platform/MessageBox.h"
@@ -18,6 +20,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
+#include <cerrno>
 #include <memory>
 
 class TestGamesWindows : public QObject
@@ -31,8 +34,8 @@ private slots:
     void listWindow_data();
     void listWindow();
     void previousGames();
-    void deletingAsksWithNoAsDefault();
-    void noPreviousGame();
+    void failureSentences_data();
+    void failureSentences();
 
 private:
     std::unique_ptr<QTemporaryDir> m_home;
@@ -42,27 +45,27 @@ private:
 namespace {
 
 // Three games: two finished, one interrupted (its program died before it ended).
-void playThreeGames(GameLibrary& library)
+void playThreeGames(GameJournal& journal)
 {
     const QDateTime start(QDate(2026, 12, 6), QTime(20, 15));
     int minutes = 0;
-    library.setClock([&minutes, start] { return start.addSecs(60 * minutes); });
-    library.recordNumbers({3, 26, 0});
-    library.endCurrentGame();
+    journal.setClock([&minutes, start] { return start.addSecs(60 * minutes); });
+    journal.recordNumbers({3, 26, 0});
+    journal.endGame();
     minutes = 90;
     QVector<int> long_;
     for (int i = 0; i < 14; ++i) {
         long_ << (i * 7) % 37;
     }
-    library.recordNumbers(long_);
-    library.endCurrentGame();
+    journal.recordNumbers(long_);
+    journal.endGame();
     minutes = 24 * 60 + 5;
     {
         GameLibrary killed;
-        killed.setClock([&minutes, start] { return start.addSecs(60 * minutes); });
-        killed.recordNumbers({17, 5});
+        killed.journal().setClock([&minutes, start] { return start.addSecs(60 * minutes); });
+        killed.journal().recordNumbers({17, 5});
     }
-    library.setClock([] { return QDateTime::currentDateTime(); });
+    journal.setClock([] { return QDateTime::currentDateTime(); });
 }
 
 QStringList rowsOf(const QTreeWidget* list)
@@ -102,28 +105,23 @@ void TestGamesWindows::listWindow_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<bool>("newestFirst");
     QTest::addColumn<QString>("count");
-    QTest::addColumn<QString>("mistakes");
     QTest::addColumn<QVector<int>>("added"); // empty: "Ajouter" is disabled
+    QTest::addColumn<QString>("mistakes");
 
-    QTest::addRow("oldest first") << "17 5, 32" << false << "3 numéros à ajouter"
-                                  << "" << QVector<int>{17, 5, 32};
-    QTest::addRow("newest first") << "17 5, 32" << true << "3 numéros à ajouter"
-                                  << "" << QVector<int>{32, 5, 17};
-    QTest::addRow("one") << "0" << false << "1 numéro à ajouter"
-                         << "" << QVector<int>{0};
-    QTest::addRow("nothing") << " ; " << false << "Aucun numéro à ajouter"
-                             << "" << QVector<int>();
-    QTest::addRow("37 in 5th place") << "1 2 3 4 37" << false << "1 erreur à corriger"
-                                     << "« 37 » n'est pas un numéro de 0 à 36 (5e position)"
-                                     << QVector<int>();
-    QTest::addRow("seven mistakes") << "a 1 b c d e f g" << true << "7 erreurs à corriger"
+    QTest::addRow("oldest") << "17 5, 32" << false << "3 numéros à ajouter" << QVector<int>{17, 5, 32} << "";
+    QTest::addRow("newest") << "17 5, 32" << true << "3 numéros à ajouter" << QVector<int>{32, 5, 17} << "";
+    QTest::addRow("one") << "0" << false << "1 numéro à ajouter" << QVector<int>{0} << "";
+    QTest::addRow("nothing") << " ; " << false << "Aucun numéro à ajouter" << QVector<int>() << "";
+    QTest::addRow("long word in 5th place")
+        << "1 2 3 4 123456789012345678901234" << false << "1 erreur à corriger" << QVector<int>()
+        << "« 12345678901234567890… » n'est pas un numéro de 0 à 36 (5e position)";
+    QTest::addRow("seven mistakes") << "a 1 b c d e f g" << true << "7 erreurs à corriger" << QVector<int>()
                                     << "« a » n'est pas un numéro de 0 à 36 (1re position)\n"
                                        "« b » n'est pas un numéro de 0 à 36 (3e position)\n"
                                        "« c » n'est pas un numéro de 0 à 36 (4e position)\n"
                                        "« d » n'est pas un numéro de 0 à 36 (5e position)\n"
                                        "« e » n'est pas un numéro de 0 à 36 (6e position)\n"
-                                       "… et 2 autres erreurs"
-                                    << QVector<int>();
+                                       "… et 2 autres erreurs";
 }
 
 void TestGamesWindows::listWindow()
@@ -131,8 +129,8 @@ void TestGamesWindows::listWindow()
     QFETCH(QString, typed);
     QFETCH(bool, newestFirst);
     QFETCH(QString, count);
-    QFETCH(QString, mistakes);
     QFETCH(QVector<int>, added);
+    QFETCH(QString, mistakes);
 
     QPointer<NumberListWindow> window = new NumberListWindow(m_board.get());
     QSignalSpy chosen(window.data(), &NumberListWindow::numbersChosen);
@@ -161,19 +159,42 @@ void TestGamesWindows::listWindow()
 
 void TestGamesWindows::previousGames()
 {
+    // None yet: only a line that says so.
     GameLibrary library;
-    playThreeGames(library);
-    QPointer<PreviousGamesWindow> window = new PreviousGamesWindow(library, m_board.get());
+    QPointer<PreviousGamesWindow> window = new PreviousGamesWindow(library.archive(), m_board.get());
     window->open();
     auto* list = control<QTreeWidget>(window, "games");
+    QCOMPARE(control<QLabel>(window, "empty")->text(), QStringLiteral("Aucune partie précédente."));
+    QVERIFY(control<QLabel>(window, "empty")->isVisible() && !list->isVisible());
+    for (const char* button : {"resume", "export", "delete"}) {
+        QVERIFY(!control<QPushButton>(window, button)->isEnabled());
+    }
+
+    playThreeGames(library.journal());
+    window->reload();
     QCOMPARE(rowsOf(list),
         QStringList({"07/12/2026 à 20:20 | 2 | 17 5 | Interrompue",
             "06/12/2026 à 21:45 | 14 | … 28 35 5 12 19 26 33 3 10 17 | Terminée",
             "06/12/2026 à 20:15 | 3 | 3 26 0 | Terminée"}));
-    QVERIFY(!control<QLabel>(window, "empty")->isVisible());
+    QVERIFY(!control<QLabel>(window, "empty")->isVisible() && list->isVisible());
 
-    // Exported through the save dialog's test hook.
-    list->setCurrentItem(list->topLevelItem(1));
+    // The real box: Return takes its default, No, and nothing is deleted.
+    QString asked;
+    whenModalShown<QMessageBox>([&asked](QMessageBox* box) {
+        asked = box->text();
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    QTest::mouseClick(control<QPushButton>(window, "delete"), Qt::LeftButton);
+    QCOMPARE(asked,
+        QStringLiteral("Supprimer la partie commencée le 07/12/2026 à 20:20 (2 numéros) ?\n\n"
+                       "Elle sera effacée de cet ordinateur."));
+    QCOMPARE(list->topLevelItemCount(), 3);
+    MessageBox::setNextAnswer(MessageBox::Yes);
+    QTest::mouseClick(control<QPushButton>(window, "delete"), Qt::LeftButton);
+    QCOMPARE(list->topLevelItemCount(), 2);
+    QCOMPARE(library.archive().previousGames().size(), 2);
+
+    // Exported through the save dialog's test hook: the game of 14 numbers, now the first.
     const QString csv = m_home->filePath(QStringLiteral("partie.csv"));
     ExportDialog::setNextFileName(csv);
     QTest::mouseClick(control<QPushButton>(window, "export"), Qt::LeftButton);
@@ -188,45 +209,44 @@ void TestGamesWindows::previousGames()
     QTRY_VERIFY(window.isNull());
 }
 
-void TestGamesWindows::deletingAsksWithNoAsDefault()
+// The other failures the disk reports, and why a kept game is refused, as the player reads them.
+void TestGamesWindows::failureSentences_data()
 {
-    GameLibrary library;
-    playThreeGames(library);
-    QPointer<PreviousGamesWindow> window = new PreviousGamesWindow(library, m_board.get());
-    window->open();
-    auto* list = control<QTreeWidget>(window, "games");
-    auto* remove = control<QPushButton>(window, "delete");
+    using Status = GameArchive::Outcome::Status;
+    QTest::addColumn<QString>("said");
+    QTest::addColumn<QString>("expected");
+    const auto disk = [](int error) { return GamesWords::diskFailure(DiskFolder::failureOf(error, "/d")); };
+    const auto why = [](Status status, int error = 0) {
+        return GamesWords::refusal({status, DiskFolder::failureOf(error, "/d"), 0, false});
+    };
 
-    // The real box: Return takes its default, No, and nothing is deleted.
-    QString asked;
-    whenModalShown<QMessageBox>([&asked](QMessageBox* box) {
-        asked = box->text();
-        QTest::keyClick(box, Qt::Key_Return);
-    });
-    QTest::mouseClick(remove, Qt::LeftButton);
-    QCOMPARE(asked,
-        QStringLiteral("Supprimer la partie commencée le 07/12/2026 à 20:20 (2 numéros) ?\n\n"
-                       "Elle sera effacée de cet ordinateur."));
-    QCOMPARE(list->topLevelItemCount(), 3);
-
-    MessageBox::setNextAnswer(MessageBox::Yes);
-    QTest::mouseClick(remove, Qt::LeftButton);
-    QCOMPARE(list->topLevelItemCount(), 2);
-    QCOMPARE(library.previousGames().size(), 2);
-    window->close();
+    QTest::addRow("ENOSPC") << disk(ENOSPC) << "le disque est plein";
+    QTest::addRow("EDQUOT") << disk(EDQUOT) << "votre espace disque autorisé est épuisé";
+    QTest::addRow("EPERM") << disk(EPERM) << "le dossier /d ne peut pas être écrit";
+    QTest::addRow("EROFS") << disk(EROFS) << "le dossier /d est en lecture seule";
+    QTest::addRow("ENAMETOOLONG") << disk(ENAMETOOLONG) << "le nom du dossier /d est trop long";
+    QTest::addRow("EIO") << disk(EIO) << "le disque a signalé une erreur d'écriture";
+    QTest::addRow("EBADF") << disk(EBADF) << "une erreur inattendue s'est produite (code 9)";
+    QTest::addRow("held") << why(Status::HeldElsewhere) << "cette partie est ouverte dans un autre Tambrel";
+    QTest::addRow("unread") << why(Status::Unreadable) << "le fichier de cette partie ne peut pas être lu";
+    QTest::addRow("disk") << why(Status::DiskRefused, ENOTDIR) << "le dossier /d ne peut pas être créé";
+    QTest::addRow("newer") << GamesWords::notDeleted({Status::WrittenByNewerVersion, {}, 0, false})
+                           << "La partie n'a pas pu être supprimée : cette partie a été enregistrée par une "
+                              "version plus récente de Tambrel.";
+    QTest::addRow("gone") << GamesWords::notResumed({Status::Gone, {}, 0, false})
+                          << "La partie n'a pas pu être reprise : le fichier de cette partie n'existe plus.";
+    QTest::addRow("lines left out, too large")
+        << GamesWords::leftOut({Status::Done, {}, 3, true})
+        << "3 lignes du fichier de cette partie n'ont pas pu être lues : elles ont été laissées de côté.\n"
+           "Le fichier de cette partie est trop grand : seul son début a été lu.";
+    QTest::addRow("no draw") << GamesWords::drawCount(0) << "aucun numéro";
 }
 
-void TestGamesWindows::noPreviousGame()
+void TestGamesWindows::failureSentences()
 {
-    GameLibrary library;
-    PreviousGamesWindow window(library, m_board.get());
-    window.show();
-    QVERIFY(control<QLabel>(&window, "empty")->isVisible());
-    QCOMPARE(control<QLabel>(&window, "empty")->text(), QStringLiteral("Aucune partie précédente."));
-    QVERIFY(!control<QTreeWidget>(&window, "games")->isVisible());
-    for (const char* button : {"resume", "export", "delete"}) {
-        QVERIFY(!control<QPushButton>(&window, button)->isEnabled());
-    }
+    QFETCH(QString, said);
+    QFETCH(QString, expected);
+    QCOMPARE(said, expected);
 }
 
 QTEST_MAIN(TestGamesWindows)
