@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The board window: its tab order, entries through the confirmation box, closing.
+// The board window: its tab order, entries by click, Space or typed numbers through the
+// confirmation box, closing.
 #include "board/BoardWindow.h"
 #include "platform/Widgets.h"
 #include "support/Controls.h"
@@ -45,23 +46,36 @@ private slots:
 
     void cellActions_data()
     {
-        QTest::addColumn<QKeySequence>("keys"); // typed on the focused cell; none: a click on it
-        QTest::addColumn<int>("answer"); // to the confirmation box
-        QTest::addColumn<bool>("entered");
-        QTest::addRow("click, Yes") << QKeySequence() << int(MessageBox::Yes) << true;
-        QTest::addRow("Space, Yes") << QKeySequence(Qt::Key_Space) << int(MessageBox::Yes) << true;
-        QTest::addRow("click, No") << QKeySequence() << int(MessageBox::No) << false;
-        QTest::addRow("letters, Backspace, Delete")
-            << QKeySequence("A, B, Backspace, Del") << int(MessageBox::Yes) << false;
+        // Typed on the focused cell 23: '@' is a click on it, '~' a second passing, '\n' Enter,
+        // '\x1b' Escape, '\b' Backspace; then the answer to the confirmation box, and the number
+        // entered (-1: the board stays as it was).
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<int>("modifier");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<int>("entered");
+        const int yes = MessageBox::Yes;
+        QTest::addRow("click, Yes") << "@" << 0 << yes << 23;
+        QTest::addRow("Space, Yes") << " " << 0 << yes << 23;
+        QTest::addRow("click, No") << "@" << 0 << int(MessageBox::No) << -1;
+        QTest::addRow("letters, Backspace") << "AB\b" << 0 << yes << -1;
+        QTest::addRow("0") << "0" << 0 << yes << 0;
+        QTest::addRow("3, a second passes") << "3~" << 0 << yes << 3;
+        QTest::addRow("3 Enter") << "3\n" << 0 << yes << 3;
+        QTest::addRow("17") << "17" << 0 << yes << 17;
+        QTest::addRow("36 on the number pad") << "36" << int(Qt::KeypadModifier) << yes << 36;
+        QTest::addRow("37 refused") << "37~" << 0 << yes << -1;
+        QTest::addRow("3 Escape") << "3\x1b~" << 0 << yes << -1;
+        QTest::addRow("French keyboard 17") << "&è" << 0 << yes << 17;
     }
 
-    // A click or Space on a cell enters its number once the player says Yes; No, or keys that
-    // make no number, leave the board as it was.
+    // A click, Space or a number typed on a cell enters a number once the player says Yes; No,
+    // or keys that make no number, leave the board as it was.
     void cellActions()
     {
-        QFETCH(QKeySequence, keys);
+        QFETCH(QString, keys);
+        QFETCH(int, modifier);
         QFETCH(int, answer);
-        QFETCH(bool, entered);
+        QFETCH(int, entered);
         BoardWindow board;
         board.show();
         QVERIFY(QTest::qWaitForWindowExposed(&board));
@@ -72,18 +86,28 @@ private slots:
         TextBox* cell = board.numberCell(23);
         cell->setFocus();
         MessageBox::setNextAnswer(answer);
-        if (keys.isEmpty()) {
-            QTest::mouseClick(cell, Qt::LeftButton);
-        } else {
-            QTest::keySequence(cell, keys);
+        for (const QChar key : keys) {
+            if (key == '@') {
+                QTest::mouseClick(cell, Qt::LeftButton);
+            } else if (key == '~') {
+                board.findChild<TypedNumber*>()->waitOver();
+            } else {
+                const int code = key == '\n' ? int(Qt::Key_Return)
+                    : key == '\x1b'          ? int(Qt::Key_Escape)
+                    : key == '\b'            ? int(Qt::Key_Backspace)
+                                             : key.toUpper().unicode();
+                const QString text = key == '\n' || key == '\x1b' || key == '\b' ? QString() : QString(key);
+                QTest::sendKeyEvent(QTest::Click, cell, Qt::Key(code), text, Qt::KeyboardModifiers(modifier));
+            }
         }
-        QCOMPARE(board.table().draws(),
-            (entered ? std::vector<std::uint8_t>{3, 3, 17, 0, 23} : std::vector<std::uint8_t>{3, 3, 17, 0}));
-        if (entered) {
-            QCOMPARE(control<QLabel>(&board, "stripSquare", 21)->text(), QStringLiteral("23"));
+        std::vector<std::uint8_t> draws{3, 3, 17, 0};
+        if (entered >= 0) {
+            draws.push_back(static_cast<std::uint8_t>(entered));
+            QCOMPARE(control<QLabel>(&board, "stripSquare", 21)->text(), QString::number(entered));
         } else {
             QCOMPARE(dumpWindow(&board), before);
         }
+        QCOMPARE(board.table().draws(), draws);
     }
 
     // The default path of the seam: a real modal box, answered by pressing its buttons, once an

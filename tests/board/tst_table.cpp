@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The table against the plain oracle of a game, over long random games, and a replay equal to
-// the entries; the anchors the oracle itself rests on.
+// The anchors the oracle of a game rests on, worked out by hand (the long random games against
+// the oracle are played through the game session).
 #include "board/Table.h"
 #include "support/TableAgreement.h"
 
-#include <QRandomGenerator>
 #include <QTest>
 
 class TestTable : public QObject
@@ -12,46 +11,6 @@ class TestTable : public QObject
     Q_OBJECT
 
 private slots:
-    // Numbers from a few only give long runs, alternations and waits; zeros often give the
-    // zero's cases.
-    void randomGamesAgreeWithTheOracle_data()
-    {
-        QTest::addColumn<quint32>("seed");
-        QTest::addColumn<QList<int>>("numbers");
-        QTest::addColumn<int>("entries");
-        QList<int> all;
-        for (int n = 0; n <= 36; ++n) {
-            all << n;
-        }
-        QTest::addRow("whole wheel") << 20261206u << all << 6000;
-        QTest::addRow("few numbers, many zeros") << 7u << QList<int>{0, 0, 1, 2, 13, 19, 20, 36} << 4000;
-        QTest::addRow("red and black") << 99u << QList<int>{1, 2, 3, 4, 0} << 3000;
-    }
-
-    void randomGamesAgreeWithTheOracle()
-    {
-        QFETCH(quint32, seed);
-        QFETCH(QList<int>, numbers);
-        QFETCH(int, entries);
-        QRandomGenerator random(seed);
-        Table table;
-        table.toggleSpeech();
-        GameOracle oracle;
-        for (int entry = 1; entry <= entries; ++entry) {
-            const int n = numbers[static_cast<int>(random.bounded(static_cast<quint32>(numbers.size())))];
-            table.enter(n);
-            oracle.add(n);
-            agreeWithTheOracle(table, oracle, entry);
-            QVERIFY(!QTest::currentTestFailed());
-            const QStringList said = table.spokenPhrases();
-            const QStringList keys = oracle.spoken();
-            QVERIFY2(said.size() == keys.size(), QByteArray::number(entry));
-            for (int i = 0; i < said.size(); ++i) {
-                QVERIFY2(said[i].contains(keys[i]), qPrintable(said[i] + QStringLiteral(" / ") + keys[i]));
-            }
-        }
-    }
-
     // What the oracle rests on, worked out by hand.
     void anchors_data()
     {
