@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The windows around the board: when they come, that they come back after the player closed
 // them, their help pages, the focus going back to the board, the trend windows' slide and the
-// blinks on real timers.
+// blinks on real timers (the slide of the trend windows is in the golden file).
 #include "board/BoardWindow.h"
 #include "dozens/DozensWindow.h"
 #include "platform/Colours.h"
@@ -117,31 +117,6 @@ private slots:
         QVERIFY(enterConfirmed(board, 10));
         QTRY_VERIFY(board.isActiveWindow());
         QVERIFY(window->isVisible());
-    }
-
-    // The slide opens on the four rows of counters and closes again, the button disabled while it
-    // moves; entries meanwhile change nothing of it. Ticks are given by hand.
-    void slideOpensAndCloses()
-    {
-        BoardWindow board;
-        QVERIFY(enterConfirmed(board, 8));
-        TrendWindow* window = board.trendWindow(EvenChance::PasseManque);
-        auto* button = control<QPushButton>(window, "slideButton");
-        const int collapsed = window->height();
-        const QIcon down = button->icon();
-        for (const char* tag : {"1", "0"}) {
-            QTest::mouseClick(button, Qt::LeftButton);
-            QVERIFY(!button->isEnabled());
-            QCOMPARE(button->property("Tag").toString(), QString::fromLatin1(tag));
-            QVERIFY(enterConfirmed(board, 9));
-            for (int tick = 0; tick < 200 && !button->isEnabled(); ++tick) {
-                window->slideTick();
-            }
-            QVERIFY(button->isEnabled());
-            QCOMPARE(window->height() > collapsed, tag == QByteArray("1"));
-            QCOMPARE(button->icon().cacheKey() == down.cacheKey(), tag == QByteArray("0"));
-        }
-        QCOMPARE(window->height(), collapsed);
     }
 
     // One smoke test of the board's real 500 ms blink: the dozens, then the two others in yellow.

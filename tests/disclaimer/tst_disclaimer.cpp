@@ -20,7 +20,6 @@ private slots:
         QTest::addRow("VALIDER") << "acceptButton" << 0 << int(QDialog::Accepted);
         QTest::addRow("ANNULER") << "cancelButton" << 0 << int(QDialog::Rejected);
         QTest::addRow("the window closed") << "" << -1 << int(QDialog::Rejected);
-        QTest::addRow("Escape on the window") << "" << int(Qt::Key_Escape) << -1;
         QTest::addRow("Escape on VALIDER") << "acceptButton" << int(Qt::Key_Escape) << -1;
         QTest::addRow("Return in the text") << "disclaimerText" << int(Qt::Key_Return) << -1;
         QTest::addRow("Return on VALIDER") << "acceptButton" << int(Qt::Key_Return) << int(QDialog::Accepted);

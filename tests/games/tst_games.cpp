@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Kept games without a window: the list of numbers, the journal written and read back, files
-// that are damaged or not ours, a folder that cannot be written, two programs at once, a
-// killed program's game found again, and the export read back as a table.
+// that are damaged or not ours, a folder that cannot be written (told once by the game
+// session), two programs at once, a killed program's game found again, and the export read
+// back as a table.
+#include "board/GameSession.h"
 #include "games/CsvExport.h"
 #include "games/GameLibrary.h"
 #include "games/GamesWords.h"
@@ -9,6 +11,7 @@
 
 #include <QCoreApplication>
 #include <QProcess>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <cstdio>
@@ -31,7 +34,6 @@ private slots:
     void twoProgramsAndAKilledOne();
     void gameWithoutLockIsInterrupted();
     void exportReadBackAsTable();
-    void exportFailureLeavesNothing();
 
 private:
     std::unique_ptr<QTemporaryDir> m_home;
@@ -275,23 +277,27 @@ void TestGames::newerVersionLeftUntouched()
 
 void TestGames::unwritableFolder()
 {
-    // A file stands where the data folder should be: no one, not even root, can write there.
+    // A file stands where the data folder should be: no one, not even root, can write there. The
+    // game goes on in memory, and the game session tells the player once.
     const QString folder = GameLibrary::defaultFolder();
     put(folder, "pas un dossier");
-    GameJournal journal(folder);
-    journal.recordNumber(12);
-    journal.recordNumbers({1, 2});
-    QVERIFY(journal.recordUndo());
-    QCOMPARE(numbersOf(journal.game().draws), QStringLiteral("12 1"));
-    QVERIFY(!journal.isSaving());
-    QCOMPARE(GamesWords::notSaved(journal.takeSaveFailure().value_or(DiskFailure())),
+    GameLibrary library;
+    GameSession session;
+    session.keepGamesIn(library);
+    QSignalSpy told(&session, &GameSession::saveProblem);
+    session.enterNumbers({12, 1, 2});
+    QCoreApplication::processEvents();
+    QVERIFY(session.undoLastNumber() && session.confirmAndEnter(3));
+    QCoreApplication::processEvents();
+    QCOMPARE(numbersOf(library.journal().game().draws), QStringLiteral("12 1 3"));
+    QVERIFY(!library.journal().isSaving());
+    QCOMPARE(told.size(), 1);
+    QCOMPARE(GamesWords::notSaved(told.first().first().value<DiskFailure>()),
         QStringLiteral(
             "Cette partie n'est pas enregistrée : le dossier %1 ne peut pas être créé.\n\nLa partie "
             "continue, mais elle ne pourra être ni reprise ni retrouvée dans les parties précédentes.")
             .arg(folder + QStringLiteral("/en-cours")));
-    journal.recordNumber(3);
-    QVERIFY(!journal.takeSaveFailure()); // told once
-    journal.endGame();
+    session.end();
     QCOMPARE(contents(folder), QByteArray("pas un dossier"));
 }
 
@@ -387,6 +393,7 @@ void TestGames::gameWithoutLockIsInterrupted()
     QCOMPARE(reading.linesLeftOut, 1);
 }
 
+// Read back as a table; where it cannot be written, said why and nothing left behind.
 void TestGames::exportReadBackAsTable()
 {
     GameRecord game;
@@ -409,20 +416,15 @@ void TestGames::exportReadBackAsTable()
         {"3", "36", "rouge", "pair", "passe", "3", "3", "06/12/2026 21:15:00"},
     };
     QCOMPARE(rows, expected);
-}
 
-void TestGames::exportFailureLeavesNothing()
-{
-    GameRecord game;
-    game.draws = {{5, Start}};
-    put(m_home->filePath(QStringLiteral("fichier")), "x");
-    const QString path = m_home->filePath(QStringLiteral("fichier/partie.csv"));
-    QCOMPARE(GamesWords::exportFailed(CsvExport::write(game, path).value_or(DiskFailure())),
+    QCOMPARE(GamesWords::exportFailed(
+                 CsvExport::write(game, path + QStringLiteral("/x.csv")).value_or(DiskFailure())),
         QStringLiteral("La partie n'a pas pu être exportée : le dossier %1 ne peut pas être créé.")
-            .arg(m_home->filePath(QStringLiteral("fichier"))));
+            .arg(path));
     QCOMPARE(GamesWords::exportFailed(CsvExport::write(game, m_home->path()).value_or(DiskFailure())),
         QStringLiteral("La partie n'a pas pu être exportée : le fichier %1 ne peut pas être remplacé.")
             .arg(QFileInfo(m_home->path()).fileName()));
+    QCOMPARE(contents(path), bytes);
 }
 
 int main(int argc, char* argv[])

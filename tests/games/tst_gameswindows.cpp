@@ -108,7 +108,6 @@ void TestGamesWindows::listWindow_data()
     QTest::addColumn<QVector<int>>("added"); // empty: "Ajouter" is disabled
     QTest::addColumn<QString>("mistakes");
 
-    QTest::addRow("oldest") << "17 5, 32" << false << "3 numéros à ajouter" << QVector<int>{17, 5, 32} << "";
     QTest::addRow("newest") << "17 5, 32" << true << "3 numéros à ajouter" << QVector<int>{32, 5, 17} << "";
     QTest::addRow("one") << "0" << false << "1 numéro à ajouter" << QVector<int>{0} << "";
     QTest::addRow("nothing") << " ; " << false << "Aucun numéro à ajouter" << QVector<int>() << "";

@@ -108,7 +108,7 @@ private slots:
             show(QStringLiteral("tick %1 of the six blink timers").arg(round), boardWindows(board));
         }
         // The player opens the counters of the three trend windows: each slides, its timer
-        // ticking until it stops.
+        // ticking until it stops, the button disabled meanwhile.
         for (const QWidget* trend : boardWindows(board).mid(1, EvenChanceCount)) {
             QTest::mouseClick(control<QPushButton>(trend, "slideButton"), Qt::LeftButton);
             for (int ticks = 1; tick(trend, QStringLiteral("slideTimer")); ++ticks) {
@@ -118,6 +118,11 @@ private slots:
             }
             show(trend->objectName() + QStringLiteral(" slid open"), {trend});
         }
+        // And closes the first one again.
+        const QWidget* colour = board.trendWindow(EvenChance::Colour);
+        QTest::mouseClick(control<QPushButton>(colour, "slideButton"), Qt::LeftButton);
+        while (tick(colour, QStringLiteral("slideTimer"))) { }
+        show(colour->objectName() + QStringLiteral(" slid closed"), {colour});
 
         NumberText::setUserLocale(QLocale(QLocale::French, QLocale::France));
         board.openSimulator();

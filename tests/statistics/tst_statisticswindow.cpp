@@ -71,6 +71,9 @@ private slots:
             shown << cells.join(QLatin1Char('\t'));
         }
         QCOMPARE(shown, rows);
+        // A window of its own, above the board like the other side windows.
+        QVERIFY(m_window->isWindow() && m_window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        QCOMPARE(m_window->windowTitle(), QStringLiteral("Statistiques"));
         const QString chiSquare = QStringLiteral("χ² = 49,2 pour 36 degrés de liberté, sur 10 tirages");
         const QString verdict
             = QStringLiteral("Pas encore assez de tirages pour juger la roue : 10 sur au moins 185.");
@@ -132,13 +135,6 @@ private slots:
         MessageBox::setNextAnswer(MessageBox::Ok);
         QVERIFY(!m_window->saveImage(folder.filePath(QStringLiteral("absent/statistiques.png"))));
         MessageBox::clearNextAnswer();
-    }
-
-    void ownWindowAboveTheBoard()
-    {
-        QVERIFY(m_window->isWindow());
-        QVERIFY(m_window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-        QCOMPARE(m_window->windowTitle(), QStringLiteral("Statistiques"));
     }
 
 private:

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Finding a window's controls by their design name (and index, for control arrays).
+// Finding a window's controls by their object name (and index, for control arrays).
 #pragma once
 
 #include <QApplication>

@@ -26,6 +26,14 @@ public:
         std::array<int, 4> warnings{}; // 0 none, 1 orange, 2 red
     };
 
+    GameOracle() = default;
+    explicit GameOracle(const std::vector<int>& numbers)
+    {
+        for (const int n : numbers) {
+            add(n);
+        }
+    }
+
     static QString markOf(int pair, int n)
     {
         static const int reds[] = {1, 3, 5, 7, 9, 12, 14, 16, 18, 19, 21, 23, 25, 27, 30, 32, 34, 36};
