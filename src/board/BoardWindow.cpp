@@ -200,13 +200,7 @@ void BoardWindow::buildControls()
     nameControl(m_simulateButton, QStringLiteral("simulateButton"));
     Twips::place(m_simulateButton, 5280, 0, 255, 1455);
 
-    m_helpButton = new QPushButton(this);
-    nameControl(m_helpButton, QStringLiteral("helpButton"));
-    Twips::place(m_helpButton, 5040, 720, 255, 495);
-    m_helpButton->setIcon(Pictures::helpBulb());
-    m_helpButton->setIconSize(m_helpButton->size() - QSize(4, 4));
-    m_helpButton->setToolTip(QStringLiteral("Aide"));
-    m_helpButton->setAccessibleName(QStringLiteral("Aide"));
+    m_helpButton = makeHelpButton(this, 5040, 720, 255, 495, QStringLiteral("Aide"));
     connect(m_helpButton, &QPushButton::clicked, this, &BoardWindow::openHelp);
     connect(m_simulateButton, &QPushButton::clicked, this, &BoardWindow::openSimulator);
     connect(m_stakesButton, &QPushButton::clicked, this, &BoardWindow::openStakeCalculator);

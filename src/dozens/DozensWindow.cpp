@@ -5,7 +5,6 @@
 #include "dozens/DozensTexts.h"
 #include "platform/Colours.h"
 #include "platform/HelpPages.h"
-#include "platform/Pictures.h"
 #include "platform/Twips.h"
 #include "platform/Widgets.h"
 
@@ -133,14 +132,7 @@ void DozensWindow::buildControls()
     m_columnsIndicator = makeLabel(this, QStringLiteral("columnsIndicator"), -1, 6120, ColumnRowTop, 615);
     m_dozensIndicator = makeLabel(this, QStringLiteral("dozensIndicator"), -1, 6120, DozenRowTop, 615);
 
-    m_helpButton = new QPushButton(this);
-    nameControl(m_helpButton, QStringLiteral("helpButton"));
-    Twips::place(m_helpButton, 6840, 120, 255, 375);
-    m_helpButton->setIcon(Pictures::helpBulb());
-    m_helpButton->setIconSize(m_helpButton->size() - QSize(4, 4));
-    m_helpButton->setToolTip(DozensTexts::Help);
-    m_helpButton->setAccessibleName(DozensTexts::Help);
-    m_helpButton->setAutoDefault(false);
+    m_helpButton = makeHelpButton(this, 6840, 120, 255, 375, DozensTexts::Help);
     connect(m_helpButton, &QPushButton::clicked, this, &DozensWindow::openHelp);
 }
 

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/Widgets.h"
 
+#include "platform/Pictures.h"
+#include "platform/Twips.h"
+
 #include <QHash>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -230,4 +233,17 @@ void describeForScreenReaders(QWidget* widget, const QString& name, const QStrin
     if (widget->accessibleDescription() != description) {
         widget->setAccessibleDescription(description);
     }
+}
+
+QPushButton* makeHelpButton(QWidget* parent, int left, int top, int width, int height, const QString& tip)
+{
+    auto* button = new QPushButton(parent);
+    nameControl(button, QStringLiteral("helpButton"));
+    Twips::place(button, left, top, width, height);
+    button->setIcon(Pictures::helpBulb());
+    button->setIconSize(button->size() - QSize(4, 4));
+    button->setToolTip(tip);
+    button->setAccessibleName(tip);
+    button->setAutoDefault(false);
+    return button;
 }

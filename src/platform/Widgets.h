@@ -44,5 +44,9 @@ protected:
 // What a screen reader says of a widget; written only when it changes.
 void describeForScreenReaders(QWidget* widget, const QString& name, const QString& description = QString());
 
-// Names a widget as it was designed; an element of a control array also carries its index.
+// Names a widget for what it is; an element of a control array also carries its index.
 void nameControl(QWidget* widget, const QString& name, int index = -1);
+
+// A window's help button at its place in twips: the light bulb, with `tip` as its tooltip and
+// its name for screen readers. A key presses it only when it has the focus.
+QPushButton* makeHelpButton(QWidget* parent, int left, int top, int width, int height, const QString& tip);

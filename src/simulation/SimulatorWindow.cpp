@@ -4,7 +4,6 @@
 #include "platform/Colours.h"
 #include "platform/HelpPages.h"
 #include "platform/MessageBox.h"
-#include "platform/Pictures.h"
 #include "platform/Twips.h"
 #include "platform/Widgets.h"
 #include "roulette/Roulette.h"
@@ -78,11 +77,7 @@ void SimulatorWindow::buildControls()
         = makeButton(this, QStringLiteral("startButton"), SimulationTexts::Start, 45, 75, 1710, 420);
     connect(m_startButton, &QPushButton::clicked, this, &SimulatorWindow::start);
 
-    m_helpButton = makeButton(this, QStringLiteral("helpButton"), QString(), 1800, 0, 255, 495);
-    m_helpButton->setIcon(Pictures::helpBulb());
-    m_helpButton->setIconSize(m_helpButton->size() - QSize(4, 4));
-    m_helpButton->setToolTip(SimulationTexts::HelpTip);
-    m_helpButton->setAccessibleName(SimulationTexts::HelpTip);
+    m_helpButton = makeHelpButton(this, 1800, 0, 255, 495, SimulationTexts::HelpTip);
     connect(m_helpButton, &QPushButton::clicked, this, &SimulatorWindow::openHelp);
 
     m_drawnNumberLabel = new QLabel(this);

@@ -4,7 +4,6 @@
 #include "platform/Colours.h"
 #include "platform/HelpPages.h"
 #include "platform/NumberText.h"
-#include "platform/Pictures.h"
 #include "platform/Twips.h"
 #include "platform/Widgets.h"
 #include "stakes/StakeTexts.h"
@@ -83,14 +82,7 @@ void StakeCalculatorWindow::buildControls()
     m_warningLabel
         = makeBoldLabel(this, QStringLiteral("warningLabel"), StakeTexts::Warning, 360, 1560, 5175, 375);
 
-    m_helpButton = new QPushButton(this);
-    nameControl(m_helpButton, QStringLiteral("helpButton"));
-    Twips::place(m_helpButton, 5640, 1560, 255, 375);
-    m_helpButton->setIcon(Pictures::helpBulb());
-    m_helpButton->setIconSize(m_helpButton->size() - QSize(4, 4));
-    m_helpButton->setToolTip(StakeTexts::HelpTip);
-    m_helpButton->setAccessibleName(StakeTexts::HelpTip);
-    m_helpButton->setAutoDefault(false);
+    m_helpButton = makeHelpButton(this, 5640, 1560, 255, 375, StakeTexts::HelpTip);
     connect(m_helpButton, &QPushButton::clicked, this, &StakeCalculatorWindow::openHelp);
 }
 
