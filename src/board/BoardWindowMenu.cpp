@@ -147,14 +147,16 @@ void BoardWindow::openNumberList()
 
 void BoardWindow::exportGame()
 {
-    if (const GameLibrary* games = m_session->keptGames()) {
+    m_session->writeConfirmedNumbers();
+    if (const GameLibrary* games = m_session->games()) {
         ExportDialog::exportGame(this, games->journal().game());
     }
 }
 
 void BoardWindow::openPreviousGames()
 {
-    GameLibrary* games = m_session->keptGames();
+    m_session->writeConfirmedNumbers();
+    GameLibrary* games = m_session->games();
     if (!games) {
         return;
     }

@@ -93,7 +93,7 @@ bool GameSession::confirmAndEnter(int number)
     if (!Roulette::isValidNumber(number) || m_asking) {
         return false;
     }
-    keptGames();
+    writeConfirmedNumbers();
     if (!ask(Question::Entry, number)) {
         return false;
     }
@@ -109,7 +109,7 @@ bool GameSession::undoLastNumber()
     if (m_table.drawCount() == 0 || m_asking) {
         return false;
     }
-    keptGames();
+    writeConfirmedNumbers();
     if (!ask(Question::Undo, m_table.draws().back())) {
         return false;
     }
@@ -162,7 +162,8 @@ void GameSession::setAside(const GameSummary& game)
 
 GameArchive::Outcome GameSession::resume(const GameSummary& game)
 {
-    if (!keptGames()) {
+    writeConfirmedNumbers();
+    if (!m_games) {
         return {GameArchive::Outcome::Status::Gone, {}, 0, false}; // no kept game to take up
     }
     const GameArchive::Outcome resumed = m_games->archive().resume(game);
@@ -173,8 +174,9 @@ GameArchive::Outcome GameSession::resume(const GameSummary& game)
 
 void GameSession::end()
 {
-    if (GameLibrary* games = keptGames()) {
-        games->journal().endGame();
+    writeConfirmedNumbers();
+    if (m_games) {
+        m_games->journal().endGame();
     }
 }
 
@@ -215,18 +217,17 @@ void GameSession::journalLater(const QVector<int>& numbers)
         return;
     }
     if (m_unwritten.isEmpty()) {
-        QTimer::singleShot(0, this, [this] { keptGames(); });
+        QTimer::singleShot(0, this, [this] { writeConfirmedNumbers(); });
     }
     m_unwritten += numbers;
 }
 
-GameLibrary* GameSession::keptGames()
+void GameSession::writeConfirmedNumbers()
 {
     if (m_games && !m_unwritten.isEmpty()) {
         m_games->journal().recordNumbers(std::exchange(m_unwritten, {}));
         tellSaveProblem();
     }
-    return m_games;
 }
 
 // Told once, the first time a write fails.

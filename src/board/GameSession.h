@@ -76,8 +76,10 @@ public:
     // One tick of a running blink.
     void blinkTick(BlinkTimer blink);
 
-    // The kept games with every confirmed number written, or null when none are kept.
-    GameLibrary* keptGames();
+    // Hands the journal the confirmed numbers it has not had yet (before an export, say).
+    void writeConfirmedNumbers();
+    // The kept games, or null when none are kept.
+    GameLibrary* games() const { return m_games; }
 
 signals:
     // One number confirmed and entered; it reaches the journal once this is over.
