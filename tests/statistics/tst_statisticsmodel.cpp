@@ -11,6 +11,7 @@ using Chance = StatisticsModel::Chance;
 using Verdict = StatisticsModel::Verdict;
 Q_DECLARE_METATYPE(Chance)
 Q_DECLARE_METATYPE(Verdict)
+using Extra = QList<QPair<int, int>>; // numbers drawn more often, and how many times more
 
 class TestStatisticsModel : public QObject
 {
@@ -68,6 +69,49 @@ private slots:
         QFETCH(QString, text);
         QCOMPARE(StatisticsModel::verdictOf(draws, p), verdict);
         QCOMPARE(StatisticsWords::verdict(verdict, draws, p), text);
+    }
+
+    // Games made of `base` draws of every number and some more of a few: the rows chance
+    // hardly explains once Holm's correction counts the sixteen rows, most unusual first.
+    void unusualChances_data()
+    {
+        QTest::addColumn<int>("base");
+        QTest::addColumn<Extra>("extra");
+        QTest::addColumn<QStringList>("lines");
+        const QString line = QStringLiteral("%1 : %2\u00a0σ (%3 ; %4 compte tenu des 16 lignes) : écart "
+                                            "inhabituel, à confirmer sur d'autres tirages.");
+        QTest::addRow("fair") << 100 << Extra{} << QStringList();
+        QTest::addRow("one row") << 100 << Extra{{2, 80}, {4, 80}}
+                                 << QStringList{
+                                        line.arg("1re douzaine (1 à 12)", "+3,7", "p = 0,00020", "0,0032")};
+        QTest::addRow("both below the floor")
+            << 50 << Extra{{0, 40}} << QStringList{line.arg("Zéro", "+5,5", "p < 0,0001", "< 0,0001")};
+        QTest::addRow("ties keep the table's order")
+            << 100 << Extra{{0, 40}, {2, 70}, {4, 70}, {6, 40}}
+            << QStringList{line.arg("1re douzaine (1 à 12)", "+3,7", "p = 0,00021", "0,0034"),
+                   line.arg("Rouge", "−3,4", "p = 0,00063", "0,0094"),
+                   line.arg("Impair", "−3,4", "p = 0,00063", "0,0094"),
+                   line.arg("Passe (19 à 36)", "−3,4", "p = 0,00063", "0,0094"),
+                   line.arg("Zéro", "+3,4", "p = 0,00080", "0,0096")};
+    }
+
+    void unusualChances()
+    {
+        QFETCH(int, base);
+        QFETCH(Extra, extra);
+        QFETCH(QStringList, lines);
+        StatisticsModel model;
+        for (int number = 0; number < Roulette::NumberCount; ++number) {
+            for (int draw = 0; draw < base; ++draw) {
+                model.add(number);
+            }
+        }
+        for (const auto& [number, more] : extra) {
+            for (int draw = 0; draw < more; ++draw) {
+                model.add(number);
+            }
+        }
+        QCOMPARE(StatisticsWords::unusualChances(model), lines);
     }
 
     // The smallest counts whose cumulative binomial chance (p = 1/37) reaches 2.5 % and 97.5 %,
@@ -182,7 +226,9 @@ private slots:
     void priceOfPlaying()
     {
         QCOMPARE(StatisticsWords::houseEdgeLine(),
-            QStringLiteral("Chaque mise perd en moyenne 2,70\u00a0% de son montant (1/37)."));
+            QStringLiteral(
+                "Chaque mise perd en moyenne 2,70\u00a0% de son montant (1/37), 1,35\u00a0% sur les "
+                "chances simples avec le partage."));
         QCOMPARE(StatisticsWords::losingStreakLine(),
             QStringLiteral(
                 "Progression du calculateur de mises : sept pertes de suite sur une chance simple arrivent "
