@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The statistics without their window, against known values: the test of the wheel and its
-// verdict, the band, the sectors, the law of the longest run, the price of playing.
+// verdict, the rows said in words, the band, the sectors, the law of the longest run, the
+// price of playing, what following the advice cost in one sentence.
+#include "statistics/AdviceAccountWords.h"
 #include "statistics/StatisticsModel.h"
 #include "statistics/StatisticsWords.h"
 
@@ -112,6 +114,59 @@ private slots:
             }
         }
         QCOMPARE(StatisticsWords::unusualChances(model), lines);
+    }
+
+    // Rouge advised after every draw, then `reds` reds, `blacks` blacks and `zeros` zeros: the
+    // account of all the advice in one sentence, its figures worked out by hand.
+    void adviceAccountVerdict_data()
+    {
+        QTest::addColumn<int>("reds");
+        QTest::addColumn<int>("blacks");
+        QTest::addColumn<int>("zeros");
+        QTest::addColumn<QString>("verdict");
+        const QString start = QStringLiteral("Sur %1 tirages, suivre les conseils aurait ");
+        const QString chance = QStringLiteral("σ, celui du hasard.");
+        const QString unusual
+            = QStringLiteral(", inhabituel (%1) : à confirmer sur d'autres tirages avant d'y croire.");
+        QTest::addRow("nothing played")
+            << 0 << 0 << 0 << "Sur 1 tirage, aucun conseil n'a encore été suivi : rien n'a été misé.";
+        QTest::addRow("cost") << 4 << 6 << 0
+                              << start.arg(11)
+                + "coûté 20,0\u00a0% des mises (attendu : 1,4\u00a0%) : un écart de "
+                  "−0,6\u00a0"
+                + chance;
+        QTest::addRow("gain, a partage") << 7 << 2 << 1
+                                         << start.arg(11)
+                + "rapporté 45,0\u00a0% des mises (attendu : −1,4\u00a0%) : "
+                  "un écart de +1,5\u00a0"
+                + chance;
+        QTest::addRow("unusual gain") << 30 << 10 << 0
+                                      << start.arg(41)
+                + "rapporté 50,0\u00a0% des mises (attendu : −1,4\u00a0%) : "
+                  "un écart de +3,3\u00a0σ"
+                + unusual.arg("p = 0,0010");
+        QTest::addRow("unusual cost") << 5 << 35 << 0
+                                      << start.arg(41)
+                + "coûté 75,0\u00a0% des mises (attendu : 1,4\u00a0%) : un écart "
+                  "de −4,7\u00a0σ"
+                + unusual.arg("p < 0,0001");
+    }
+
+    void adviceAccountVerdict()
+    {
+        QFETCH(int, reds);
+        QFETCH(int, blacks);
+        QFETCH(int, zeros);
+        AdviceAccount::Advice rouge;
+        rouge.evenChances[0] = Chance::Rouge;
+        AdviceAccount account;
+        account.add(1, rouge);
+        for (const auto& [number, times] : {std::pair{1, reds}, std::pair{2, blacks}, std::pair{0, zeros}}) {
+            for (int draw = 0; draw < times; ++draw) {
+                account.add(number, rouge);
+            }
+        }
+        QTEST(AdviceAccountWords::verdict(account), "verdict");
     }
 
     // The smallest counts whose cumulative binomial chance (p = 1/37) reaches 2.5 % and 97.5 %,
@@ -234,6 +289,10 @@ private slots:
                 "Progression du calculateur de mises : sept pertes de suite sur une chance simple arrivent "
                 "dans 0,94\u00a0% des séries et coûtent 247 fois la mise de départ (1 + 3 + 7 + 15 + 31 + "
                 "63 + 127)."));
+        QCOMPARE(AdviceAccountWords::price(),
+            QStringLiteral("À la longue, le jeu prend 2,70\u00a0% de chaque mise "
+                           "(1,35\u00a0% sur les chances simples) : aucun conseil "
+                           "ne change ce prix."));
     }
 };
 
