@@ -10,22 +10,6 @@
 
 #include <QApplication>
 #include <cstdio>
-#include <random>
-
-namespace {
-
-std::vector<std::uint8_t> randomDraws(long count, unsigned seed)
-{
-    std::mt19937 generator(seed);
-    std::uniform_int_distribution<int> number(0, Roulette::NumberCount - 1);
-    std::vector<std::uint8_t> draws(static_cast<std::size_t>(count));
-    for (std::uint8_t& draw : draws) {
-        draw = static_cast<std::uint8_t>(number(generator));
-    }
-    return draws;
-}
-
-} // namespace
 
 int main(int argc, char* argv[])
 {
@@ -46,7 +30,8 @@ int main(int argc, char* argv[])
     std::vector<double> repainted;
     double checksum = 0;
     for (long run = 0; run < runs; ++run) {
-        const std::vector<std::uint8_t> game = randomDraws(draws + probes, seed + static_cast<unsigned>(run));
+        const std::vector<std::uint8_t> game
+            = Measure::randomDraws(draws + probes, seed + static_cast<unsigned>(run));
         Table table;
         // The account alone: every draw with the advice the table showed after it, followed
         // one draw at a time, as the table does during an entry.
