@@ -220,9 +220,12 @@ void AdviceAccountWindow::refresh(const AdviceAccount& account)
 void AdviceAccountWindow::refreshChart(const AdviceAccount& account)
 {
     const std::vector<AdviceAccount::Point>& points = account.points();
+    // The same game gone on: its last point shown is still there, as it was.
+    const auto same = [](const AdviceAccount::Point& a, const AdviceAccount::Point& b) {
+        return a.draw == b.draw && a.results == b.results && a.expectedOfAll == b.expectedOfAll;
+    };
     const bool goesOn = account.pointGeneration() == m_shownGeneration && points.size() >= m_shownPoints
-        && (m_shownPoints == 0 ? m_lastShownDraw == 0 : points[m_shownPoints - 1].draw == m_lastShownDraw)
-        && account.draws() >= m_lastShownDraw;
+        && (m_shownPoints == 0 ? m_lastShown.draw == 0 : same(points[m_shownPoints - 1], m_lastShown));
     if (!goesOn) {
         for (std::size_t row = 0; row < m_series.size(); ++row) {
             QList<QPointF> line;
@@ -249,8 +252,8 @@ void AdviceAccountWindow::refreshChart(const AdviceAccount& account)
     }
     m_shownGeneration = account.pointGeneration();
     m_shownPoints = points.size();
-    m_lastShownDraw = points.empty() ? 0 : points.back().draw;
-    placeAxis(m_drawsAxis, 0.0, std::max(1, m_lastShownDraw));
+    m_lastShown = points.empty() ? AdviceAccount::Point() : points.back();
+    placeAxis(m_drawsAxis, 0.0, std::max(1, m_lastShown.draw));
     placeAxis(m_unitsAxis, account.lowest(), account.highestOfAll());
 }
 

@@ -52,5 +52,5 @@ private:
     // What the chart shows: the account's first points, up to the last one drawn.
     int m_shownGeneration = -1;
     std::size_t m_shownPoints = 0;
-    int m_lastShownDraw = 0;
+    AdviceAccount::Point m_lastShown;
 };

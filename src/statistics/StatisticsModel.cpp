@@ -246,6 +246,10 @@ StatisticsModel::ChanceFigures StatisticsModel::chance(Chance chance) const
 
 std::vector<StatisticsModel::UnusualChance> StatisticsModel::unusualChances() const
 {
+    // Below five expected zeros the normal law says nothing of the counts, as of the wheel.
+    if (m_draws < MinimumDraws) {
+        return {};
+    }
     std::array<UnusualChance, ChanceCount> rows;
     for (int row = 0; row < ChanceCount; ++row) {
         const ChanceFigures figures = chance(chanceAt(row));

@@ -93,7 +93,8 @@ public:
     Verdict verdict() const;
 
     ChanceFigures chance(Chance chance) const;
-    // The rows whose p stays under UnusualBelow after Holm's correction, most unusual first.
+    // The rows whose p stays under UnusualBelow after Holm's correction, most unusual first;
+    // none while the draws are too few to judge the wheel.
     std::vector<UnusualChance> unusualChances() const;
     // The longest run of an even chance seen so far (0 for the other rows).
     int longestRun(Chance chance) const;

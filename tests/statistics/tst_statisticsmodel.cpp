@@ -83,6 +83,7 @@ private slots:
         const QString line = QStringLiteral("%1 : %2\u00a0σ (%3 ; %4 compte tenu des 16 lignes) : écart "
                                             "inhabituel, à confirmer sur d'autres tirages.");
         QTest::addRow("fair") << 100 << Extra{} << QStringList();
+        QTest::addRow("too few draws to judge") << 4 << Extra{{0, 36}} << QStringList();
         QTest::addRow("one row") << 100 << Extra{{2, 80}, {4, 80}}
                                  << QStringList{
                                         line.arg("1re douzaine (1 à 12)", "+3,7", "p = 0,00020", "0,0032")};
