@@ -1,13 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Small helpers the benchmarks share: a monotonic clock, medians, the process's peak resident
-// memory, and the one-line results the bench driver reads.
+// Small helpers the benchmarks share: a seeded random game, a monotonic clock, medians, the
+// process's peak resident memory, and the one-line results the bench driver reads.
 #pragma once
 
 #include <algorithm>
 #include <chrono>
+#include <cstdint>
 #include <cstdio>
 #include <ctime>
 #include <fstream>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -27,6 +29,18 @@ inline double threadCpuSeconds()
     timespec now{};
     clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
     return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
+}
+
+// A game of `count` numbers of the wheel (0 to 36), the same for the same seed.
+inline std::vector<std::uint8_t> randomDraws(long count, unsigned seed)
+{
+    std::mt19937 generator(seed);
+    std::uniform_int_distribution<int> number(0, 36);
+    std::vector<std::uint8_t> draws(static_cast<std::size_t>(count));
+    for (std::uint8_t& draw : draws) {
+        draw = static_cast<std::uint8_t>(number(generator));
+    }
+    return draws;
 }
 
 inline double median(std::vector<double> values)

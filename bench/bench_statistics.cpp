@@ -8,20 +8,8 @@
 
 #include <QApplication>
 #include <cstdio>
-#include <random>
 
 namespace {
-
-std::vector<std::uint8_t> randomDraws(long count, unsigned seed)
-{
-    std::mt19937 generator(seed);
-    std::uniform_int_distribution<int> number(0, Roulette::NumberCount - 1);
-    std::vector<std::uint8_t> draws(static_cast<std::size_t>(count));
-    for (std::uint8_t& draw : draws) {
-        draw = static_cast<std::uint8_t>(number(generator));
-    }
-    return draws;
-}
 
 // Everything the window reads after an entry, summed so that none of it is optimised away.
 double readEverything(const StatisticsModel& model)
@@ -61,7 +49,7 @@ int main(int argc, char* argv[])
     for (long run = 0; run < runs; ++run) {
         // The game so far, then the entries that are timed: 3 x probes more draws.
         const std::vector<std::uint8_t> draws
-            = randomDraws(entries + 3 * probes, seed + static_cast<unsigned>(run));
+            = Measure::randomDraws(entries + 3 * probes, seed + static_cast<unsigned>(run));
         StatisticsModel model;
         model.rebuild(std::vector<std::uint8_t>(draws.begin(), draws.begin() + entries));
         checksum += readEverything(model);

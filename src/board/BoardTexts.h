@@ -21,6 +21,7 @@ inline const QString HelpPage = QStringLiteral("AideGenerale.html");
 // The board's menu, in its order. "Statistiques…" goes right after the undo.
 inline const QString MenuUndo = QStringLiteral("Annuler le dernier numéro");
 inline const QString MenuStatistics = QStringLiteral("Statistiques…");
+inline const QString MenuAdviceAccount = QStringLiteral("Bilan des conseils");
 inline const QString MenuNumberList = QStringLiteral("Saisir une liste de numéros…");
 inline const QString MenuExport = QStringLiteral("Exporter la partie…");
 inline const QString MenuPreviousGames = QStringLiteral("Parties précédentes…");

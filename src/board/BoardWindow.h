@@ -38,6 +38,7 @@ public:
     SimulatorWindow* simulator() const { return m_sideWindows->simulator(); }
     StakeCalculatorWindow* stakeCalculator() const { return m_sideWindows->stakeCalculator(); }
     StatisticsWindow* statisticsWindow() const { return m_sideWindows->statisticsWindow(); }
+    AdviceAccountWindow* adviceAccountWindow() const { return m_sideWindows->adviceAccountWindow(); }
 
     // Replaces the desktop's speech engine (tests); takes effect before the first phrase.
     void setSpeechEngineFactory(SpeechQueue::EngineFactory factory);
@@ -60,6 +61,7 @@ public slots:
     void openSimulator() { m_sideWindows->openSimulator(); } // "SIMULER"
     void openStakeCalculator() { m_sideWindows->openStakeCalculator(); } // "M"
     void openStatistics() { m_sideWindows->openStatistics(table()); } // "Statistiques…"
+    void openAdviceAccount() { m_sideWindows->openAdviceAccount(table()); } // "Bilan des conseils"
 
     // The speech indicator's toggle: spoken advice on or off.
     void toggleSpeech();

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The board's menu and keys: taking back the last number, the statistics, a list of numbers,
-// export, previous games, a new game, numbers typed on the keyboard, and the question about
-// the game an ended program left unfinished. The game session does what they ask.
+// The board's menu and keys: taking back the last number, the statistics, the account of the
+// advice, a list of numbers, export, previous games, a new game, numbers typed on the
+// keyboard, and the question about the game an ended program left unfinished. The game
+// session does what they ask.
 #include "board/BoardTexts.h"
 #include "board/BoardWindow.h"
 #include "games/ExportDialog.h"
@@ -42,6 +43,10 @@ void BoardWindow::buildMenu()
     QAction* statistics = addMenuAction(m_menu, QStringLiteral("statistics"), BoardTexts::MenuStatistics);
     statistics->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
     addAction(statistics); // Ctrl+T with the menu closed
+    QAction* account = addMenuAction(m_menu, QStringLiteral("adviceAccount"), BoardTexts::MenuAdviceAccount);
+    account->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
+    addAction(account);
+    connect(account, &QAction::triggered, this, &BoardWindow::openAdviceAccount);
     m_menu->addSeparator();
     QAction* numberList = addMenuAction(m_menu, QStringLiteral("numberList"), BoardTexts::MenuNumberList);
     m_exportAction = addMenuAction(m_menu, QStringLiteral("export"), BoardTexts::MenuExport);

@@ -7,6 +7,7 @@
 #include "platform/Twips.h"
 #include "simulation/SimulatorWindow.h"
 #include "stakes/StakeCalculatorWindow.h"
+#include "statistics/AdviceAccountWindow.h"
 #include "statistics/StatisticsWindow.h"
 #include "trends/TrendWindow.h"
 
@@ -50,6 +51,9 @@ void SideWindows::showGame(const Table& table)
     // The statistics follow every change of the game while they show.
     if (m_statisticsWindow && m_statisticsWindow->isVisible()) {
         m_statisticsWindow->refresh(table.statistics());
+    }
+    if (m_adviceAccountWindow && m_adviceAccountWindow->isVisible()) {
+        m_adviceAccountWindow->refresh(table.adviceAccount());
     }
     if (table.drawCount() == 0) {
         if (m_dozensWindow) {
@@ -99,6 +103,16 @@ void SideWindows::openStatistics(const Table& table)
     }
     m_statisticsWindow->refresh(table.statistics());
     TopMost::show(m_statisticsWindow);
+}
+
+// Made when first asked for, like the statistics, and kept up to date while it shows.
+void SideWindows::openAdviceAccount(const Table& table)
+{
+    if (!m_adviceAccountWindow) {
+        m_adviceAccountWindow = new AdviceAccountWindow(m_board);
+    }
+    m_adviceAccountWindow->refresh(table.adviceAccount());
+    TopMost::show(m_adviceAccountWindow);
 }
 
 void SideWindows::hideTrendWindows()

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The windows around the board: opens, places, shows and closes the three trend windows, the
-// dozens and columns window, the simulator, the stake calculator and the statistics.
+// dozens and columns window, the simulator, the stake calculator, the statistics and the
+// account of the advice.
 #pragma once
 
 #include "simulation/SimulatorWindow.h"
@@ -11,6 +12,7 @@
 #include <QPointer>
 #include <array>
 
+class AdviceAccountWindow;
 class DozensWindow;
 class GameSession;
 class StatisticsWindow;
@@ -34,6 +36,7 @@ public:
     StakeCalculatorWindow* stakeCalculator() const { return m_stakeCalculator; }
     // Once the player has opened it.
     StatisticsWindow* statisticsWindow() const { return m_statisticsWindow; }
+    AdviceAccountWindow* adviceAccountWindow() const { return m_adviceAccountWindow; }
 
     // Shows what the table now holds in every window that is there.
     void refresh(const Table& table);
@@ -44,6 +47,7 @@ public:
     void openSimulator();
     void openStakeCalculator();
     void openStatistics(const Table& table);
+    void openAdviceAccount(const Table& table);
     // The board closes: the trend windows go with it.
     void hideTrendWindows();
 
@@ -57,4 +61,5 @@ private:
     QPointer<SimulatorWindow> m_simulator;
     QPointer<StakeCalculatorWindow> m_stakeCalculator;
     StatisticsWindow* m_statisticsWindow = nullptr;
+    AdviceAccountWindow* m_adviceAccountWindow = nullptr;
 };

@@ -59,6 +59,44 @@ void Table::runEntry(int number)
     if (m_numberAdvice.advise(m_hits, m_level, m_levelCount)) {
         m_blinking.set(static_cast<std::size_t>(BlinkTimer::Numbers));
     }
+
+    // The previous advice is played on this number; this entry's advice waits for the next.
+    m_account.add(number, followedAdvice());
+}
+
+AdviceAccount::Advice Table::followedAdvice() const
+{
+    using Chance = StatisticsModel::Chance;
+    // The first side of each pair (rouge, manque, impair), then the second.
+    constexpr Chance Sides[EvenChanceCount][2]
+        = {{Chance::Rouge, Chance::Noir}, {Chance::Manque, Chance::Passe}, {Chance::Impair, Chance::Pair}};
+    AdviceAccount::Advice advice;
+    for (int pair = 0; pair < EvenChanceCount; ++pair) {
+        if (const auto side = advisedSide(static_cast<EvenChance>(pair))) {
+            advice.evenChances[static_cast<std::size_t>(pair)]
+                = Sides[pair][*side == Mark::FirstSide ? 0 : 1];
+        }
+    }
+    advice.repeatedDozen = isBlinking(BlinkTimer::Dozens) ? m_dozenColumns.repeated(Group::Dozens) : 0;
+    advice.repeatedColumn = isBlinking(BlinkTimer::Columns) ? m_dozenColumns.repeated(Group::Columns) : 0;
+    if (isBlinking(BlinkTimer::Numbers)) {
+        for (int slot = 0; slot < NumberAdvice::MaxCandidates; ++slot) {
+            if (const int number = m_numberAdvice.candidate(slot); number >= 0) {
+                advice.numbers |= std::uint64_t{1} << number;
+            }
+        }
+    }
+    return advice;
+}
+
+// A blinking pair advises the side its suggestion cell holds, if it holds one.
+std::optional<Mark> Table::advisedSide(EvenChance pair) const
+{
+    const Mark suggestion = evenChance(pair).suggestion();
+    if (!isBlinking(static_cast<BlinkTimer>(pair)) || !EvenChances::isSide(suggestion)) {
+        return std::nullopt;
+    }
+    return suggestion;
 }
 
 // The level rises once no number is left at it.
@@ -117,14 +155,8 @@ bool Table::isNumberLit(int number) const
 AdviceSummary Table::adviceSummary() const
 {
     AdviceSummary advice;
-    // A blinking pair speaks the side its suggestion cell holds, if it holds one.
-    auto side = [this](EvenChance pair) -> std::optional<Mark> {
-        const Mark suggestion = evenChance(pair).suggestion();
-        if (!isBlinking(static_cast<BlinkTimer>(pair)) || !EvenChances::isSide(suggestion)) {
-            return std::nullopt;
-        }
-        return suggestion;
-    };
+    // A blinking pair speaks the side it advises.
+    auto side = [this](EvenChance pair) { return advisedSide(pair); };
     if (const auto mark = side(EvenChance::Colour)) {
         advice.colour
             = *mark == Mark::FirstSide ? Roulette::NumberColour::Red : Roulette::NumberColour::Black;

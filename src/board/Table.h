@@ -9,6 +9,7 @@
 #include "dozens/DozenColumnTracker.h"
 #include "roulette/Roulette.h"
 #include "speech/SpokenAdvice.h"
+#include "statistics/AdviceAccount.h"
 #include "statistics/StatisticsModel.h"
 #include "trends/EvenChanceTracker.h"
 
@@ -16,6 +17,7 @@
 #include <array>
 #include <bitset>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 // The six blinks of the board: the three even chances, the columns, the dozens, the numbers.
@@ -66,6 +68,10 @@ public:
     const NumberAdvice& numberAdvice() const { return m_numberAdvice; }
     // What chance explains of the whole game.
     const StatisticsModel& statistics() const { return m_statistics; }
+    // What following every advice shown so far would have won or lost.
+    const AdviceAccount& adviceAccount() const { return m_account; }
+    // The advice the latest entry shows, as the account plays it on the next draw.
+    AdviceAccount::Advice followedAdvice() const;
     // Whether number `number` shows highlighted: a candidate at the lit phase of its blink.
     bool isNumberLit(int number) const;
 
@@ -78,6 +84,8 @@ public:
 private:
     void runEntry(int number);
     void countHitAndLevel(int number);
+    // The side a pair's advice shows to play, if its advice blinks and shows one.
+    std::optional<Mark> advisedSide(EvenChance pair) const;
 
     std::vector<std::uint8_t> m_draws;
     std::array<int, Roulette::NumberCount> m_hits{};
@@ -89,6 +97,7 @@ private:
     DozenColumnTracker m_dozenColumns;
     NumberAdvice m_numberAdvice;
     StatisticsModel m_statistics;
+    AdviceAccount m_account;
     bool m_speaks = false;
     QStringList m_spokenPhrases;
 };

@@ -18,7 +18,7 @@ namespace {
 
 using Column = StatisticsWords::ChanceColumn;
 constexpr Column ShownColumns[]
-    = {Column::Observed, Column::Expected, Column::Gap, Column::LongestRun, Column::UsualRun};
+    = {Column::Observed, Column::Expected, Column::Gap, Column::P, Column::LongestRun, Column::UsualRun};
 
 // Figures drawn from glyphs looked up once: a figure is made of digits, a decimal comma, a
 // sign and a narrow space, none of which needs shaping or line breaking.
@@ -147,7 +147,8 @@ ChancesTable::ChancesTable(QWidget* parent)
     }
     setHorizontalHeaderLabels(headers);
     horizontalHeaderItem(2)->setToolTip(StatisticsTexts::GapTip);
-    horizontalHeaderItem(4)->setToolTip(StatisticsTexts::UsualRunTip);
+    horizontalHeaderItem(3)->setToolTip(StatisticsTexts::PTip);
+    horizontalHeaderItem(5)->setToolTip(StatisticsTexts::UsualRunTip);
     QStringList names;
     for (const QString& name : StatisticsTexts::ChanceNames) {
         names << name;

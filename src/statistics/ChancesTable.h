@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The table of chances: for each chance its observed and expected counts and the gap in
-// standard deviations, and for the even chances the longest run seen and the usual one. A
+// standard deviations with its p, and for the even chances the longest run seen and the usual one. A
 // real table with the chances as row headers, so that a screen reader gives every figure
 // with its row and its column.
 #pragma once
@@ -24,7 +24,7 @@ public:
     QString tabSeparated() const;
 
 private:
-    static constexpr int Columns = 5;
+    static constexpr int Columns = 6;
 
     std::array<std::array<QTableWidgetItem*, Columns>, StatisticsModel::ChanceCount> m_cells{};
 };

@@ -10,6 +10,12 @@
 // with no run of r among the t-r-1 trials before it. Each new trial costs one step per
 // length, and only the last r+1 values of each length are needed.
 
+namespace {
+
+constexpr double Negligible = 1e-200;
+
+} // namespace
+
 LongestRunDistribution::LongestRunDistribution(double probability)
     : m_probability(probability)
     , m_history(Depth)
@@ -29,8 +35,9 @@ void LongestRunDistribution::reset()
 void LongestRunDistribution::advance()
 {
     const int t = ++m_trials;
-    const auto& previous = m_history[static_cast<std::size_t>((t - 1) % Depth)];
-    auto& now = m_history[static_cast<std::size_t>(t % Depth)];
+    const int slot = t % Depth;
+    const auto& previous = m_history[static_cast<std::size_t>((slot + Depth - 1) % Depth)];
+    auto& now = m_history[static_cast<std::size_t>(slot)];
     now[0] = 0.0; // every sequence holds a run of length zero
     for (int length = 1; length <= LongestFollowed; ++length) {
         const auto r = static_cast<std::size_t>(length);
@@ -39,9 +46,15 @@ void LongestRunDistribution::advance()
         } else if (t == length) {
             now[r] = 1.0 - m_completion[r] / (1.0 - m_probability);
         } else {
-            const auto& before = m_history[static_cast<std::size_t>((t - length - 1) % Depth)];
-            // Rounding must not carry a probability out of [0, 1].
-            now[r] = std::clamp(previous[r] - m_completion[r] * before[r], 0.0, 1.0);
+            // The slot of trial t - length - 1, found without a division at every length: a
+            // long game spends most of its statistics here.
+            const int earlier = slot - length - 1;
+            const auto& before = m_history[static_cast<std::size_t>(earlier < 0 ? earlier + Depth : earlier)];
+            // Rounding must not carry a probability out of [0, 1]. A chance that has fallen
+            // below any meaning is 0: the chance of no run of 1, 2, 3 … decays towards
+            // subnormal numbers, which cost a hundred times more to compute with.
+            const double below = previous[r] - m_completion[r] * before[r];
+            now[r] = below < Negligible ? 0.0 : std::min(below, 1.0);
         }
     }
 }

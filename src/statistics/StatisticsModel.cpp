@@ -240,7 +240,43 @@ StatisticsModel::ChanceFigures StatisticsModel::chance(Chance chance) const
     figures.expected = m_draws * share;
     const double deviation = std::sqrt(m_draws * share * (1.0 - share));
     figures.gap = deviation > 0.0 ? (figures.observed - figures.expected) / deviation : 0.0;
+    figures.p = twoSidedP(figures.gap);
     return figures;
+}
+
+std::vector<StatisticsModel::UnusualChance> StatisticsModel::unusualChances() const
+{
+    // Below five expected zeros the normal law says nothing of the counts, as of the wheel.
+    if (m_draws < MinimumDraws) {
+        return {};
+    }
+    std::array<UnusualChance, ChanceCount> rows;
+    for (int row = 0; row < ChanceCount; ++row) {
+        const ChanceFigures figures = chance(chanceAt(row));
+        rows[static_cast<std::size_t>(row)] = {chanceAt(row), figures.gap, figures.p, 1.0};
+    }
+    // Holm: the i-th smallest p (from 0) is multiplied by the rows not yet passed, and an
+    // adjusted p never falls below the one before it.
+    std::stable_sort(
+        rows.begin(), rows.end(), [](const UnusualChance& a, const UnusualChance& b) { return a.p < b.p; });
+    std::vector<UnusualChance> unusual;
+    double previous = 0.0;
+    for (std::size_t rank = 0; rank < rows.size(); ++rank) {
+        const double adjusted
+            = std::min(1.0, std::max(previous, (ChanceCount - static_cast<int>(rank)) * rows[rank].p));
+        previous = adjusted;
+        if (adjusted >= UnusualBelow) {
+            break; // every row after it is adjusted at least as high
+        }
+        rows[rank].adjustedP = adjusted;
+        unusual.push_back(rows[rank]);
+    }
+    return unusual;
+}
+
+double StatisticsModel::twoSidedP(double deviations)
+{
+    return std::erfc(std::abs(deviations) / std::sqrt(2.0));
 }
 
 int StatisticsModel::longestRun(Chance chance) const
@@ -282,6 +318,11 @@ int StatisticsModel::sizeOf(Chance chance)
 double StatisticsModel::houseEdge()
 {
     return NumberProbability;
+}
+
+double StatisticsModel::evenChanceHouseEdge()
+{
+    return NumberProbability / 2.0;
 }
 
 double StatisticsModel::losingStreakProbability()

@@ -54,6 +54,17 @@ public:
         int observed = 0;
         double expected = 0.0;
         double gap = 0.0; // (observed - expected) in standard deviations of the count
+        double p = 1.0; // two-sided, from the normal approximation of the count
+    };
+
+    // A row of the table of chances that chance hardly explains, even counting that the
+    // table has sixteen rows to be unusual in.
+    struct UnusualChance
+    {
+        Chance chance = Chance::Rouge;
+        double gap = 0.0;
+        double p = 1.0;
+        double adjustedP = 1.0; // Holm's correction over the rows of the table
     };
 
     static constexpr int DegreesOfFreedom = Roulette::NumberCount - 1;
@@ -82,6 +93,9 @@ public:
     Verdict verdict() const;
 
     ChanceFigures chance(Chance chance) const;
+    // The rows whose p stays under UnusualBelow after Holm's correction, most unusual first;
+    // none while the draws are too few to judge the wheel.
+    std::vector<UnusualChance> unusualChances() const;
     // The longest run of an even chance seen so far (0 for the other rows).
     int longestRun(Chance chance) const;
     // The longest run an even chance usually gives over the current number of draws: the
@@ -95,13 +109,17 @@ public:
     static Chance chanceAt(int row) { return static_cast<Chance>(row); }
 
     static double pValueOf(double chiSquare);
+    // Two-sided p of a gap of `deviations` standard deviations under the normal law.
+    static double twoSidedP(double deviations);
     static Verdict verdictOf(int draws, double pValue);
     static Band bandAt(int draws);
 
-    // The price of playing: what every bet loses on average (1/37), how often the stake
+    // The price of playing: what every bet loses on average (1/37), half of it on an even
+    // chance, where a zero gives half the stake back (1/74), how often the stake
     // calculator's seven losses in a row on an even chance happen ((19/37)^7), and what they
     // cost in starting stakes (1 + 3 + 7 + 15 + 31 + 63 + 127).
     static double houseEdge();
+    static double evenChanceHouseEdge();
     static double losingStreakProbability();
     static int losingStreakCost();
 

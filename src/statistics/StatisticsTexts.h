@@ -18,6 +18,11 @@ inline const QString Unusual
     = QStringLiteral("Écart inhabituel (%1) : à confirmer sur des milliers de tirages avant d'y croire.");
 inline const QString PEquals = QStringLiteral("p = %1");
 inline const QString PBelowFloor = QStringLiteral("p < 0,0001");
+inline const QString BelowFloor = QStringLiteral("< 0,0001");
+// A row of the table of chances that chance hardly explains: its name, its gap, its p, the p
+// corrected for the number of rows, and how many rows there are.
+inline const QString UnusualChance = QStringLiteral("%1 : %2\u00a0σ (%3 ; %4 compte tenu des %5 lignes) : "
+                                                    "écart inhabituel, à confirmer sur d'autres tirages.");
 inline const QString Beneath = QStringLiteral(
     "Le numéro le plus sorti dépasse souvent la bande par hasard : seul le test de toute la roue compte.");
 
@@ -36,24 +41,28 @@ inline const QString MinusSign = QStringLiteral("−");
 inline const QString PlusSign = QStringLiteral("+");
 
 // The price of playing.
-inline const QString HouseEdgeLine
-    = QStringLiteral("Chaque mise perd en moyenne %1\u00a0% de son montant (1/37).");
+inline const QString HouseEdgeLine = QStringLiteral(
+    "Chaque mise perd en moyenne %1\u00a0% de son montant (1/37), %2\u00a0% sur les chances simples avec le "
+    "partage.");
 inline const QString LosingStreakLine = QStringLiteral(
     "Progression du calculateur de mises : sept pertes de suite sur une chance simple arrivent dans "
     "%1\u00a0% des séries et coûtent %2 fois la mise de départ (1 + 3 + 7 + 15 + 31 + 63 + 127).");
 
 // The table of chances: its columns, then its rows in the order of StatisticsModel::Chance.
-inline const QString ChanceHeaders[6] = {
+inline const QString ChanceHeaders[7] = {
     QStringLiteral("Chance"),
     QStringLiteral("Observé"),
     QStringLiteral("Attendu"),
     QStringLiteral("Écart (σ)"),
+    QStringLiteral("p"),
     QStringLiteral("Plus longue série"),
     QStringLiteral("Série habituelle"),
 };
 inline const QString GapTip = QStringLiteral(
     "Écart entre l'observé et l'attendu, en écarts-types. Au-delà de 2, c'est rare pour une ligne "
     "prise seule ; sur seize lignes, le hasard en donne souvent une.");
+inline const QString PTip = QStringLiteral(
+    "Probabilité d'un écart au moins aussi grand, dans un sens ou dans l'autre, si la roue est juste.");
 inline const QString UsualRunTip = QStringLiteral(
     "La plus longue série que le hasard donne au moins une fois sur deux sur ce nombre de tirages.");
 inline const QString ChanceNames[16] = {

@@ -126,6 +126,14 @@ void StatisticsWindow::buildControls()
     m_verdict = verdict;
     m_beneath = beneath;
 
+    // The rows chance hardly explains, said in words: none most of the time.
+    m_unusualChances = makeLabel(this, QStringLiteral("UnusualChances"));
+    QPalette unusualPalette = m_unusualChances->palette();
+    unusualPalette.setColor(
+        QPalette::WindowText, VerdictColours[static_cast<int>(StatisticsModel::Verdict::Unusual)]);
+    m_unusualChances->setPalette(unusualPalette);
+    m_unusualChances->hide();
+
     m_houseEdge = makeLabel(this, QStringLiteral("HouseEdge"), StatisticsWords::houseEdgeLine());
     m_losingStreak = makeLabel(this, QStringLiteral("LosingStreak"), StatisticsWords::losingStreakLine());
 
@@ -150,6 +158,7 @@ void StatisticsWindow::buildControls()
     auto* side = new QVBoxLayout;
     side->addWidget(makeHeading(this, StatisticsTexts::TestTitle));
     side->addWidget(test);
+    side->addWidget(m_unusualChances);
     side->addSpacing(fontMetrics().height());
     side->addWidget(makeHeading(this, StatisticsTexts::PriceTitle));
     side->addWidget(m_houseEdge);
@@ -178,12 +187,18 @@ void StatisticsWindow::refresh(const StatisticsModel& model)
         colourVerdict(m_verdict, m_shownVerdict);
     }
     m_chances->refresh(model);
+    const QString unusual = StatisticsWords::unusualChances(model).join(QLatin1Char('\n'));
+    if (unusual != m_unusualChances->text()) {
+        m_unusualChances->setText(unusual);
+        m_unusualChances->setVisible(!unusual.isEmpty());
+    }
 }
 
 void StatisticsWindow::copyToClipboard()
 {
     QGuiApplication::clipboard()->setText(m_chances->tabSeparated() + QLatin1Char('\n') + m_chiSquare->text()
-        + QLatin1Char('\n') + m_verdict->text() + QLatin1Char('\n'));
+        + QLatin1Char('\n') + m_verdict->text() + QLatin1Char('\n')
+        + (m_unusualChances->text().isEmpty() ? QString() : m_unusualChances->text() + QLatin1Char('\n')));
 }
 
 void StatisticsWindow::chooseImageFile()

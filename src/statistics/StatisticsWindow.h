@@ -41,6 +41,7 @@ private:
     QLabel* m_chiSquare = nullptr;
     QLabel* m_verdict = nullptr;
     QLabel* m_beneath = nullptr;
+    QLabel* m_unusualChances = nullptr;
     QLabel* m_houseEdge = nullptr;
     QLabel* m_losingStreak = nullptr;
     ChancesTable* m_chances = nullptr;

@@ -62,8 +62,13 @@ QString gap(double deviations)
 
 QString pValue(double p)
 {
+    return p < SmallestP ? StatisticsTexts::PBelowFloor : StatisticsTexts::PEquals.arg(pFigure(p));
+}
+
+QString pFigure(double p)
+{
     if (p < SmallestP) {
-        return StatisticsTexts::PBelowFloor;
+        return StatisticsTexts::BelowFloor;
     }
     // Two significant digits: the exponent of the rounded value decides how many decimals.
     char scientific[32];
@@ -75,7 +80,7 @@ QString pValue(double p)
     if (p < StatisticsModel::UnusualBelow && text == decimal(StatisticsModel::UnusualBelow, 3)) {
         text = decimal(0.0099, 4);
     }
-    return StatisticsTexts::PEquals.arg(text);
+    return text;
 }
 
 QString chiSquareLine(double chiSquare, int drawCount)
@@ -143,6 +148,8 @@ QString chanceCell(const StatisticsModel& model, StatisticsModel::Chance chance,
         return decimal(model.chance(chance).expected, 1);
     case ChanceColumn::Gap:
         return gap(model.chance(chance).gap);
+    case ChanceColumn::P:
+        return pFigure(model.chance(chance).p);
     case ChanceColumn::LongestRun:
         return even ? count(model.longestRun(chance)) : QString();
     case ChanceColumn::UsualRun:
@@ -151,9 +158,21 @@ QString chanceCell(const StatisticsModel& model, StatisticsModel::Chance chance,
     return even ? count(model.usualLongestRun()) : QString();
 }
 
+QStringList unusualChances(const StatisticsModel& model)
+{
+    QStringList lines;
+    for (const StatisticsModel::UnusualChance& row : model.unusualChances()) {
+        lines << StatisticsTexts::UnusualChance.arg(
+            StatisticsTexts::ChanceNames[static_cast<int>(row.chance)], gap(row.gap), pValue(row.p),
+            pFigure(row.adjustedP), count(StatisticsModel::ChanceCount));
+    }
+    return lines;
+}
+
 QString houseEdgeLine()
 {
-    return StatisticsTexts::HouseEdgeLine.arg(decimal(100.0 * StatisticsModel::houseEdge(), 2));
+    return StatisticsTexts::HouseEdgeLine.arg(decimal(100.0 * StatisticsModel::houseEdge(), 2),
+        decimal(100.0 * StatisticsModel::evenChanceHouseEdge(), 2));
 }
 
 QString losingStreakLine()

@@ -6,18 +6,20 @@
 #include "statistics/StatisticsModel.h"
 
 #include <QString>
+#include <QStringList>
 
 namespace StatisticsWords {
 
 // The columns of the table of chances.
-enum class ChanceColumn { Name, Observed, Expected, Gap, LongestRun, UsualRun };
-constexpr int ChanceColumnCount = 6;
+enum class ChanceColumn { Name, Observed, Expected, Gap, P, LongestRun, UsualRun };
+constexpr int ChanceColumnCount = 7;
 
 QString count(int value); // "100 000" (French grouping)
 QString decimal(double value, int decimals); // "41,3"
 QString draws(int count); // "400 tirages", "1 tirage"
 QString gap(double deviations); // "+2,6", "−3,1", "0,0"
 QString pValue(double p); // "p = 0,42", "p = 0,0041", "p < 0,0001"
+QString pFigure(double p); // "0,42", "0,0041", "< 0,0001"
 
 QString chiSquareLine(double chiSquare, int draws);
 QString chiSquareLine(const StatisticsModel& model);
@@ -31,6 +33,9 @@ QString numberTip(int number, int hits, double expected, int drawsSince);
 QString numberTip(const StatisticsModel& model, int number);
 
 QString chanceCell(const StatisticsModel& model, StatisticsModel::Chance chance, ChanceColumn column);
+
+// One sentence per row of the table of chances that chance hardly explains, most unusual first.
+QStringList unusualChances(const StatisticsModel& model);
 
 QString houseEdgeLine();
 QString losingStreakLine();

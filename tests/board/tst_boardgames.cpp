@@ -1,17 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The board's kept games: a game taken up again and undone, the menu.
+// The board's kept games: a game taken up again and undone, the menu, the windows it opens.
 #include "board/BoardWindow.h"
 #include "games/GameLibrary.h"
 #include "platform/Widgets.h"
+#include "statistics/AdviceAccountWindow.h"
 #include "statistics/StatisticsWindow.h"
 #include "support/Controls.h"
 #include "support/Entries.h"
 #include "support/OffscreenWarnings.h"
 #include "support/WindowDump.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <random>
@@ -96,8 +100,9 @@ private slots:
             items << action->text() + (action->isEnabled() ? "" : " (off)");
         }
         QCOMPARE(items.join('|'),
-            QStringLiteral("Annuler le dernier numéro|Statistiques…||Saisir une liste de numéros…|"
-                           "Exporter la partie…|Parties précédentes…||Nouvelle partie"));
+            QStringLiteral(
+                "Annuler le dernier numéro|Statistiques…|Bilan des conseils||Saisir une liste de numéros…|"
+                "Exporter la partie…|Parties précédentes…||Nouvelle partie"));
         // The statistics (Ctrl+T) follow the game while they show.
         QAction* statistics = board.findChild<QAction*>(QStringLiteral("statistics"));
         QCOMPARE(statistics->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_T));
@@ -114,6 +119,22 @@ private slots:
         QCOMPARE(asked, QStringLiteral("Annuler le dernier numéro : 0 ?/No"));
         QCOMPARE(board.table().draws(), (Draws{5, 17}));
         QVERIFY2(chiLine().endsWith(QStringLiteral("sur 2 tirages")), qPrintable(chiLine()));
+        // So does the account of the advice (Ctrl+B); "Copier" gives its table and sentences.
+        QAction* account = board.findChild<QAction*>(QStringLiteral("adviceAccount"));
+        QCOMPARE(account->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_B));
+        account->trigger();
+        const auto verdict
+            = [&board] { return control<QLabel>(board.adviceAccountWindow(), "Verdict")->text(); };
+        QVERIFY2(verdict().startsWith(QStringLiteral("Sur 2 tirages, aucun conseil")), qPrintable(verdict()));
+        board.enterNumbers(QVector<int>(Game.begin(), Game.end()));
+        QVERIFY2(verdict().startsWith(QStringLiteral("Sur 402 tirages, suivre les conseils aurait")),
+            qPrintable(verdict()));
+        control<QPushButton>(board.adviceAccountWindow(), "Copy")->click();
+        const QStringList copied = QGuiApplication::clipboard()->text().split(QLatin1Char('\n'));
+        QCOMPARE(copied.first(),
+            QStringLiteral("Conseil\tParis\tMises\tGagnés\tTaux\tTaux du hasard\tRésultat\t"
+                           "Attendu\tÉcart (σ)\tPlus longue série perdante\tPire recul"));
+        QVERIFY(copied[5].startsWith(QStringLiteral("Tous les conseils\t")) && copied[7] == verdict());
     }
 };
 

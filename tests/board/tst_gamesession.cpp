@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A game session without any window: long random games of entries, refusals, undos, lists
-// and new games against the oracle of the draws left, spoken advice included; the journal on
-// disk; a game left unfinished taken up again; one question at a time. (A game that cannot be
-// written is with the games' own tests.)
+// and new games against the oracle of the draws left, spoken advice and the account of the
+// advice included; the journal on disk; a game left unfinished taken up again; one question
+// at a time. (A game that cannot be written is with the games' own tests.)
 #include "board/GameSession.h"
 #include "support/TableAgreement.h"
 
@@ -103,6 +103,8 @@ private slots:
                 return answer;
             });
             GameOracle oracle;
+            long long largestStake = 0; // a progression went up to its last stake
+            std::array<bool, AdviceAccount::RowCount> played{}; // each kind of bet was played
             for (int step = 0; step < steps; ++step) {
                 const auto choice = random() % 1000;
                 answer = random() % 8 != 0;
@@ -140,6 +142,10 @@ private slots:
                 }
                 agreeWithDraws(session, oracle);
                 QVERIFY(!QTest::currentTestFailed());
+                largestStake = std::max(largestStake, oracle.largestStake);
+                for (std::size_t row = 0; row < played.size(); ++row) {
+                    played[row] = played[row] || oracle.accounts[row].bets > 0;
+                }
                 const auto blink = static_cast<BlinkTimer>(random() % BlinkTimerCount);
                 if (session.blinkTimers().isRunning(blink)) {
                     session.blinkTick(blink);
@@ -151,6 +157,9 @@ private slots:
             }
             QCoreApplication::processEvents();
             QCOMPARE(askedWhileAsking, 0);
+            // Numbers to play need the whole wheel: with a few numbers, most are never drawn.
+            QVERIFY(largestStake == 127 && played[3] == (numbers.size() == 37)
+                && std::count(played.begin(), played.end(), true) >= 5);
         } // gone: the game is left unfinished
 
         GameLibrary games(folder.path());

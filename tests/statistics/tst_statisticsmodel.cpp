@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The statistics without their window, against known values: the test of the wheel and its
-// verdict, the band, the sectors, the law of the longest run, the price of playing.
+// verdict, the rows said in words, the band, the sectors, the law of the longest run, the
+// price of playing, what following the advice cost in one sentence.
+#include "statistics/AdviceAccountWords.h"
 #include "statistics/StatisticsModel.h"
 #include "statistics/StatisticsWords.h"
 
@@ -11,6 +13,7 @@ using Chance = StatisticsModel::Chance;
 using Verdict = StatisticsModel::Verdict;
 Q_DECLARE_METATYPE(Chance)
 Q_DECLARE_METATYPE(Verdict)
+using Extra = QList<QPair<int, int>>; // numbers drawn more often, and how many times more
 
 class TestStatisticsModel : public QObject
 {
@@ -68,6 +71,103 @@ private slots:
         QFETCH(QString, text);
         QCOMPARE(StatisticsModel::verdictOf(draws, p), verdict);
         QCOMPARE(StatisticsWords::verdict(verdict, draws, p), text);
+    }
+
+    // Games made of `base` draws of every number and some more of a few: the rows chance
+    // hardly explains once Holm's correction counts the sixteen rows, most unusual first.
+    void unusualChances_data()
+    {
+        QTest::addColumn<int>("base");
+        QTest::addColumn<Extra>("extra");
+        QTest::addColumn<QStringList>("lines");
+        const QString line = QStringLiteral("%1 : %2\u00a0σ (%3 ; %4 compte tenu des 16 lignes) : écart "
+                                            "inhabituel, à confirmer sur d'autres tirages.");
+        QTest::addRow("fair") << 100 << Extra{} << QStringList();
+        QTest::addRow("too few draws to judge") << 4 << Extra{{0, 36}} << QStringList();
+        QTest::addRow("one row") << 100 << Extra{{2, 80}, {4, 80}}
+                                 << QStringList{
+                                        line.arg("1re douzaine (1 à 12)", "+3,7", "p = 0,00020", "0,0032")};
+        QTest::addRow("both below the floor")
+            << 50 << Extra{{0, 40}} << QStringList{line.arg("Zéro", "+5,5", "p < 0,0001", "< 0,0001")};
+        QTest::addRow("ties keep the table's order")
+            << 100 << Extra{{0, 40}, {2, 70}, {4, 70}, {6, 40}}
+            << QStringList{line.arg("1re douzaine (1 à 12)", "+3,7", "p = 0,00021", "0,0034"),
+                   line.arg("Rouge", "−3,4", "p = 0,00063", "0,0094"),
+                   line.arg("Impair", "−3,4", "p = 0,00063", "0,0094"),
+                   line.arg("Passe (19 à 36)", "−3,4", "p = 0,00063", "0,0094"),
+                   line.arg("Zéro", "+3,4", "p = 0,00080", "0,0096")};
+    }
+
+    void unusualChances()
+    {
+        QFETCH(int, base);
+        QFETCH(Extra, extra);
+        QFETCH(QStringList, lines);
+        StatisticsModel model;
+        for (int number = 0; number < Roulette::NumberCount; ++number) {
+            for (int draw = 0; draw < base; ++draw) {
+                model.add(number);
+            }
+        }
+        for (const auto& [number, more] : extra) {
+            for (int draw = 0; draw < more; ++draw) {
+                model.add(number);
+            }
+        }
+        QCOMPARE(StatisticsWords::unusualChances(model), lines);
+    }
+
+    // Rouge advised after every draw, then `reds` reds, `blacks` blacks and `zeros` zeros: the
+    // account of all the advice in one sentence, its figures worked out by hand.
+    void adviceAccountVerdict_data()
+    {
+        QTest::addColumn<int>("reds");
+        QTest::addColumn<int>("blacks");
+        QTest::addColumn<int>("zeros");
+        QTest::addColumn<QString>("verdict");
+        const QString start = QStringLiteral("Sur %1 tirages, suivre les conseils aurait ");
+        const QString chance = QStringLiteral("σ, celui du hasard.");
+        const QString unusual
+            = QStringLiteral(", inhabituel (%1) : à confirmer sur d'autres tirages avant d'y croire.");
+        QTest::addRow("nothing played")
+            << 0 << 0 << 0 << "Sur 1 tirage, aucun conseil n'a encore été suivi : rien n'a été misé.";
+        QTest::addRow("cost") << 4 << 6 << 0
+                              << start.arg(11)
+                + "coûté 20,0\u00a0% des mises (attendu : 1,4\u00a0%) : un écart de "
+                  "−0,6\u00a0"
+                + chance;
+        QTest::addRow("gain, a partage") << 7 << 2 << 1
+                                         << start.arg(11)
+                + "rapporté 45,0\u00a0% des mises (attendu : −1,4\u00a0%) : "
+                  "un écart de +1,5\u00a0"
+                + chance;
+        QTest::addRow("unusual gain") << 30 << 10 << 0
+                                      << start.arg(41)
+                + "rapporté 50,0\u00a0% des mises (attendu : −1,4\u00a0%) : "
+                  "un écart de +3,3\u00a0σ"
+                + unusual.arg("p = 0,0010");
+        QTest::addRow("unusual cost") << 5 << 35 << 0
+                                      << start.arg(41)
+                + "coûté 75,0\u00a0% des mises (attendu : 1,4\u00a0%) : un écart "
+                  "de −4,7\u00a0σ"
+                + unusual.arg("p < 0,0001");
+    }
+
+    void adviceAccountVerdict()
+    {
+        QFETCH(int, reds);
+        QFETCH(int, blacks);
+        QFETCH(int, zeros);
+        AdviceAccount::Advice rouge;
+        rouge.evenChances[0] = Chance::Rouge;
+        AdviceAccount account;
+        account.add(1, rouge);
+        for (const auto& [number, times] : {std::pair{1, reds}, std::pair{2, blacks}, std::pair{0, zeros}}) {
+            for (int draw = 0; draw < times; ++draw) {
+                account.add(number, rouge);
+            }
+        }
+        QTEST(AdviceAccountWords::verdict(account), "verdict");
     }
 
     // The smallest counts whose cumulative binomial chance (p = 1/37) reaches 2.5 % and 97.5 %,
@@ -182,12 +282,18 @@ private slots:
     void priceOfPlaying()
     {
         QCOMPARE(StatisticsWords::houseEdgeLine(),
-            QStringLiteral("Chaque mise perd en moyenne 2,70\u00a0% de son montant (1/37)."));
+            QStringLiteral(
+                "Chaque mise perd en moyenne 2,70\u00a0% de son montant (1/37), 1,35\u00a0% sur les "
+                "chances simples avec le partage."));
         QCOMPARE(StatisticsWords::losingStreakLine(),
             QStringLiteral(
                 "Progression du calculateur de mises : sept pertes de suite sur une chance simple arrivent "
                 "dans 0,94\u00a0% des séries et coûtent 247 fois la mise de départ (1 + 3 + 7 + 15 + 31 + "
                 "63 + 127)."));
+        QCOMPARE(AdviceAccountWords::price(),
+            QStringLiteral("À la longue, le jeu prend 2,70\u00a0% de chaque mise "
+                           "(1,35\u00a0% sur les chances simples) : aucun conseil "
+                           "ne change ce prix."));
     }
 };
 

@@ -53,14 +53,15 @@ private slots:
     // none black, the runs breaking at zero), the test's two lines, and the whole of it copied.
     void tableAndCopy()
     {
-        const QStringList rows{"Rouge\t9\t4,9\t+2,6\t6\t2", "Noir\t0\t4,9\t−3,1\t0\t2",
-            "Zéro\t1\t0,3\t+1,4\t\t", "Pair\t4\t4,9\t−0,5\t1\t2", "Impair\t5\t4,9\t+0,1\t2\t2",
-            "Manque (1 à 18)\t6\t4,9\t+0,7\t3\t2", "Passe (19 à 36)\t3\t4,9\t−1,2\t2\t2",
-            "1re douzaine (1 à 12)\t4\t3,2\t+0,5\t\t", "2e douzaine (13 à 24)\t3\t3,2\t−0,2\t\t",
-            "3e douzaine (25 à 36)\t2\t3,2\t−0,8\t\t", "1re colonne (1, 4 … 34)\t3\t3,2\t−0,2\t\t",
-            "2e colonne (2, 5 … 35)\t2\t3,2\t−0,8\t\t", "3e colonne (3, 6 … 36)\t4\t3,2\t+0,5\t\t",
-            "Voisins du zéro\t7\t4,6\t+1,5\t\t", "Tiers du cylindre\t1\t3,2\t−1,5\t\t",
-            "Orphelins\t2\t2,2\t−0,1\t\t"};
+        const QStringList rows{"Rouge\t9\t4,9\t+2,6\t0,0089\t6\t2", "Noir\t0\t4,9\t−3,1\t0,0021\t0\t2",
+            "Zéro\t1\t0,3\t+1,4\t0,15\t\t", "Pair\t4\t4,9\t−0,5\t0,58\t1\t2",
+            "Impair\t5\t4,9\t+0,1\t0,93\t2\t2", "Manque (1 à 18)\t6\t4,9\t+0,7\t0,47\t3\t2",
+            "Passe (19 à 36)\t3\t4,9\t−1,2\t0,24\t2\t2", "1re douzaine (1 à 12)\t4\t3,2\t+0,5\t0,61\t\t",
+            "2e douzaine (13 à 24)\t3\t3,2\t−0,2\t0,87\t\t", "3e douzaine (25 à 36)\t2\t3,2\t−0,8\t0,40\t\t",
+            "1re colonne (1, 4 … 34)\t3\t3,2\t−0,2\t0,87\t\t",
+            "2e colonne (2, 5 … 35)\t2\t3,2\t−0,8\t0,40\t\t",
+            "3e colonne (3, 6 … 36)\t4\t3,2\t+0,5\t0,61\t\t", "Voisins du zéro\t7\t4,6\t+1,5\t0,13\t\t",
+            "Tiers du cylindre\t1\t3,2\t−1,5\t0,13\t\t", "Orphelins\t2\t2,2\t−0,1\t0,90\t\t"};
         const auto* chances = control<QTableWidget>(m_window, QStringLiteral("Chances"));
         QStringList shown;
         for (int row = 0; row < chances->rowCount(); ++row) {
@@ -83,7 +84,7 @@ private slots:
         QGuiApplication::clipboard()->clear();
         QTest::mouseClick(control<QPushButton>(m_window, QStringLiteral("Copy")), Qt::LeftButton);
         QCOMPARE(QGuiApplication::clipboard()->text(),
-            QStringLiteral("Chance\tObservé\tAttendu\tÉcart (σ)\tPlus longue série\tSérie habituelle\n")
+            QStringLiteral("Chance\tObservé\tAttendu\tÉcart (σ)\tp\tPlus longue série\tSérie habituelle\n")
                 + rows.join(QLatin1Char('\n')) + QStringLiteral("\n\n") + chiSquare + QLatin1Char('\n')
                 + verdict + QLatin1Char('\n'));
     }

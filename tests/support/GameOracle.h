@@ -50,8 +50,71 @@ public:
         return n % 2 == 1 ? QStringLiteral("I") : QStringLiteral("P");
     }
 
+    // Following every advice, counted in halves of a unit (a partage loses half a stake) and
+    // the expected result in 74ths: the even chances, dozens, columns, numbers, all of them,
+    // and the even chances with the progression 1, 3, 7 … 127.
+    struct Account
+    {
+        long long bets = 0, stakes = 0, won = 0, halves = 0, expected74 = 0, highest = 0, worstFall = 0;
+        int losing = 0, longestLosing = 0;
+    };
+    std::array<Account, 6> accounts;
+    std::array<int, 3> progression{}; // the step each pair is at, 0 to 6
+    long long largestStake = 0;
+
+    void bet(int row, long long stake, long long halves, long long expected74)
+    {
+        for (const int kept : {row, row == 5 ? 5 : 4}) {
+            Account& a = accounts[static_cast<std::size_t>(kept)];
+            a.bets += 1;
+            a.stakes += stake;
+            a.won += halves > 0 ? 1 : 0;
+            a.halves += halves;
+            a.expected74 += expected74;
+            a.losing = halves < 0 ? a.losing + 1 : 0;
+            a.longestLosing = std::max(a.longestLosing, a.losing);
+            a.highest = std::max(a.highest, a.halves);
+            a.worstFall = std::max(a.worstFall, a.highest - a.halves);
+            if (row == 5) {
+                break;
+            }
+        }
+    }
+
+    // The advice shown after the last draw, played on `n`.
+    void playAdvice(int n)
+    {
+        for (int p = 0; p < 3 && !draws.empty(); ++p) {
+            const Pair& pair = pairs[static_cast<std::size_t>(p)];
+            if (!pair.blinking || other(pair.suggestion).isEmpty()) {
+                continue;
+            }
+            const bool won = markOf(p, n) == pair.suggestion;
+            const long long halves = won ? 2 : (n == 0 ? -1 : -2);
+            bet(0, 1, halves, -1);
+            int& step = progression[static_cast<std::size_t>(p)];
+            const long long stake = (1LL << (step + 1)) - 1;
+            largestStake = std::max(largestStake, stake);
+            bet(5, stake, halves * stake, -stake);
+            step = won || step == 6 ? 0 : step + 1;
+        }
+        const int last = draws.empty() ? 0 : draws.back();
+        if (dozensBlink) {
+            bet(1, 2, n != 0 && (n - 1) / 12 != (last - 1) / 12 ? 2 : -4, -4);
+        }
+        if (columnsBlink) {
+            bet(2, 2, n != 0 && (n - 1) % 3 != (last - 1) % 3 ? 2 : -4, -4);
+        }
+        const long long k = static_cast<long long>(candidates.size());
+        if (k > 0) {
+            const bool won = std::find(candidates.begin(), candidates.end(), n) != candidates.end();
+            bet(3, k, won ? 2 * (36 - k) : -2 * k, -2 * k);
+        }
+    }
+
     void add(int n)
     {
+        playAdvice(n);
         const int levelBefore = *std::min_element(hits.begin(), hits.end());
         draws.push_back(n);
         ++hits[static_cast<std::size_t>(n)];

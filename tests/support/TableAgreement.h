@@ -69,4 +69,14 @@ inline void agreeWithTheOracle(const Table& table, const GameOracle& oracle, int
     QCOMPARE(table.isBlinking(BlinkTimer::Dozens), oracle.dozensBlink);
     QCOMPARE(table.isBlinking(BlinkTimer::Columns), oracle.columnsBlink);
     QCOMPARE(table.isBlinking(BlinkTimer::Numbers), !oracle.candidates.empty());
+    for (int row = 0; row < AdviceAccount::RowCount; ++row) {
+        const AdviceAccount::Figures& kept
+            = table.adviceAccount().figures(static_cast<AdviceAccount::Row>(row));
+        const GameOracle::Account& counted = oracle.accounts[static_cast<std::size_t>(row)];
+        QVERIFY2(
+            kept.bets == counted.bets && kept.stakes == counted.stakes && kept.won == counted.won, where);
+        QVERIFY2(2 * kept.result == counted.halves && 2 * kept.worstDrawdown == counted.worstFall, where);
+        QVERIFY2(std::abs(74 * kept.expected - counted.expected74) < 1e-6 * (1 + counted.stakes), where);
+        QVERIFY2(kept.longestLosingRun == counted.longestLosing, where);
+    }
 }
