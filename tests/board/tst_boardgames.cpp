@@ -97,7 +97,7 @@ private slots:
         }
         QCOMPARE(items.join('|'),
             QStringLiteral("Annuler le dernier numéro|Statistiques…||Saisir une liste de numéros…|"
-                           "Exporter la partie…|Parties précédentes…||Nouvelle partie"));
+                           "Exporter la partie…|Parties précédentes…||Nouvelle partie|Tables"));
         // The statistics (Ctrl+T) follow the game while they show.
         QAction* statistics = board.findChild<QAction*>(QStringLiteral("statistics"));
         QCOMPARE(statistics->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_T));
