@@ -269,7 +269,17 @@ void Tables::endAll()
 
 QVector<GameSummary> Tables::findInterrupted()
 {
-    return m_library ? m_library->archive().findInterruptedTables() : QVector<GameSummary>();
+    if (!m_library) {
+        return {};
+    }
+    // In the order of their names' numbers, the player's own names after them.
+    QVector<GameSummary> games = m_library->archive().findInterruptedTables();
+    std::stable_sort(games.begin(), games.end(), [](const GameSummary& a, const GameSummary& b) {
+        const int first = numberOfName(a.tableName);
+        const int second = numberOfName(b.tableName);
+        return (first ? first : MaxTables + 1) < (second ? second : MaxTables + 1);
+    });
+    return games;
 }
 
 void Tables::setAside(const QVector<GameSummary>& games)
@@ -281,13 +291,7 @@ void Tables::setAside(const QVector<GameSummary>& games)
 
 QVector<GameArchive::Outcome> Tables::resume(const QVector<GameSummary>& games)
 {
-    // Back in the order of their names' numbers, the player's own names after them.
-    QVector<GameSummary> ordered = games;
-    std::stable_sort(ordered.begin(), ordered.end(), [](const GameSummary& a, const GameSummary& b) {
-        const int first = numberOfName(a.tableName);
-        const int second = numberOfName(b.tableName);
-        return (first ? first : MaxTables + 1) < (second ? second : MaxTables + 1);
-    });
+    const QVector<GameSummary>& ordered = games;
     QVector<GameArchive::Outcome> outcomes;
     const int firstIndex = m_current;
     for (qsizetype i = 0; i < ordered.size(); ++i) {

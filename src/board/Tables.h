@@ -58,11 +58,13 @@ public:
     // Closing the board: every table's game goes to the previous games.
     void endAll();
 
-    // The game the last run left unfinished, with the other tables of that run.
+    // The game the last run left unfinished, with the other tables of that run, in the order
+    // of their tables.
     QVector<GameSummary> findInterrupted();
     void setAside(const QVector<GameSummary>& games);
-    // The tables of `games` taken up again, the first on the shown table and each other one
-    // on a new table named as it was; the first of them is shown. One outcome per game.
+    // The tables of `games` taken up again in their order, the first on the shown table and
+    // each other one on a new table named as it was; the first of them is shown. One outcome
+    // per game.
     QVector<GameArchive::Outcome> resume(const QVector<GameSummary>& games);
 
 signals:

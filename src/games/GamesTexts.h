@@ -35,6 +35,7 @@ inline const QString MoreErrors = QStringLiteral("… et %1 autres erreurs");
 inline const QString PreviousTitle = QStringLiteral("Parties précédentes");
 inline const QString NoPreviousGame = QStringLiteral("Aucune partie précédente.");
 inline const QString ColumnStarted = QStringLiteral("Commencée le");
+inline const QString ColumnTable = QStringLiteral("Table");
 inline const QString ColumnDraws = QStringLiteral("Numéros");
 inline const QString ColumnLastNumbers = QStringLiteral("Derniers numéros");
 inline const QString ColumnState = QStringLiteral("État");
