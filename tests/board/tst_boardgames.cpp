@@ -109,7 +109,7 @@ private slots:
                 QVERIFY(board.tables().at(0).confirmAndEnter(n));
             }
             const auto items = board.findChildren<QAction*>(QStringLiteral("tableItem"));
-            QCOMPARE(items.at(0)->text(), QStringLiteral("Table 1  — conseil"));
+            QCOMPARE(items.at(0)->text(), QStringLiteral("Table 1 — conseil"));
             QCOMPARE(items.at(1)->text() + (items.at(1)->isChecked() ? "*" : ""), QStringLiteral("Table 2*"));
             QVERIFY(!items.at(2)->isVisible());
             items.at(0)->trigger();
