@@ -7,7 +7,7 @@ build=$(cd "${1:-build}" && pwd)
 bench=$build/bench
 cd "$build" # the windows find their pictures beside the program
 
-for program in bench_model bench_windows bench_games bench_statistics bench_memory bench_bare_dialog bench_bare_label startup_probe; do
+for program in bench_model bench_windows bench_games bench_statistics bench_tables bench_memory bench_bare_dialog bench_bare_label startup_probe; do
     [ -x "$bench/$program" ] || { echo "bench: $bench/$program is missing (make bench builds it)" >&2; exit 1; }
 done
 command -v Xvfb >/dev/null || { echo "bench: Xvfb is missing (apt-get install xvfb)" >&2; exit 1; }
@@ -41,6 +41,10 @@ echo "== The journal of a game: one event written, a game of 100,000 draws read 
 echo
 echo "== The statistics after one entry at 100,000 draws (offscreen platform)"
 "$bench/bench_statistics" --runs 5 --entries 100000 2>&1 | grep -v '^QStandardPaths' | tee "$logs/statistics"
+echo
+echo "== Several tables of 100,000 draws on the windows (offscreen platform)"
+"$bench/bench_tables" --draws 100000 2>&1 | grep -v '^QStandardPaths' | tee "$logs/tables"
+"$bench/bench_tables" --draws 100000 --memory 1 2>&1 | grep -v '^QStandardPaths' | tee -a "$logs/tables"
 echo
 echo "== Start-up to the disclaimer on the screen (private Xvfb)"
 start_private_x
@@ -76,6 +80,10 @@ all=$(result memory_model_all_kb "$logs/memory" | median)
 windows_growth=$(result memory_windows_growth_kb "$logs/memory-windows")
 statistics_model=$(result statistics_model_figures_us "$logs/statistics")
 statistics_window=$(result statistics_window_entry_us "$logs/statistics")
+tables_switch=$(result tables_switch_ms "$logs/tables")
+tables_eight=$(result tables_entry_eight_us "$logs/tables")
+tables_one=$(result tables_entry_one_us "$logs/tables")
+tables_memory=$(result tables_memory_kb "$logs/tables")
 
 # verdict MEASURED AIM: "met" when the measured figure is below its aim.
 verdict() { awk -v m="$1" -v a="$2" 'BEGIN { print (m < a ? "met" : "MISSED") }'; }
@@ -102,6 +110,11 @@ printf '%-36s %-34s %-16s %s\n' "statistics: model, one entry" \
     "$(printf '%.2f us' "$statistics_model")" "under 100 us" "$(verdict "$statistics_model" 100)"
 printf '%-36s %-34s %-16s %s\n' "statistics: window refreshed, painted" \
     "$(printf '%.0f us' "$statistics_window")" "under 1000 us" "$(verdict "$statistics_window" 1000)"
+tables_ratio=$(awk -v e="$tables_eight" -v o="$tables_one" 'BEGIN { printf "%.3f", e / o }')
+printf '%-36s %-34s %-16s %s\n' "tables: switch, 100,000 draws each" "$(printf '%.1f ms' "$tables_switch")" "under 20 ms" "$(verdict "$tables_switch" 20)"
+printf '%-36s %-34s %-16s %s\n' "tables: entry with 8 open / one" \
+    "$(printf '%.0f / %.0f us = %sx' "$tables_eight" "$tables_one" "$tables_ratio")" "within 1.10x" "$(verdict "$tables_ratio" 1.10)"
+printf '%-36s %-34s %-16s %s\n' "tables: memory, 8 of 100,000 draws" "$(printf '%.0f kB' "$tables_memory")" "under 102400 kB" "$(verdict "$tables_memory" 102400)"
 printf '%-36s %-34s %-16s %s\n' "start-up: disclaimer / bare dialog" \
     "$(printf '%.1f / %.1f ms = %sx' "$tambrel" "$bare" "$ratio")" "within 1.25x" "$(verdict "$ratio" 1.25)"
 printf '%-36s %-34s %-16s %s\n' "memory: growth over 100,000 entries" \
