@@ -107,12 +107,14 @@ BoardWindow::BoardWindow(QWidget* parent)
 
     m_tables = new Tables(this);
     m_session = &m_tables->current();
-    m_tables->setAsker(
-        [this](int table, GameSession::Question question, int number) { return ask(table, question, number); });
+    m_tables->setAsker([this](int table, GameSession::Question question, int number) {
+        return ask(table, question, number);
+    });
     connect(m_tables, &Tables::entered, this, &BoardWindow::showEntry);
     connect(m_tables, &Tables::rebuilt, this, &BoardWindow::showGame);
     connect(m_tables, &Tables::blinked, this, &BoardWindow::refresh);
-    connect(m_tables, &Tables::saveProblem, this, [this](int, const DiskFailure& failure) { tellSaveProblem(failure); });
+    connect(m_tables, &Tables::saveProblem, this,
+        [this](int, const DiskFailure& failure) { tellSaveProblem(failure); });
     connect(m_tables, &Tables::shownChanged, this, &BoardWindow::showTable);
     connect(m_tables, &Tables::tablesChanged, this, &BoardWindow::showTitle);
     connect(m_tables, &Tables::enteredElsewhere, this, &BoardWindow::speakElsewhere);
@@ -125,7 +127,8 @@ BoardWindow::BoardWindow(QWidget* parent)
         control->installEventFilter(this);
     }
     m_typed = new TypedNumber(this);
-    connect(m_typed, &TypedNumber::numberTyped, this, [this](int number) { m_session->confirmAndEnter(number); });
+    connect(
+        m_typed, &TypedNumber::numberTyped, this, [this](int number) { m_session->confirmAndEnter(number); });
     m_sideWindows = new SideWindows(this, *m_tables);
 
     // The board stays above the table's own window, without taking the focus from it; it

@@ -143,9 +143,8 @@ bool BoardWindow::eventFilter(QObject* watched, QEvent* event)
 void BoardWindow::openNumberList()
 {
     auto* window = new NumberListWindow(this);
-    connect(window, &NumberListWindow::numbersChosen, this, [this](const QVector<int>& numbers) {
-        m_session->enterNumbers(numbers);
-    });
+    connect(window, &NumberListWindow::numbersChosen, this,
+        [this](const QVector<int>& numbers) { m_session->enterNumbers(numbers); });
     window->open();
 }
 
@@ -175,7 +174,8 @@ bool BoardWindow::offerInterruptedGame()
     if (interrupted.isEmpty()) {
         return false;
     }
-    if (MessageBox::show(this, GamesWords::resumeQuestion(interrupted), MessageBox::YesNo | MessageBox::Question,
+    if (MessageBox::show(this, GamesWords::resumeQuestion(interrupted),
+            MessageBox::YesNo | MessageBox::Question,
             interrupted.size() == 1 ? GamesTexts::ResumeTitle : GamesTexts::ResumeTablesTitle)
         != MessageBox::Yes) {
         m_tables->setAside(interrupted);

@@ -30,7 +30,8 @@ int numberOfName(const QString& name)
 
 Tables::Tables(QObject* parent)
     : QObject(parent)
-    , m_sitting(QString::number(QRandomGenerator::global()->generate(), 16).rightJustified(8, QLatin1Char('0')))
+    , m_sitting(
+          QString::number(QRandomGenerator::global()->generate(), 16).rightJustified(8, QLatin1Char('0')))
 {
     makeTable(1, {});
 }
@@ -138,7 +139,8 @@ Tables::Entry& Tables::makeTable(int number, const QString& givenName)
         // numbers to play.
         const Table& table = session->table();
         for (int blink = 0; blink < BlinkTimerCount; ++blink) {
-            if (table.isBlinking(static_cast<BlinkTimer>(blink)) && !m_tables[static_cast<std::size_t>(index)]->marked) {
+            if (table.isBlinking(static_cast<BlinkTimer>(blink))
+                && !m_tables[static_cast<std::size_t>(index)]->marked) {
                 m_tables[static_cast<std::size_t>(index)]->marked = true;
                 emit tablesChanged();
             }

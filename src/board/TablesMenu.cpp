@@ -89,8 +89,8 @@ void TablesMenu::renameShown()
 {
     const int index = m_tables.currentIndex();
     bool accepted = false;
-    const QString name = QInputDialog::getText(m_board, BoardTexts::RenameTableTitle, BoardTexts::RenameTablePrompt,
-        QLineEdit::Normal, m_tables.name(index), &accepted);
+    const QString name = QInputDialog::getText(m_board, BoardTexts::RenameTableTitle,
+        BoardTexts::RenameTablePrompt, QLineEdit::Normal, m_tables.name(index), &accepted);
     if (accepted) {
         m_tables.rename(index, name);
     }

@@ -119,7 +119,8 @@ QString resumeQuestion(const QVector<GameSummary>& tables)
     }
     QStringList lines;
     for (const GameSummary& game : tables) {
-        lines.append(GamesTexts::ResumeTableLine.arg(game.tableName, drawCount(game.drawCount), dateAndTime(game.started)));
+        lines.append(GamesTexts::ResumeTableLine.arg(
+            game.tableName, drawCount(game.drawCount), dateAndTime(game.started)));
     }
     return GamesTexts::ResumeTablesQuestion.arg(tables.size()).arg(lines.join(QLatin1Char('\n')));
 }

@@ -11,8 +11,8 @@
 // "annulation" takes back the last number; "reprise" says the game was taken up again;
 // "fin de partie" that it was closed normally. A game played beside other tables also says
 // which table it is and the evening it belongs to ("table 5f0c2a91 Table 2", the latest line
-// holding): the tables one program played together are offered back together. Reading never trusts the file: whatever it
-// holds, the reader keeps within its bounds and leaves out what it does not understand.
+// holding): the tables one program played together are offered back together. Reading never trusts the file:
+// whatever it holds, the reader keeps within its bounds and leaves out what it does not understand.
 #pragma once
 
 #include <QByteArray>

@@ -134,8 +134,9 @@ private slots:
             box->button(QMessageBox::Yes)->click();
         });
         QVERIFY(board.offerInterruptedGame());
-        QVERIFY2(asked.startsWith(QStringLiteral("Tables interrompues|Reprendre les 2 tables interrompues ?\n\n"
-                                                 "Table 1 : 304 numéros, commencée le ")),
+        QVERIFY2(
+            asked.startsWith(QStringLiteral("Tables interrompues|Reprendre les 2 tables interrompues ?\n\n"
+                                            "Table 1 : 304 numéros, commencée le ")),
             qPrintable(asked));
         QVERIFY2(asked.contains(QStringLiteral("\nLive : 100 numéros, commencée le ")), qPrintable(asked));
         QCOMPARE(board.tables().count(), 2);

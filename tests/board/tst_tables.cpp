@@ -52,7 +52,8 @@ private slots:
         QFETCH(int, numbersDrawnFrom);
         QTemporaryDir folder;
         std::mt19937 random(seed);
-        const auto drawn = [&] { return static_cast<int>(random() % static_cast<unsigned>(numbersDrawnFrom)); };
+        const auto drawn
+            = [&] { return static_cast<int>(random() % static_cast<unsigned>(numbersDrawnFrom)); };
         std::map<const GameSession*, std::vector<int>> games; // what each table was given
         std::map<const GameSession*, bool> marked;
         std::map<QString, std::vector<int>> left; // by table, what a killed program leaves
@@ -100,12 +101,14 @@ private slots:
                     shown.newGame();
                     draws.clear();
                 } else if (choice < 960) {
-                    const int index = random() % 2 ? static_cast<int>(random() % static_cast<unsigned>(tables.count()))
-                                                   : (tables.currentIndex() + 1) % tables.count();
+                    const int index = random() % 2
+                        ? static_cast<int>(random() % static_cast<unsigned>(tables.count()))
+                        : (tables.currentIndex() + 1) % tables.count();
                     random() % 2 ? tables.show(index) : tables.showNext();
                     marked[&tables.current()] = false;
                 } else if (choice < 975) {
-                    tables.rename(tables.currentIndex(), random() % 3 ? QStringLiteral("  Live   %1 ").arg(step) : QString());
+                    tables.rename(tables.currentIndex(),
+                        random() % 3 ? QStringLiteral("  Live   %1 ").arg(step) : QString());
                 } else if (choice < 990 && tables.count() < 5) {
                     tables.add();
                 } else if (tables.count() > 3) {
