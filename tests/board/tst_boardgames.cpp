@@ -124,6 +124,7 @@ private slots:
                 dumpAll(alone));
             board.tables().rename(1, QStringLiteral("Live"));
             QCoreApplication::processEvents(); // the numbers are written
+            QCOMPARE(board.session().journal()->game().draws.size(), 304); // what export writes
         } // killed with both tables' games unfinished
         GameLibrary games(folder.path());
         BoardWindow board;
