@@ -7,7 +7,7 @@ build=$(cd "${1:-build}" && pwd)
 bench=$build/bench
 cd "$build" # the windows find their pictures beside the program
 
-for program in bench_model bench_windows bench_games bench_statistics bench_advice bench_memory bench_bare_dialog bench_bare_label startup_probe; do
+for program in bench_model bench_windows bench_games bench_statistics bench_advice bench_tables bench_memory bench_bare_dialog bench_bare_label startup_probe; do
     [ -x "$bench/$program" ] || { echo "bench: $bench/$program is missing (make bench builds it)" >&2; exit 1; }
 done
 command -v Xvfb >/dev/null || { echo "bench: Xvfb is missing (apt-get install xvfb)" >&2; exit 1; }
@@ -44,6 +44,9 @@ echo "== The statistics after one entry at 100,000 draws (offscreen platform)"
 echo
 echo "== The account of the advice over 1,242,616 draws, then after one entry (offscreen platform)"
 "$bench/bench_advice" --runs 3 --draws 1242616 --probes 1000 2>&1 | grep -v '^QStandardPaths' | tee "$logs/advice"
+echo "== Several tables of 100,000 draws on the windows (offscreen platform)"
+"$bench/bench_tables" --draws 100000 2>&1 | grep -v '^QStandardPaths' | tee "$logs/tables"
+"$bench/bench_tables" --draws 100000 --memory 1 2>&1 | grep -v '^QStandardPaths' | tee -a "$logs/tables"
 echo
 echo "== Start-up to the disclaimer on the screen (private Xvfb)"
 start_private_x
@@ -85,6 +88,10 @@ advice_replay=$(result advice_account_replay_ms "$logs/advice")
 advice_replay_cpu=$(result advice_account_replay_cpu_ms "$logs/advice")
 advice_entry=$(result advice_account_entry_us "$logs/advice")
 advice_total=$(awk -v a="$advice_alone" -v w="$advice_window" 'BEGIN { print a + w }')
+tables_switch=$(result tables_switch_ms "$logs/tables")
+tables_eight=$(result tables_entry_eight_us "$logs/tables")
+tables_one=$(result tables_entry_one_us "$logs/tables")
+tables_memory=$(result tables_memory_kb "$logs/tables")
 
 # verdict MEASURED AIM: "met" when the measured figure is below its aim.
 verdict() { awk -v m="$1" -v a="$2" 'BEGIN { print (m < a ? "met" : "MISSED") }'; }
@@ -115,6 +122,11 @@ printf '%-36s %-34s %-16s %s\n' "advice account: 1,242,616 draws" \
     "$(printf '%.0f ms + window %.0f ms' "$advice_alone" "$advice_window")" "under 1000 ms" "$(verdict "$advice_total" 1000)"
 printf '%-36s %-34s %-16s %s\n' "advice account: one entry, painted" \
     "$(printf '%.0f us' "$advice_entry")" "under 1000 us" "$(verdict "$advice_entry" 1000)"
+tables_ratio=$(awk -v e="$tables_eight" -v o="$tables_one" 'BEGIN { printf "%.3f", e / o }')
+printf '%-36s %-34s %-16s %s\n' "tables: switch, 100,000 draws each" "$(printf '%.1f ms' "$tables_switch")" "under 20 ms" "$(verdict "$tables_switch" 20)"
+printf '%-36s %-34s %-16s %s\n' "tables: entry with 8 open / one" \
+    "$(printf '%.0f / %.0f us = %sx' "$tables_eight" "$tables_one" "$tables_ratio")" "within 1.10x" "$(verdict "$tables_ratio" 1.10)"
+printf '%-36s %-34s %-16s %s\n' "tables: memory, 8 of 100,000 draws" "$(printf '%.0f kB' "$tables_memory")" "under 102400 kB" "$(verdict "$tables_memory" 102400)"
 printf '%-36s %-34s %-16s %s\n' "start-up: disclaimer / bare dialog" \
     "$(printf '%.1f / %.1f ms = %sx' "$tambrel" "$bare" "$ratio")" "within 1.25x" "$(verdict "$ratio" 1.25)"
 printf '%-36s %-34s %-16s %s\n' "memory: growth over 100,000 entries" \

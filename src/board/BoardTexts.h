@@ -26,6 +26,18 @@ inline const QString MenuNumberList = QStringLiteral("Saisir une liste de numér
 inline const QString MenuExport = QStringLiteral("Exporter la partie…");
 inline const QString MenuPreviousGames = QStringLiteral("Parties précédentes…");
 inline const QString MenuNewGame = QStringLiteral("Nouvelle partie");
+// Several tables: the menu after "Nouvelle partie", the item of a table that reached an
+// advice while another was shown, the board's title, a question asked for a table not shown
+// and its spoken advice.
+inline const QString MenuTables = QStringLiteral("Tables");
+inline const QString MenuNewTable = QStringLiteral("Nouvelle table");
+inline const QString MenuRenameTable = QStringLiteral("Renommer la table…");
+inline const QString MenuCloseTable = QStringLiteral("Fermer la table");
+inline const QString MarkedTable = QStringLiteral("%1 — conseil");
+inline const QString RenameTableTitle = QStringLiteral("Renommer la table");
+inline const QString RenameTablePrompt = QStringLiteral("Nom de la table :");
+inline const QString TitleWithTable = QStringLiteral("%1 — %2");
+inline const QString SpokenAtTable = QStringLiteral("%1 : %2");
 // "Annuler le dernier numéro : 17 ?"
 inline const QString UndoPrompt = QStringLiteral("Annuler le dernier numéro : %1 ?");
 

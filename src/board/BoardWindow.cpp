@@ -105,12 +105,19 @@ BoardWindow::BoardWindow(QWidget* parent)
     setFixedWidth(Twips::toPixels(ClientWidth));
     move(Twips::toPixels(ScreenLeft), Twips::toPixels(ScreenTop));
 
-    m_session = new GameSession(this);
-    m_session->setAsker([this](GameSession::Question question, int number) { return ask(question, number); });
-    connect(m_session, &GameSession::entered, this, &BoardWindow::showEntry);
-    connect(m_session, &GameSession::rebuilt, this, &BoardWindow::showGame);
-    connect(m_session, &GameSession::blinked, this, &BoardWindow::refresh);
-    connect(m_session, &GameSession::saveProblem, this, &BoardWindow::tellSaveProblem);
+    m_tables = new Tables(this);
+    m_session = &m_tables->current();
+    m_tables->setAsker([this](int table, GameSession::Question question, int number) {
+        return ask(table, question, number);
+    });
+    connect(m_tables, &Tables::entered, this, &BoardWindow::showEntry);
+    connect(m_tables, &Tables::rebuilt, this, &BoardWindow::showGame);
+    connect(m_tables, &Tables::blinked, this, &BoardWindow::refresh);
+    connect(m_tables, &Tables::saveProblem, this,
+        [this](int, const DiskFailure& failure) { tellSaveProblem(failure); });
+    connect(m_tables, &Tables::shownChanged, this, &BoardWindow::showTable);
+    connect(m_tables, &Tables::tablesChanged, this, &BoardWindow::showTitle);
+    connect(m_tables, &Tables::enteredElsewhere, this, &BoardWindow::speakElsewhere);
 
     buildControls();
     setTabOrder();
@@ -120,8 +127,9 @@ BoardWindow::BoardWindow(QWidget* parent)
         control->installEventFilter(this);
     }
     m_typed = new TypedNumber(this);
-    connect(m_typed, &TypedNumber::numberTyped, m_session, &GameSession::confirmAndEnter);
-    m_sideWindows = new SideWindows(this, *m_session);
+    connect(
+        m_typed, &TypedNumber::numberTyped, this, [this](int number) { m_session->confirmAndEnter(number); });
+    m_sideWindows = new SideWindows(this, *m_tables);
 
     // The board stays above the table's own window, without taking the focus from it; it
     // takes the keyboard when the player clicks it or switches to it.
@@ -236,7 +244,7 @@ void BoardWindow::setTabOrder()
 
 // The questions of the game, each in its box. Only one box at a time: while another is open,
 // the answer is no.
-bool BoardWindow::ask(GameSession::Question question, int number)
+bool BoardWindow::ask(int table, GameSession::Question question, int number)
 {
     if (MessageBox::isOpen()) {
         return false;
@@ -247,9 +255,12 @@ bool BoardWindow::ask(GameSession::Question question, int number)
                    Application::title())
             == MessageBox::Yes;
     }
+    // A table not shown (the simulator's) says whose number it asks about.
+    const QString title = table == m_tables->currentIndex()
+        ? BoardTexts::ConfirmTitle
+        : BoardTexts::TitleWithTable.arg(m_tables->name(table), BoardTexts::ConfirmTitle);
     return MessageBox::show(this, BoardTexts::ConfirmPrompt + QString::number(number),
-               MessageBox::YesNo | MessageBox::Information | MessageBox::DefaultButton2,
-               BoardTexts::ConfirmTitle)
+               MessageBox::YesNo | MessageBox::Information | MessageBox::DefaultButton2, title)
         == MessageBox::Yes;
 }
 
@@ -260,6 +271,30 @@ void BoardWindow::showEntry()
     for (const QString& phrase : table().spokenPhrases()) {
         m_speech->speak(phrase);
     }
+}
+
+// A table not shown speaks its advice too, after its name.
+void BoardWindow::speakElsewhere(int table)
+{
+    for (const QString& phrase : m_tables->at(table).table().spokenPhrases()) {
+        m_speech->speak(BoardTexts::SpokenAtTable.arg(m_tables->name(table), phrase));
+    }
+}
+
+// Another table shown: every window as if its game had been entered alone.
+void BoardWindow::showTable()
+{
+    m_session = &m_tables->current();
+    showGame();
+    placeSpeechIndicator();
+    showTitle();
+}
+
+void BoardWindow::showTitle()
+{
+    setWindowTitle(m_tables->count() < 2
+            ? Application::title()
+            : BoardTexts::TitleWithTable.arg(Application::title(), m_tables->name(m_tables->currentIndex())));
 }
 
 // After the game changed other than by one entry: every window as it would be after an
@@ -283,7 +318,7 @@ void BoardWindow::takeBackFocus()
 
 void BoardWindow::toggleSpeech()
 {
-    m_session->toggleSpeech();
+    m_tables->toggleSpeech();
     placeSpeechIndicator();
 }
 
@@ -377,9 +412,9 @@ void BoardWindow::describeForScreenReaders()
 
 void BoardWindow::closeEvent(QCloseEvent* event)
 {
-    // Closing the board ends the game and the program: the game goes to the previous games,
-    // and the next start is an empty board.
-    m_session->end();
+    // Closing the board ends every table's game and the program: the games go to the
+    // previous games, and the next start is an empty board.
+    m_tables->endAll();
     m_sideWindows->hideTrendWindows();
     event->accept();
     QCoreApplication::quit();

@@ -5,6 +5,7 @@
 
 #include "board/GameSession.h"
 #include "board/SideWindows.h"
+#include "board/Tables.h"
 #include "board/TypedNumber.h"
 #include "speech/SpeechQueue.h"
 
@@ -15,6 +16,7 @@ class QAction;
 class QLabel;
 class QMenu;
 class QPushButton;
+class TablesMenu;
 class TextBox;
 class SpeechIndicator;
 struct GameSummary;
@@ -28,7 +30,9 @@ public:
 
     static constexpr int DozenColumnBoxCount = 6; // three dozens, then three columns
 
+    // The shown table's session.
     GameSession& session() { return *m_session; }
+    Tables& tables() { return *m_tables; }
     const Table& table() const { return m_session->table(); }
 
     TextBox* numberCell(int number) const { return m_numberCells[static_cast<std::size_t>(number)]; }
@@ -66,8 +70,8 @@ public slots:
     // The speech indicator's toggle: spoken advice on or off.
     void toggleSpeech();
 
-    // At start-up: asks whether to take up the game an ended program left unfinished;
-    // true when it was taken up.
+    // At start-up: asks whether to take up the game an ended program left unfinished, with
+    // the other tables it played; true when it was taken up.
     bool offerInterruptedGame();
     // The menu's commands.
     bool undoLastNumber() { return m_session->undoLastNumber(); } // asks first
@@ -89,8 +93,11 @@ protected:
 private:
     void buildControls();
     void setTabOrder();
-    bool ask(GameSession::Question question, int number);
+    bool ask(int table, GameSession::Question question, int number);
     void showEntry();
+    void showTable();
+    void speakElsewhere(int table);
+    void showTitle();
     void showGame();
     void refresh();
     void placeSpeechIndicator();
@@ -100,8 +107,11 @@ private:
     void updateMenu();
     bool typeKey(QKeyEvent* event);
     void tellSaveProblem(const DiskFailure& failure);
+    void tellResumed(const GameArchive::Outcome& resumed);
 
-    GameSession* m_session = nullptr;
+    Tables* m_tables = nullptr;
+    GameSession* m_session = nullptr; // the shown table's
+    TablesMenu* m_tablesMenu = nullptr;
     SideWindows* m_sideWindows = nullptr;
     TypedNumber* m_typed = nullptr;
 

@@ -5,6 +5,7 @@
 // session does what they ask.
 #include "board/BoardTexts.h"
 #include "board/BoardWindow.h"
+#include "board/TablesMenu.h"
 #include "games/ExportDialog.h"
 #include "games/GameLibrary.h"
 #include "games/GamesTexts.h"
@@ -54,6 +55,7 @@ void BoardWindow::buildMenu()
         = addMenuAction(m_menu, QStringLiteral("previousGames"), BoardTexts::MenuPreviousGames);
     m_menu->addSeparator();
     QAction* newGame = addMenuAction(m_menu, QStringLiteral("newGame"), BoardTexts::MenuNewGame);
+    m_tablesMenu = new TablesMenu(m_menu, this, *m_tables);
 
     connect(m_undoAction, &QAction::triggered, this, &BoardWindow::undoLastNumber);
     connect(statistics, &QAction::triggered, this, &BoardWindow::openStatistics);
@@ -72,7 +74,7 @@ void BoardWindow::updateMenu()
 
 void BoardWindow::keepGamesIn(GameLibrary& library)
 {
-    m_session->keepGamesIn(library);
+    m_tables->keepGamesIn(library);
     updateMenu();
 }
 
@@ -146,52 +148,62 @@ bool BoardWindow::eventFilter(QObject* watched, QEvent* event)
 void BoardWindow::openNumberList()
 {
     auto* window = new NumberListWindow(this);
-    connect(window, &NumberListWindow::numbersChosen, m_session, &GameSession::enterNumbers);
+    connect(window, &NumberListWindow::numbersChosen, this,
+        [this](const QVector<int>& numbers) { m_session->enterNumbers(numbers); });
     window->open();
 }
 
 void BoardWindow::exportGame()
 {
     m_session->writeConfirmedNumbers();
-    if (const GameLibrary* games = m_session->games()) {
-        ExportDialog::exportGame(this, games->journal().game());
+    if (const GameJournal* journal = m_session->journal()) {
+        ExportDialog::exportGame(this, journal->game());
     }
 }
 
 void BoardWindow::openPreviousGames()
 {
     m_session->writeConfirmedNumbers();
-    GameLibrary* games = m_session->games();
-    if (!games) {
+    GameArchive* archive = m_session->archive();
+    if (!archive) {
         return;
     }
-    auto* window = new PreviousGamesWindow(games->archive(), this);
+    auto* window = new PreviousGamesWindow(*archive, this);
     connect(window, &PreviousGamesWindow::resumeRequested, this, &BoardWindow::resumeGame);
     window->open();
 }
 
 bool BoardWindow::offerInterruptedGame()
 {
-    const std::optional<GameSummary> interrupted = m_session->findInterrupted();
-    if (!interrupted) {
+    const QVector<GameSummary> interrupted = m_tables->findInterrupted();
+    if (interrupted.isEmpty()) {
         return false;
     }
-    if (MessageBox::show(this, GamesWords::resumeQuestion(*interrupted),
-            MessageBox::YesNo | MessageBox::Question, GamesTexts::ResumeTitle)
+    if (MessageBox::show(this, GamesWords::resumeQuestion(interrupted),
+            MessageBox::YesNo | MessageBox::Question,
+            interrupted.size() == 1 ? GamesTexts::ResumeTitle : GamesTexts::ResumeTablesTitle)
         != MessageBox::Yes) {
-        m_session->setAside(*interrupted);
+        m_tables->setAside(interrupted);
         return false;
     }
-    resumeGame(*interrupted);
+    if (!m_session->keepsGames()) {
+        return false;
+    }
+    for (const GameArchive::Outcome& resumed : m_tables->resume(interrupted)) {
+        tellResumed(resumed);
+    }
     return table().drawCount() > 0;
 }
 
 void BoardWindow::resumeGame(const GameSummary& game)
 {
-    if (!m_session->keepsGames()) {
-        return;
+    if (m_session->keepsGames()) {
+        tellResumed(m_session->resume(game));
     }
-    const GameArchive::Outcome resumed = m_session->resume(game);
+}
+
+void BoardWindow::tellResumed(const GameArchive::Outcome& resumed)
+{
     const QString told = resumed.done() ? GamesWords::leftOut(resumed) : GamesWords::notResumed(resumed);
     if (!told.isEmpty()) {
         MessageBox::show(this, told, resumed.done() ? MessageBox::Information : MessageBox::Exclamation,

@@ -71,7 +71,13 @@ void GameSession::setBlinkTimers(std::unique_ptr<BlinkTimers> timers)
 
 void GameSession::keepGamesIn(GameLibrary& library)
 {
-    m_games = &library;
+    keepGamesIn(library.journal(), library.archive());
+}
+
+void GameSession::keepGamesIn(GameJournal& journal, GameArchive& archive)
+{
+    m_journal = &journal;
+    m_archive = &archive;
 }
 
 bool GameSession::ask(Question question, int number)
@@ -117,8 +123,8 @@ bool GameSession::undoLastNumber()
     std::vector<std::uint8_t> draws = m_table.draws();
     draws.pop_back();
     rebuild(draws);
-    if (m_games) {
-        m_games->journal().recordUndo();
+    if (m_journal) {
+        m_journal->recordUndo();
         tellSaveProblem();
     }
     return true;
@@ -150,24 +156,24 @@ void GameSession::newGame()
 
 std::optional<GameSummary> GameSession::findInterrupted()
 {
-    return m_games ? m_games->archive().findInterrupted() : std::nullopt;
+    return m_archive ? m_archive->findInterrupted() : std::nullopt;
 }
 
 void GameSession::setAside(const GameSummary& game)
 {
-    if (m_games) {
-        m_games->archive().setAside(game);
+    if (m_archive) {
+        m_archive->setAside(game);
     }
 }
 
 GameArchive::Outcome GameSession::resume(const GameSummary& game)
 {
     writeConfirmedNumbers();
-    if (!m_games) {
+    if (!m_journal) {
         return {GameArchive::Outcome::Status::Gone, {}, 0, false}; // no kept game to take up
     }
-    const GameArchive::Outcome resumed = m_games->archive().resume(game);
-    rebuild(drawsOf(m_games->journal().game()));
+    const GameArchive::Outcome resumed = m_archive->resume(game, *m_journal);
+    rebuild(drawsOf(m_journal->game()));
     tellSaveProblem();
     return resumed;
 }
@@ -175,8 +181,8 @@ GameArchive::Outcome GameSession::resume(const GameSummary& game)
 void GameSession::end()
 {
     writeConfirmedNumbers();
-    if (m_games) {
-        m_games->journal().endGame();
+    if (m_journal) {
+        m_journal->endGame();
     }
 }
 
@@ -213,7 +219,7 @@ void GameSession::restartBlinks()
 // number is lost once the next entry starts.
 void GameSession::journalLater(const QVector<int>& numbers)
 {
-    if (!m_games) {
+    if (!m_journal) {
         return;
     }
     if (m_unwritten.isEmpty()) {
@@ -224,8 +230,8 @@ void GameSession::journalLater(const QVector<int>& numbers)
 
 void GameSession::writeConfirmedNumbers()
 {
-    if (m_games && !m_unwritten.isEmpty()) {
-        m_games->journal().recordNumbers(std::exchange(m_unwritten, {}));
+    if (m_journal && !m_unwritten.isEmpty()) {
+        m_journal->recordNumbers(std::exchange(m_unwritten, {}));
         tellSaveProblem();
     }
 }
@@ -233,7 +239,7 @@ void GameSession::writeConfirmedNumbers()
 // Told once, the first time a write fails.
 void GameSession::tellSaveProblem()
 {
-    const std::optional<DiskFailure> failure = m_games ? m_games->journal().takeSaveFailure() : std::nullopt;
+    const std::optional<DiskFailure> failure = m_journal ? m_journal->takeSaveFailure() : std::nullopt;
     if (failure) {
         emit saveProblem(*failure);
     }

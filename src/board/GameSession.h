@@ -47,7 +47,9 @@ public:
     // Games are kept (journal, previous games) once a library is given; without one,
     // nothing is written.
     void keepGamesIn(GameLibrary& library);
-    bool keepsGames() const { return m_games != nullptr; }
+    // The same with a journal of this session's own, beside other sessions sharing the archive.
+    void keepGamesIn(GameJournal& journal, GameArchive& archive);
+    bool keepsGames() const { return m_journal != nullptr; }
 
     const Table& table() const { return m_table; }
     // A question of this session's is open.
@@ -79,7 +81,8 @@ public:
     // Hands the journal the confirmed numbers it has not had yet (before an export, say).
     void writeConfirmedNumbers();
     // The kept games, or null when none are kept.
-    GameLibrary* games() const { return m_games; }
+    GameJournal* journal() const { return m_journal; }
+    GameArchive* archive() const { return m_archive; }
 
 signals:
     // One number confirmed and entered; it reaches the journal once this is over.
@@ -101,7 +104,8 @@ private:
     Table m_table;
     Asker m_asker;
     std::unique_ptr<BlinkTimers> m_blinkTimers;
-    GameLibrary* m_games = nullptr;
+    GameJournal* m_journal = nullptr;
+    GameArchive* m_archive = nullptr;
     QVector<int> m_unwritten; // confirmed numbers the journal gets once the windows show them
     bool m_asking = false;
 };

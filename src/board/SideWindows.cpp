@@ -2,6 +2,7 @@
 #include "board/SideWindows.h"
 
 #include "board/GameSession.h"
+#include "board/Tables.h"
 #include "dozens/DozensWindow.h"
 #include "platform/TopMost.h"
 #include "platform/Twips.h"
@@ -14,10 +15,10 @@
 #include <QScreen>
 #include <QWidget>
 
-SideWindows::SideWindows(QWidget* board, GameSession& session)
+SideWindows::SideWindows(QWidget* board, Tables& tables)
     : QObject(board)
     , m_board(board)
-    , m_session(session)
+    , m_tables(tables)
 {
     // The three trend windows exist from the start, hidden until the first entry.
     for (int pair = 0; pair < EvenChanceCount; ++pair) {
@@ -78,7 +79,15 @@ void SideWindows::openSimulator()
         m_simulator = new SimulatorWindow(m_board);
         // Queued: the simulator's tick is over before the entry asks its question, so the
         // player may close the simulator while the question is open.
-        connect(m_simulator, &SimulatorWindow::numberDrawn, &m_session, &GameSession::confirmAndEnter,
+        m_simulated = &m_tables.current();
+        connect(m_simulator, &SimulatorWindow::started, this, [this] { m_simulated = &m_tables.current(); });
+        connect(
+            m_simulator, &SimulatorWindow::numberDrawn, this,
+            [this](int number) {
+                if (m_simulated) {
+                    m_simulated->confirmAndEnter(number);
+                }
+            },
             Qt::QueuedConnection);
         placeBesideBoard(m_simulator, 0);
     }

@@ -15,6 +15,7 @@
 class AdviceAccountWindow;
 class DozensWindow;
 class GameSession;
+class Tables;
 class StatisticsWindow;
 class Table;
 class TrendWindow;
@@ -25,8 +26,9 @@ class SideWindows : public QObject
     Q_OBJECT
 
 public:
-    // The windows belong to the board; the simulator's draws go to the session.
-    SideWindows(QWidget* board, GameSession& session);
+    // The windows belong to the board; the simulator's draws go to the table that was shown
+    // when the simulator started.
+    SideWindows(QWidget* board, Tables& tables);
 
     TrendWindow* trendWindow(EvenChance pair) const { return m_trendWindows[static_cast<std::size_t>(pair)]; }
     // None before the first entry.
@@ -55,7 +57,8 @@ private:
     void placeBesideBoard(QWidget* window, int below) const;
 
     QWidget* m_board;
-    GameSession& m_session;
+    Tables& m_tables;
+    QPointer<GameSession> m_simulated;
     std::array<TrendWindow*, EvenChanceCount> m_trendWindows{};
     DozensWindow* m_dozensWindow = nullptr;
     QPointer<SimulatorWindow> m_simulator;

@@ -23,6 +23,8 @@ GameSummary summaryOf(const QString& path, const JournalReading& reading)
     summary.started = game.started.isValid() ? game.started : QFileInfo(path).lastModified();
     summary.drawCount = static_cast<int>(game.draws.size());
     summary.endedNormally = game.endedNormally;
+    summary.tableName = game.tableName;
+    summary.sitting = game.sitting;
     const qsizetype first = qMax<qsizetype>(0, game.draws.size() - GameArchive::LastNumbersKept);
     for (qsizetype i = first; i < game.draws.size(); ++i) {
         summary.lastNumbers.append(game.draws[i].number);
@@ -94,7 +96,7 @@ QVector<GameSummary> GameArchive::previousGames() const
     return games;
 }
 
-std::optional<GameSummary> GameArchive::findInterrupted()
+QVector<GameSummary> GameArchive::claimInterrupted()
 {
     QVector<GameSummary> found;
     for (const QString& path : GameFiles::gamesIn(m_currentFolder)) {
@@ -123,26 +125,52 @@ std::optional<GameSummary> GameArchive::findInterrupted()
             m_claims[path] = std::move(held.lock);
         }
     }
+    newestFirst(found);
+    return found;
+}
+
+std::optional<GameSummary> GameArchive::findInterrupted()
+{
+    const QVector<GameSummary> found = findInterruptedTables();
     if (found.isEmpty()) {
         return std::nullopt;
     }
-    newestFirst(found);
-    // Only the newest is asked about; the others stay interrupted for the next start.
     for (qsizetype i = 1; i < found.size(); ++i) {
         m_claims.erase(found[i].path);
     }
     return found.first();
 }
 
+QVector<GameSummary> GameArchive::findInterruptedTables()
+{
+    QVector<GameSummary> found = claimInterrupted();
+    // Only the newest is asked about, with the other tables of its run; the rest stay
+    // interrupted for the next start.
+    QVector<GameSummary> asked;
+    for (const GameSummary& game : std::as_const(found)) {
+        if (asked.isEmpty() || (!game.sitting.isEmpty() && game.sitting == asked.first().sitting)) {
+            asked.append(game);
+        } else {
+            m_claims.erase(game.path);
+        }
+    }
+    return asked;
+}
+
 GameArchive::Outcome GameArchive::resume(const GameSummary& game)
+{
+    return resume(game, m_journal);
+}
+
+GameArchive::Outcome GameArchive::resume(const GameSummary& game, GameJournal& journal)
 {
     if (game.newerVersion) {
         return refused(Status::WrittenByNewerVersion);
     }
-    if (game.path == m_journal.path()) {
+    if (game.path == journal.path()) {
         return {};
     }
-    m_journal.endGame();
+    journal.endGame();
 
     GameFiles::Held held = takeClaim(game.path);
     if (!held.lock) {
@@ -165,7 +193,7 @@ GameArchive::Outcome GameArchive::resume(const GameSummary& game)
     // Played again, it is the current game: should this program die, the next start offers
     // it. If it cannot move, it is written where it stands.
     GameFiles::moveInto(held, m_currentFolder);
-    m_journal.takeUp(reading.game, std::move(held));
+    journal.takeUp(reading.game, std::move(held));
     Outcome resumed;
     resumed.linesLeftOut = reading.linesLeftOut;
     resumed.tooLarge = reading.tooLarge;

@@ -25,6 +25,9 @@ struct GameSummary
     QVector<int> lastNumbers; // the last few, the most recent last
     bool endedNormally = false;
     bool newerVersion = false; // written by a newer program: shown, never read nor touched
+    // Of a game played beside other tables: the table's name and the run that played it.
+    QString tableName;
+    QString sitting;
 };
 
 class GameArchive
@@ -70,10 +73,15 @@ public:
     // The newest game left unfinished by a program that is no longer running, held until it
     // is resumed or set aside. Interrupted games with no number left are removed.
     std::optional<GameSummary> findInterrupted();
+    // The same game first, then the other tables its run left unfinished with it, all held
+    // until resumed or set aside; empty when no game was left unfinished.
+    QVector<GameSummary> findInterruptedTables();
 
     // Ends the game being played, then makes that game the journal's: its draws are the
     // journal's game to be replayed, and the next events are written into its file.
     Outcome resume(const GameSummary& game);
+    // The same into another table's journal, which must outlive the archive too.
+    Outcome resume(const GameSummary& game, GameJournal& journal);
 
     // Moves an interrupted game to the previous games, as it is.
     bool setAside(const GameSummary& game);
@@ -85,6 +93,8 @@ public:
     JournalReading read(const GameSummary& game) const;
 
 private:
+    // Every game left unfinished by a program no longer running, newest first, each held.
+    QVector<GameSummary> claimInterrupted();
     GameFiles::Held takeClaim(const QString& path);
     bool isPlayed(const QString& path) const;
 

@@ -40,6 +40,23 @@ QDateTime GameJournal::now() const
     return m_clock();
 }
 
+QByteArray GameJournal::tableLine() const
+{
+    return m_sitting.isEmpty() ? QByteArray() : Journal::tableLine(now(), m_sitting, m_tableName);
+}
+
+void GameJournal::setTable(const QString& sitting, const QString& name)
+{
+    if (sitting == m_sitting && name == m_tableName) {
+        return;
+    }
+    m_sitting = sitting;
+    m_tableName = name;
+    m_game.sitting = sitting;
+    m_game.tableName = name;
+    write(tableLine());
+}
+
 void GameJournal::recordNumber(int number)
 {
     recordNumbers({number});
@@ -65,7 +82,7 @@ void GameJournal::recordNumbers(const QVector<int>& numbers)
     m_game.endedNormally = false;
     if (m_path.isEmpty()) {
         if (!m_failure) {
-            startFile(lines);
+            startFile(tableLine() + lines);
         }
         return;
     }
@@ -164,6 +181,8 @@ void GameJournal::endGame()
         }
     }
     m_game = GameRecord();
+    m_game.sitting = m_sitting;
+    m_game.tableName = m_tableName;
     m_path.clear();
     m_lock.reset();
     m_failure.reset();
@@ -178,6 +197,12 @@ void GameJournal::takeUp(const GameRecord& game, GameFiles::Held file)
     m_lock = std::move(file.lock);
     if (m_writer.reopen(m_path)) {
         write(Journal::resumeLine(now()));
+        // Taken up at a named table, the game is this run's now.
+        if (!m_sitting.isEmpty()) {
+            m_game.sitting = m_sitting;
+            m_game.tableName = m_tableName;
+            write(tableLine());
+        }
     } else {
         stopSaving(m_writer.error(), GameFiles::folderOf(m_path));
     }

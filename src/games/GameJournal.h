@@ -44,6 +44,11 @@ public:
     // removed when no number is left in it. The next number starts a new game.
     void endGame();
 
+    // The table this journal's games are played at, beside others: said in the game's file
+    // now and at the start of every next game, so that the tables of one run can be offered
+    // back together. Kept across games.
+    void setTable(const QString& sitting, const QString& name);
+
     // Plays on a kept game whose lock this program holds, the game being played ended
     // before: its draws are the game, and the next events are written into its file.
     void takeUp(const GameRecord& game, GameFiles::Held file);
@@ -60,6 +65,7 @@ public:
 
 private:
     QDateTime now() const;
+    QByteArray tableLine() const;
     bool startFile(const QByteArray& firstEvents);
     void write(const QByteArray& lines);
     void stopSaving(int errorNumber, const QString& folder);
@@ -70,6 +76,8 @@ private:
 
     GameRecord m_game;
     QString m_path;
+    QString m_sitting; // empty while the game is played at no named table
+    QString m_tableName;
     std::unique_ptr<QLockFile> m_lock;
     JournalWriter m_writer;
     std::optional<DiskFailure> m_failure; // saving stopped

@@ -4,7 +4,8 @@
 #include <QStandardPaths>
 
 GameLibrary::GameLibrary(const QString& folder)
-    : m_journal(folder)
+    : m_folder(folder)
+    , m_journal(folder)
     , m_archive(folder, m_journal)
 { }
 

@@ -16,12 +16,14 @@ public:
     explicit GameLibrary(const QString& folder = defaultFolder());
 
     static QString defaultFolder(); // QStandardPaths::AppDataLocation
+    QString folder() const { return m_folder; }
 
     GameJournal& journal() { return m_journal; }
     const GameJournal& journal() const { return m_journal; }
     GameArchive& archive() { return m_archive; }
 
 private:
+    QString m_folder;
     GameJournal m_journal;
     GameArchive m_archive;
 };

@@ -35,6 +35,7 @@ inline const QString MoreErrors = QStringLiteral("… et %1 autres erreurs");
 inline const QString PreviousTitle = QStringLiteral("Parties précédentes");
 inline const QString NoPreviousGame = QStringLiteral("Aucune partie précédente.");
 inline const QString ColumnStarted = QStringLiteral("Commencée le");
+inline const QString ColumnTable = QStringLiteral("Table");
 inline const QString ColumnDraws = QStringLiteral("Numéros");
 inline const QString ColumnLastNumbers = QStringLiteral("Derniers numéros");
 inline const QString ColumnState = QStringLiteral("État");
@@ -98,6 +99,10 @@ inline const QString FileTooLarge
 inline const QString ResumeTitle = QStringLiteral("Partie interrompue");
 inline const QString ResumeQuestion
     = QStringLiteral("Reprendre la partie interrompue ?\n\n%1, commencée le %2.");
+// The tables one run played together, offered back together: one line per table.
+inline const QString ResumeTablesTitle = QStringLiteral("Tables interrompues");
+inline const QString ResumeTablesQuestion = QStringLiteral("Reprendre les %1 tables interrompues ?\n\n%2");
+inline const QString ResumeTableLine = QStringLiteral("%1 : %2, commencée le %3.");
 
 // --- A game's count of numbers and its start -------------------------------------------
 inline const QString NoDraw = QStringLiteral("aucun numéro");

@@ -112,6 +112,19 @@ QString resumeQuestion(const GameSummary& game)
     return GamesTexts::ResumeQuestion.arg(drawCount(game.drawCount), dateAndTime(game.started));
 }
 
+QString resumeQuestion(const QVector<GameSummary>& tables)
+{
+    if (tables.size() == 1) {
+        return resumeQuestion(tables.first());
+    }
+    QStringList lines;
+    for (const GameSummary& game : tables) {
+        lines.append(GamesTexts::ResumeTableLine.arg(
+            game.tableName, drawCount(game.drawCount), dateAndTime(game.started)));
+    }
+    return GamesTexts::ResumeTablesQuestion.arg(tables.size()).arg(lines.join(QLatin1Char('\n')));
+}
+
 QString notANumber(const NumberList::Mistake& mistake)
 {
     QString word = mistake.word;

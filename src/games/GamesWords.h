@@ -35,6 +35,8 @@ QString drawCount(int count);
 QString dateAndTime(const QDateTime& when);
 // "Reprendre la partie interrompue ?\n\n42 numéros, commencée le 06/12/2026 à 20:15."
 QString resumeQuestion(const GameSummary& game);
+// Of the tables one run left unfinished together; of one game, the question above.
+QString resumeQuestion(const QVector<GameSummary>& tables);
 
 // « 37 » n'est pas un numéro de 0 à 36 (5e position)
 QString notANumber(const NumberList::Mistake& mistake);

@@ -17,6 +17,8 @@ constexpr char NumberWord[] = "num\xC3\xA9ro "; // "numéro " in UTF-8
 constexpr char UndoWord[] = "annulation";
 constexpr char ResumeWord[] = "reprise";
 constexpr char EndWord[] = "fin de partie";
+constexpr char TableWord[] = "table ";
+constexpr qsizetype SittingDigits = 8;
 constexpr char Bom[] = "\xEF\xBB\xBF";
 
 template<std::size_t N>
@@ -65,6 +67,18 @@ QByteArray resumeLine(const QDateTime& when)
 QByteArray endLine(const QDateTime& when)
 {
     return eventLine(when, EndWord);
+}
+
+QByteArray tableLine(const QDateTime& when, const QString& sitting, const QString& name)
+{
+    QByteArray event = QByteArray(TableWord) + sitting.toLatin1().left(SittingDigits) + ' ';
+    // A whole name within the longest line a reader takes, never cut inside a character.
+    QString kept = name.simplified();
+    while (StampBytes + event.size() + kept.toUtf8().size() + 1 > MaxLineBytes) {
+        kept.chop(1);
+    }
+    const QByteArray line = eventLine(when, "");
+    return line.left(StampBytes) + event + kept.toUtf8() + '\n';
 }
 
 namespace {
@@ -203,6 +217,13 @@ private:
             game.endedNormally = false;
         } else if (equals(word, wordLength, EndWord, lengthOf(EndWord))) {
             game.endedNormally = true;
+        } else if (wordLength > lengthOf(TableWord) + SittingDigits + 1
+            && std::memcmp(word, TableWord, lengthOf(TableWord)) == 0
+            && word[lengthOf(TableWord) + SittingDigits] == ' ') {
+            const char* sitting = word + lengthOf(TableWord);
+            game.sitting = QString::fromLatin1(sitting, SittingDigits);
+            game.tableName = QString::fromUtf8(
+                sitting + SittingDigits + 1, wordLength - lengthOf(TableWord) - SittingDigits - 1);
         } else {
             return false;
         }

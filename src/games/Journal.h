@@ -9,8 +9,10 @@
 //   2026-12-07 22:40:09 fin de partie
 //
 // "annulation" takes back the last number; "reprise" says the game was taken up again;
-// "fin de partie" that it was closed normally. Reading never trusts the file: whatever it
-// holds, the reader keeps within its bounds and leaves out what it does not understand.
+// "fin de partie" that it was closed normally. A game played beside other tables also says
+// which table it is and the evening it belongs to ("table 5f0c2a91 Table 2", the latest line
+// holding): the tables one program played together are offered back together. Reading never trusts the file:
+// whatever it holds, the reader keeps within its bounds and leaves out what it does not understand.
 #pragma once
 
 #include <QByteArray>
@@ -33,6 +35,8 @@ QByteArray numberLine(const QDateTime& when, int number);
 QByteArray undoLine(const QDateTime& when);
 QByteArray resumeLine(const QDateTime& when);
 QByteArray endLine(const QDateTime& when);
+// `sitting`: the eight hexadecimal digits of one run of the program; `name` is cut to fit.
+QByteArray tableLine(const QDateTime& when, const QString& sitting, const QString& name);
 
 } // namespace Journal
 
@@ -48,6 +52,9 @@ struct GameRecord
     QVector<Draw> draws; // in playing order, taken-back numbers removed
     QDateTime started; // the first event; invalid for a game with no event
     bool endedNormally = false; // the last event is "fin de partie"
+    // Of a game played beside other tables: the table's name and the run that played it.
+    QString tableName;
+    QString sitting;
 };
 
 struct JournalReading

@@ -17,7 +17,7 @@
 
 namespace {
 
-enum Column { StartedColumn, DrawsColumn, LastNumbersColumn, StateColumn, ColumnCount };
+enum Column { StartedColumn, TableColumn, DrawsColumn, LastNumbersColumn, StateColumn, ColumnCount };
 
 QString lastNumbersText(const GameSummary& game)
 {
@@ -56,7 +56,7 @@ void PreviousGamesWindow::buildControls()
     m_list->setObjectName(QStringLiteral("games"));
     m_list->setAccessibleName(GamesTexts::PreviousTitle);
     m_list->setColumnCount(ColumnCount);
-    m_list->setHeaderLabels({GamesTexts::ColumnStarted, GamesTexts::ColumnDraws,
+    m_list->setHeaderLabels({GamesTexts::ColumnStarted, GamesTexts::ColumnTable, GamesTexts::ColumnDraws,
         GamesTexts::ColumnLastNumbers, GamesTexts::ColumnState});
     m_list->setRootIsDecorated(false);
     m_list->setUniformRowHeights(true);
@@ -108,10 +108,13 @@ void PreviousGamesWindow::reload()
     m_games = m_archive.previousGames();
     m_list->clear();
     QTreeWidgetItem* toSelect = nullptr;
+    bool withTables = false;
     for (qsizetype i = 0; i < m_games.size(); ++i) {
         const GameSummary& game = m_games[i];
         auto* item = new QTreeWidgetItem(m_list);
         item->setText(StartedColumn, GamesWords::dateAndTime(game.started));
+        item->setText(TableColumn, game.tableName);
+        withTables = withTables || !game.tableName.isEmpty();
         item->setText(DrawsColumn, game.newerVersion ? QString() : QString::number(game.drawCount));
         item->setTextAlignment(DrawsColumn, Qt::AlignRight | Qt::AlignVCenter);
         item->setText(LastNumbersColumn, lastNumbersText(game));
@@ -121,6 +124,8 @@ void PreviousGamesWindow::reload()
             toSelect = item;
         }
     }
+    // The tables' names only once a game was played beside another table.
+    m_list->setColumnHidden(TableColumn, !withTables);
     if (toSelect) {
         m_list->setCurrentItem(toSelect);
     }

@@ -127,6 +127,7 @@ void SimulatorWindow::start()
 {
     m_model.start();
     refresh();
+    emit started();
 }
 
 void SimulatorWindow::faster()

@@ -36,6 +36,8 @@ public slots:
 signals:
     // A number drawn, for the board to enter.
     void numberDrawn(int number);
+    // The draws start, or start again after a stop.
+    void started();
 
 private:
     void buildControls();

@@ -87,6 +87,67 @@ private slots:
         }
     }
 
+    // A table shown again shows its game as if entered alone, whatever the other tables did;
+    // the title names the shown table, the menu marks a table that reached an advice out of
+    // sight; a killed program's tables are offered back in one question.
+    void tablesShowAsEnteredAlone()
+    {
+        QTemporaryDir folder;
+        {
+            GameLibrary games(folder.path());
+            BoardWindow board;
+            board.keepGamesIn(games);
+            for (std::size_t i = 0; i < 300; ++i) {
+                QVERIFY(enterConfirmed(board, Game[i]));
+            }
+            board.findChild<QAction*>(QStringLiteral("newTable"))->trigger();
+            QCOMPARE(board.windowTitle(), QStringLiteral("Tambrel — Table 2"));
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); // a dozen window gone
+            BoardWindow empty;
+            QCOMPARE(dumpAll(board).replace(QStringLiteral("Tambrel — Table 2"), QStringLiteral("Tambrel")),
+                dumpAll(empty));
+            board.enterNumbers(QVector<int>(Game.begin() + 300, Game.end()));
+            // Numbers for table 1 while table 2 shows (the simulator's), until an advice.
+            for (int n : {1, 3, 5, 7}) {
+                MessageBox::setNextAnswer(MessageBox::Yes);
+                QVERIFY(board.tables().at(0).confirmAndEnter(n));
+            }
+            const auto items = board.findChildren<QAction*>(QStringLiteral("tableItem"));
+            QCOMPARE(items.at(0)->text(), QStringLiteral("Table 1 — conseil"));
+            QCOMPARE(items.at(1)->text() + (items.at(1)->isChecked() ? "*" : ""), QStringLiteral("Table 2*"));
+            QVERIFY(!items.at(2)->isVisible());
+            items.at(0)->trigger();
+            QCOMPARE(items.at(0)->text(), QStringLiteral("Table 1"));
+            QCOMPARE(board.windowTitle(), QStringLiteral("Tambrel — Table 1"));
+            BoardWindow alone;
+            alone.enterNumbers(QVector<int>(Game.begin(), Game.begin() + 300));
+            for (int n : {1, 3, 5, 7}) {
+                QVERIFY(enterConfirmed(alone, n));
+            }
+            QCOMPARE(dumpAll(board).replace(QStringLiteral("Tambrel — Table 1"), QStringLiteral("Tambrel")),
+                dumpAll(alone));
+            board.tables().rename(1, QStringLiteral("Live"));
+            QCoreApplication::processEvents(); // the numbers are written
+            QCOMPARE(board.session().journal()->game().draws.size(), 304); // what export writes
+        } // killed with both tables' games unfinished
+        GameLibrary games(folder.path());
+        BoardWindow board;
+        board.keepGamesIn(games);
+        QString asked;
+        whenModalShown<QMessageBox>([&asked](QMessageBox* box) {
+            asked = box->windowTitle() + '|' + box->text();
+            box->button(QMessageBox::Yes)->click();
+        });
+        QVERIFY(board.offerInterruptedGame());
+        QVERIFY2(
+            asked.startsWith(QStringLiteral("Tables interrompues|Reprendre les 2 tables interrompues ?\n\n"
+                                            "Table 1 : 304 numéros, commencée le ")),
+            qPrintable(asked));
+        QVERIFY2(asked.contains(QStringLiteral("\nLive : 100 numéros, commencée le ")), qPrintable(asked));
+        QCOMPARE(board.tables().count(), 2);
+        QCOMPARE(board.table().drawCount(), 304);
+    }
+
     void menu()
     {
         QTemporaryDir folder;
@@ -102,7 +163,7 @@ private slots:
         QCOMPARE(items.join('|'),
             QStringLiteral(
                 "Annuler le dernier numéro|Statistiques…|Bilan des conseils||Saisir une liste de numéros…|"
-                "Exporter la partie…|Parties précédentes…||Nouvelle partie"));
+                "Exporter la partie…|Parties précédentes…||Nouvelle partie|Tables"));
         // The statistics (Ctrl+T) follow the game while they show.
         QAction* statistics = board.findChild<QAction*>(QStringLiteral("statistics"));
         QCOMPARE(statistics->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_T));

@@ -41,7 +41,7 @@ void agreeWithDraws(const GameSession& session, const GameOracle& oracle)
 std::vector<int> journalOf(const GameSession& session)
 {
     std::vector<int> numbers;
-    for (const Draw& draw : readJournal(session.games()->journal().path()).game.draws) {
+    for (const Draw& draw : readJournal(session.journal()->path()).game.draws) {
         numbers.push_back(draw.number);
     }
     return numbers;

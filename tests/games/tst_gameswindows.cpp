@@ -74,6 +74,9 @@ QStringList rowsOf(const QTreeWidget* list)
     for (int i = 0; i < list->topLevelItemCount(); ++i) {
         QStringList cells;
         for (int column = 0; column < list->columnCount(); ++column) {
+            if (list->isColumnHidden(column)) {
+                continue;
+            }
             cells << list->topLevelItem(i)->text(column);
         }
         rows << cells.join(QStringLiteral(" | "));

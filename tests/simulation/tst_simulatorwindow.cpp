@@ -81,6 +81,27 @@ private slots:
         QCOMPARE(board.table().draws(), (std::vector<std::uint8_t>{9, 23}));
     }
 
+    // Started while one table shows, the simulator draws for it while another shows; started
+    // again, for the table then shown.
+    void drawsGoToTheTableShownAtStart()
+    {
+        BoardWindow board;
+        board.openSimulator();
+        SimulatorWindow* simulator = board.simulator();
+        simulator->setRandomSource(std::make_unique<ScriptedRandom>(QList<int>{9, 23}));
+        simulator->start();
+        board.tables().add();
+        MessageBox::setNextAnswer(MessageBox::Yes);
+        simulator->drawTick();
+        QTRY_COMPARE(board.tables().at(0).table().drawCount(), 1);
+        QCOMPARE(board.table().drawCount(), 0);
+        simulator->start();
+        MessageBox::setNextAnswer(MessageBox::Yes);
+        simulator->drawTick();
+        QTRY_COMPARE(board.table().drawCount(), 1);
+        QCOMPARE(board.tables().at(0).table().drawCount(), 1);
+    }
+
     // The one test of real time, through the buttons: at its fastest pace the simulator draws
     // about once a second; paused or stopped, it draws no more. (Their captions and states are
     // in the golden file.)
