@@ -22,6 +22,7 @@ inline const QString HelpPage = QStringLiteral("AideGenerale.html");
 inline const QString MenuUndo = QStringLiteral("Annuler le dernier numéro");
 inline const QString MenuStatistics = QStringLiteral("Statistiques…");
 inline const QString MenuNumberList = QStringLiteral("Saisir une liste de numéros…");
+inline const QString MenuImport = QStringLiteral("Importer des tirages…");
 inline const QString MenuExport = QStringLiteral("Exporter la partie…");
 inline const QString MenuPreviousGames = QStringLiteral("Parties précédentes…");
 inline const QString MenuNewGame = QStringLiteral("Nouvelle partie");

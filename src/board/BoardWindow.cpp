@@ -111,6 +111,7 @@ BoardWindow::BoardWindow(QWidget* parent)
     connect(m_session, &GameSession::rebuilt, this, &BoardWindow::showGame);
     connect(m_session, &GameSession::blinked, this, &BoardWindow::refresh);
     connect(m_session, &GameSession::saveProblem, this, &BoardWindow::tellSaveProblem);
+    connect(m_session, &GameSession::full, this, &BoardWindow::tellGameFull);
 
     buildControls();
     setTabOrder();

@@ -70,6 +70,8 @@ public slots:
     // The menu's commands.
     bool undoLastNumber() { return m_session->undoLastNumber(); } // asks first
     void openNumberList();
+    // Asks for a file, shows what it holds and, when the player chooses, makes it a new game.
+    void importDraws();
     void exportGame();
     void openPreviousGames();
     void newGame() { m_session->newGame(); }
@@ -98,6 +100,8 @@ private:
     void updateMenu();
     bool typeKey(QKeyEvent* event);
     void tellSaveProblem(const DiskFailure& failure);
+    void tellGameFull();
+    void startImportedGame(const QVector<int>& numbers);
 
     GameSession* m_session = nullptr;
     SideWindows* m_sideWindows = nullptr;
@@ -122,4 +126,5 @@ private:
     QAction* m_undoAction = nullptr;
     QAction* m_exportAction = nullptr;
     QAction* m_previousGamesAction = nullptr;
+    bool m_tellingFull = false;
 };

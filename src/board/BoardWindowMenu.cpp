@@ -44,6 +44,9 @@ void BoardWindow::buildMenu()
     addAction(statistics); // Ctrl+T with the menu closed
     m_menu->addSeparator();
     QAction* numberList = addMenuAction(m_menu, QStringLiteral("numberList"), BoardTexts::MenuNumberList);
+    QAction* import = addMenuAction(m_menu, QStringLiteral("import"), BoardTexts::MenuImport);
+    import->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    addAction(import); // Ctrl+O with the menu closed
     m_exportAction = addMenuAction(m_menu, QStringLiteral("export"), BoardTexts::MenuExport);
     m_previousGamesAction
         = addMenuAction(m_menu, QStringLiteral("previousGames"), BoardTexts::MenuPreviousGames);
@@ -53,6 +56,7 @@ void BoardWindow::buildMenu()
     connect(m_undoAction, &QAction::triggered, this, &BoardWindow::undoLastNumber);
     connect(statistics, &QAction::triggered, this, &BoardWindow::openStatistics);
     connect(numberList, &QAction::triggered, this, &BoardWindow::openNumberList);
+    connect(import, &QAction::triggered, this, &BoardWindow::importDraws);
     connect(m_exportAction, &QAction::triggered, this, &BoardWindow::exportGame);
     connect(m_previousGamesAction, &QAction::triggered, this, &BoardWindow::openPreviousGames);
     connect(newGame, &QAction::triggered, this, &BoardWindow::newGame);
@@ -140,7 +144,7 @@ bool BoardWindow::eventFilter(QObject* watched, QEvent* event)
 
 void BoardWindow::openNumberList()
 {
-    auto* window = new NumberListWindow(this);
+    auto* window = new NumberListWindow(this, m_session->roomLeft());
     connect(window, &NumberListWindow::numbersChosen, m_session, &GameSession::enterNumbers);
     window->open();
 }

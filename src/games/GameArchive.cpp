@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <algorithm>
 #include <cerrno>
+#include <climits>
 
 namespace {
 
@@ -21,7 +22,7 @@ GameSummary summaryOf(const QString& path, const JournalReading& reading)
     }
     const GameRecord& game = reading.game;
     summary.started = game.started.isValid() ? game.started : QFileInfo(path).lastModified();
-    summary.drawCount = static_cast<int>(game.draws.size());
+    summary.drawCount = static_cast<int>(qMin<qint64>(game.draws.size() + reading.drawsBeyond, INT_MAX));
     summary.endedNormally = game.endedNormally;
     const qsizetype first = qMax<qsizetype>(0, game.draws.size() - GameArchive::LastNumbersKept);
     for (qsizetype i = first; i < game.draws.size(); ++i) {
@@ -161,6 +162,13 @@ GameArchive::Outcome GameArchive::resume(const GameSummary& game)
     case JournalReading::Status::NotAJournal:
         return refused(Status::Unreadable);
     }
+    if (!reading.isWhole()) {
+        // Played on, its undos would take back numbers that were never read: it stays as
+        // it is, and the player is told how much lies beyond.
+        Outcome tooLarge = refused(Status::TooLarge);
+        tooLarge.drawsBeyond = reading.drawsBeyond;
+        return tooLarge;
+    }
 
     // Played again, it is the current game: should this program die, the next start offers
     // it. If it cannot move, it is written where it stands.
@@ -168,7 +176,6 @@ GameArchive::Outcome GameArchive::resume(const GameSummary& game)
     m_journal.takeUp(reading.game, std::move(held));
     Outcome resumed;
     resumed.linesLeftOut = reading.linesLeftOut;
-    resumed.tooLarge = reading.tooLarge;
     return resumed;
 }
 

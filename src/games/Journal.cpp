@@ -191,13 +191,20 @@ private:
             if (!Roulette::isValidNumber(number)) {
                 return false;
             }
-            game.draws.append({number, localTime(date, hour, minute, second)});
+            if (game.draws.size() < GameRecord::MaxDraws) {
+                game.draws.append({number, stamp(text, date, hour, minute, second)});
+            } else {
+                ++reading.drawsBeyond;
+            }
             game.endedNormally = false;
         } else if (equals(word, wordLength, UndoWord, lengthOf(UndoWord))) {
-            if (game.draws.isEmpty()) {
+            if (reading.drawsBeyond > 0) {
+                --reading.drawsBeyond;
+            } else if (game.draws.isEmpty()) {
                 return false;
+            } else {
+                game.draws.removeLast();
             }
-            game.draws.removeLast();
             game.endedNormally = false;
         } else if (equals(word, wordLength, ResumeWord, lengthOf(ResumeWord))) {
             game.endedNormally = false;
@@ -210,6 +217,17 @@ private:
             game.started = localTime(date, hour, minute, second);
         }
         return true;
+    }
+
+    // The numbers of a list or an import share one stamp: they share one date and time too,
+    // which keeps the largest game small in memory.
+    QDateTime stamp(const char* text, const QDate& date, int hour, int minute, int second)
+    {
+        if (std::memcmp(text, m_lastStamp, sizeof m_lastStamp) != 0) {
+            std::memcpy(m_lastStamp, text, sizeof m_lastStamp);
+            m_lastTime = localTime(date, hour, minute, second);
+        }
+        return m_lastTime;
     }
 
     // Turning a local time into an instant costs the time zone rules a look-up; the offset
@@ -225,6 +243,8 @@ private:
     }
 
     bool m_headerSeen = false;
+    char m_lastStamp[StampBytes] = {};
+    QDateTime m_lastTime;
     qint64 m_offsetHour = -1;
     int m_offset = 0;
 };

@@ -96,8 +96,9 @@ private slots:
             items << action->text() + (action->isEnabled() ? "" : " (off)");
         }
         QCOMPARE(items.join('|'),
-            QStringLiteral("Annuler le dernier numéro|Statistiques…||Saisir une liste de numéros…|"
-                           "Exporter la partie…|Parties précédentes…||Nouvelle partie"));
+            QStringLiteral(
+                "Annuler le dernier numéro|Statistiques…||Saisir une liste de numéros…|"
+                "Importer des tirages…|Exporter la partie…|Parties précédentes…||Nouvelle partie"));
         // The statistics (Ctrl+T) follow the game while they show.
         QAction* statistics = board.findChild<QAction*>(QStringLiteral("statistics"));
         QCOMPARE(statistics->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_T));

@@ -28,10 +28,10 @@ private slots:
     void journalWrittenAndReadBack();
     void damagedJournals_data();
     void damagedJournals();
-    void hugeFilesAreReadWithinBounds();
     void newerVersionLeftUntouched();
     void unwritableFolder();
     void twoProgramsAndAKilledOne();
+    void killedWithTheLargestGame();
     void gameWithoutLockIsInterrupted();
     void exportReadBackAsTable();
 
@@ -79,6 +79,19 @@ QByteArray contents(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
 }
 
+// The largest game this program keeps, all the numbers in turn.
+const QVector<int>& largestGame()
+{
+    static const QVector<int> numbers = [] {
+        QVector<int> all(GameRecord::MaxDraws);
+        for (int i = 0; i < all.size(); ++i) {
+            all[i] = i % 37;
+        }
+        return all;
+    }();
+    return numbers;
+}
+
 void put(const QString& path, const QByteArray& bytes)
 {
     QDir().mkpath(QFileInfo(path).absolutePath());
@@ -111,9 +124,9 @@ void TestGames::numberList_data()
     QTest::addRow("no-break spaces, zeros")
         << "05\u00a000 7" << false << QVector<int>{5, 0, 7} << QStringList();
     QTest::addRow("nothing") << " ,;\n" << false << QVector<int>() << QStringList();
-    QTest::addRow("37 in 5th place") << "1 2 3 4 37" << false << QVector<int>{1, 2, 3, 4}
-                                     << QStringList{"37@5"};
-    QTest::addRow("words and signs") << "x 12 -1 3.5 100 1e1" << true << QVector<int>{12}
+    QTest::addRow("37 in 5th place: its line left out")
+        << "1 2 3 4 37\n5" << false << QVector<int>{5} << QStringList{"37@5"};
+    QTest::addRow("words and signs") << "x 12 -1 3.5 100 1e1" << true << QVector<int>()
                                      << QStringList{"x@1", "-1@3", "3.5@4", "100@5", "1e1@6"};
     QTest::addRow("long word, full-width digit") << "123456789012345678901234 ７" << false << QVector<int>()
                                                  << QStringList{"123456789012345678901234@1", "７@2"};
@@ -229,27 +242,6 @@ void TestGames::damagedJournals()
     QCOMPARE(contents(path), bytes);
 }
 
-void TestGames::hugeFilesAreReadWithinBounds()
-{
-    const QString path = m_home->filePath(QStringLiteral("huge.txt"));
-    const QByteArray one = number(7);
-    const qint64 lines = Journal::MaxFileBytes / one.size() + 1000;
-    put(path, Header + one.repeated(lines));
-    JournalReading reading = readJournal(path);
-    QVERIFY(reading.tooLarge);
-    QCOMPARE(reading.game.draws.size(), (Journal::MaxFileBytes - Header.size()) / one.size());
-    QVERIFY(reading.linesLeftOut <= 1);
-
-    // One endless line: read up to the bound, left out whole.
-    put(path, Header + number(7) + QByteArray(Journal::MaxFileBytes, '\x01'));
-    reading = readJournal(path);
-    QVERIFY(reading.tooLarge);
-    QCOMPARE(numbersOf(reading.game.draws), QStringLiteral("7"));
-    QCOMPARE(reading.linesLeftOut, 1);
-
-    QCOMPARE(readJournal(QStringLiteral("/dev/zero")).status, JournalReading::Status::CannotOpen);
-}
-
 void TestGames::newerVersionLeftUntouched()
 {
     GameLibrary library;
@@ -306,8 +298,14 @@ void TestGames::unwritableFolder()
 static int playAsAnotherProgram()
 {
     GameLibrary library;
+    if (qEnvironmentVariable("TST_GAMES_NUMBERS") == QLatin1String("largest")) {
+        library.journal().recordNumbers(largestGame());
+        library.journal().waitForDisk();
+    }
     for (const QString& n : qEnvironmentVariable("TST_GAMES_NUMBERS").split(QLatin1Char(' '))) {
-        library.journal().recordNumber(n.toInt());
+        if (n != QLatin1String("largest")) {
+            library.journal().recordNumber(n.toInt());
+        }
     }
     std::printf("%s\n", qPrintable(library.journal().path()));
     std::fflush(stdout);
@@ -355,6 +353,50 @@ void TestGames::twoProgramsAndAKilledOne()
     QVERIFY(previous[0].endedNormally);
     QCOMPARE(previous[0].lastNumbers, QVector<int>({1, 2, 3}));
     QVERIFY(!QFile::exists(myPath));
+}
+
+// Killed once it holds the largest game: it comes back whole, and takes no more. A file that
+// goes beyond it is refused with what lies beyond, undos applied.
+void TestGames::killedWithTheLargestGame()
+{
+    QProcess other;
+    qputenv("TST_GAMES_CHILD", "1");
+    qputenv("TST_GAMES_NUMBERS", "largest");
+    other.start(QCoreApplication::applicationFilePath(), QStringList());
+    QVERIFY(other.waitForReadyRead(30000));
+    const QString path = QString::fromUtf8(other.readLine()).trimmed();
+    other.kill();
+    QVERIFY(other.waitForFinished(10000));
+
+    GameLibrary library;
+    GameSession session;
+    session.keepGamesIn(library);
+    const std::optional<GameSummary> interrupted = session.findInterrupted();
+    QVERIFY(interrupted && interrupted->path == path);
+    QCOMPARE(interrupted->drawCount, GameRecord::MaxDraws);
+    const GameArchive::Outcome resumed = session.resume(*interrupted);
+    QVERIFY(resumed.done());
+    QCOMPARE(GamesWords::leftOut(resumed), QString());
+    const std::vector<std::uint8_t>& draws = session.table().draws();
+    QVERIFY(std::equal(draws.begin(), draws.end(), largestGame().begin(), largestGame().end()));
+    QSignalSpy full(&session, &GameSession::full);
+    QVERIFY(!session.confirmAndEnter(5) && !session.enterNumbers({5}));
+    QCOMPARE(full.size(), 1);
+    QVERIFY(!session.startGameWith(largestGame() + QVector<int>{5}));
+    session.end();
+
+    const QString beyond = library.archive().previousGames().first().path;
+    put(beyond, contents(beyond) + number(1) + number(2) + number(3) + line("annulation"));
+    QCOMPARE(GamesWords::notResumed(library.archive().resume(library.archive().previousGames().first())),
+        QStringLiteral("La partie n'a pas pu être reprise : cette partie compte 2 numéros au-delà des "
+                       "2\u00a0000\u00a0000 qu'une partie peut garder."));
+
+    // A file that never ends is read up to a bound, and never taken up in part.
+    put(beyond, Header + number(7) + QByteArray(Journal::MaxFileBytes, '\x01'));
+    QVERIFY(readJournal(beyond).tooLarge);
+    QCOMPARE(GamesWords::refusal(library.archive().resume(library.archive().previousGames().first())),
+        QStringLiteral("le fichier de cette partie est trop grand pour être lu en entier"));
+    QCOMPARE(readJournal(QStringLiteral("/dev/zero")).status, JournalReading::Status::CannotOpen);
 }
 
 void TestGames::gameWithoutLockIsInterrupted()

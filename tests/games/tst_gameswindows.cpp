@@ -2,6 +2,7 @@
 // The list of numbers window and the previous games window, driven as a player would, and
 // what the player reads when the disk refuses or a kept game is refused.
 #include "games/ExportDialog.h"
+#include "games/FileChoice.h"
 #include "games/GameLibrary.h"
 #include "games/GamesWords.h"
 #include "games/NumberListWindow.h"
@@ -96,7 +97,7 @@ void TestGamesWindows::init()
 void TestGamesWindows::cleanup()
 {
     MessageBox::clearNextAnswer();
-    ExportDialog::clearNextFileName();
+    FileChoice::clearNextAnswer();
     m_board.reset();
 }
 
@@ -195,7 +196,7 @@ void TestGamesWindows::previousGames()
 
     // Exported through the save dialog's test hook: the game of 14 numbers, now the first.
     const QString csv = m_home->filePath(QStringLiteral("partie.csv"));
-    ExportDialog::setNextFileName(csv);
+    FileChoice::setNextAnswer(csv);
     QTest::mouseClick(control<QPushButton>(window, "export"), Qt::LeftButton);
     QFile exported(csv);
     QVERIFY(exported.open(QIODevice::ReadOnly));
@@ -216,7 +217,7 @@ void TestGamesWindows::failureSentences_data()
     QTest::addColumn<QString>("expected");
     const auto disk = [](int error) { return GamesWords::diskFailure(DiskFolder::failureOf(error, "/d")); };
     const auto why = [](Status status, int error = 0) {
-        return GamesWords::refusal({status, DiskFolder::failureOf(error, "/d"), 0, false});
+        return GamesWords::refusal({status, DiskFolder::failureOf(error, "/d"), 0, 0});
     };
 
     QTest::addRow("ENOSPC") << disk(ENOSPC) << "le disque est plein";
@@ -229,15 +230,13 @@ void TestGamesWindows::failureSentences_data()
     QTest::addRow("held") << why(Status::HeldElsewhere) << "cette partie est ouverte dans un autre Tambrel";
     QTest::addRow("unread") << why(Status::Unreadable) << "le fichier de cette partie ne peut pas être lu";
     QTest::addRow("disk") << why(Status::DiskRefused, ENOTDIR) << "le dossier /d ne peut pas être créé";
-    QTest::addRow("newer") << GamesWords::notDeleted({Status::WrittenByNewerVersion, {}, 0, false})
+    QTest::addRow("newer") << GamesWords::notDeleted({Status::WrittenByNewerVersion, {}, 0, 0})
                            << "La partie n'a pas pu être supprimée : cette partie a été enregistrée par une "
                               "version plus récente de Tambrel.";
-    QTest::addRow("gone") << GamesWords::notResumed({Status::Gone, {}, 0, false})
+    QTest::addRow("gone") << GamesWords::notResumed({Status::Gone, {}, 0, 0})
                           << "La partie n'a pas pu être reprise : le fichier de cette partie n'existe plus.";
-    QTest::addRow("lines left out, too large")
-        << GamesWords::leftOut({Status::Done, {}, 3, true})
-        << "3 lignes du fichier de cette partie n'ont pas pu être lues : elles ont été laissées de côté.\n"
-           "Le fichier de cette partie est trop grand : seul son début a été lu.";
+    QTest::addRow("lines left out") << GamesWords::leftOut({Status::Done, {}, 3,
+        0}) << "3 lignes du fichier de cette partie n'ont pas pu être lues : elles ont été laissées de côté.";
     QTest::addRow("no draw") << GamesWords::drawCount(0) << "aucun numéro";
 }
 
