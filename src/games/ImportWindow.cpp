@@ -14,6 +14,8 @@
 
 namespace {
 
+constexpr int Width = 560;
+
 QString layoutLine(DrawImport::Layout layout)
 {
     switch (layout) {
@@ -47,6 +49,8 @@ ImportWindow::ImportWindow(const QString& path, DrawImport::Reading reading, QWi
     setAttribute(Qt::WA_DeleteOnClose, true);
     buildControls(path);
     refresh();
+    // Tall enough for every mistake listed, the wrapped lines counted.
+    resize(Width, heightForWidth(Width));
 }
 
 void ImportWindow::buildControls(const QString& path)
@@ -80,7 +84,6 @@ void ImportWindow::buildControls(const QString& path)
     layout->addWidget(newGame);
     layout->addStretch(1);
     layout->addWidget(buttons);
-    resize(560, sizeHint().height());
 }
 
 void ImportWindow::refresh()

@@ -84,7 +84,7 @@ void Reader::word(QStringView word)
     if (!m_lineHasDigit) {
         m_lineHasDigit = std::any_of(word.begin(), word.end(), isDigit);
     }
-    mistake(word, m_column);
+    addMistake(word, m_column);
 }
 
 void Reader::number(int number)
@@ -98,6 +98,12 @@ void Reader::number(int number)
 }
 
 void Reader::mistake(QStringView word, int column)
+{
+    m_lineHasDigit = true; // a row of another layout is never a title to leave out
+    addMistake(word, column);
+}
+
+void Reader::addMistake(QStringView word, int column)
 {
     if (m_reading.mistakes.size() < MistakesKept) {
         m_reading.mistakes.append({word.toString(), m_place, m_line, column});

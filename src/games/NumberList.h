@@ -68,6 +68,7 @@ public:
 
 private:
     void word(QStringView word);
+    void addMistake(QStringView word, int column);
 
     Reading m_reading;
     Lines m_lines;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The board's kept games: a game taken up again and undone, the menu.
 #include "board/BoardWindow.h"
+#include "games/FileChoice.h"
 #include "games/GameLibrary.h"
 #include "platform/Widgets.h"
 #include "statistics/StatisticsWindow.h"
@@ -12,6 +13,8 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <random>
@@ -115,6 +118,51 @@ private slots:
         QCOMPARE(asked, QStringLiteral("Annuler le dernier numéro : 0 ?/No"));
         QCOMPARE(board.table().draws(), (Draws{5, 17}));
         QVERIFY2(chiLine().endsWith(QStringLiteral("sur 2 tirages")), qPrintable(chiLine()));
+    }
+
+    // A file with a mistake (Ctrl+O): nothing but its good lines, newest first, as a new game;
+    // a file that is not text changes nothing.
+    void importFromFile()
+    {
+        QTemporaryDir folder;
+        GameLibrary games(folder.path());
+        BoardWindow board;
+        board.keepGamesIn(games);
+        board.enterNumbers({5, 17});
+        QAction* import = board.findChild<QAction*>(QStringLiteral("import"));
+        QCOMPARE(import->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
+        const QString path = folder.filePath(QStringLiteral("tirages.txt"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("Tirages\n12,13,37\n4 33\n") > 0);
+        file.close();
+        FileChoice::setNextAnswer(path);
+        import->trigger();
+        auto* window = control<QDialog>(&board, "ImportWindow");
+        QVERIFY(window && window->isVisible());
+        QCOMPARE(control<QLabel>(window, "count")->text(),
+            QStringLiteral("1 ligne en erreur. Sans elle : 2 numéros à importer."));
+        QCOMPARE(control<QLabel>(window, "mistakes")->text(),
+            QStringLiteral("ligne 2, colonne 3 : « 37 » n'est pas un numéro de 0 à 36"));
+        QVERIFY(!control<QPushButton>(window, "import")->isEnabled());
+        control<QRadioButton>(window, "newestFirst")->setChecked(true);
+        QTest::mouseClick(control<QPushButton>(window, "importWithoutLines"), Qt::LeftButton);
+        QCOMPARE(board.table().draws(), (Draws{33, 4}));
+        QCOMPARE(games.archive().previousGames().first().lastNumbers, QVector<int>({5, 17}));
+        QTRY_COMPARE(games.journal().game().draws.size(), 2);
+
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(QByteArray("PK\3\4\0\0", 6)) > 0);
+        file.close();
+        QString told;
+        whenModalShown<QMessageBox>([&told](QMessageBox* box) {
+            told = box->text();
+            QTest::keyClick(box, Qt::Key_Return);
+        });
+        FileChoice::setNextAnswer(path);
+        import->trigger();
+        QCOMPARE(told,
+            QStringLiteral("Ce fichier n'a pas pu être importé : ce n'est pas un fichier texte (des "
+                           "numéros, un tableau CSV ou une partie de Tambrel).\n\nRien n'a changé."));
+        QCOMPARE(board.table().draws(), (Draws{33, 4}));
     }
 };
 

@@ -5,6 +5,7 @@
 // back as a table.
 #include "board/GameSession.h"
 #include "games/CsvExport.h"
+#include "games/DrawImport.h"
 #include "games/GameLibrary.h"
 #include "games/GamesWords.h"
 #include "games/NumberList.h"
@@ -25,6 +26,8 @@ private slots:
     void init();
     void numberList_data();
     void numberList();
+    void importer_data();
+    void importer();
     void journalWrittenAndReadBack();
     void damagedJournals_data();
     void damagedJournals();
@@ -148,6 +151,74 @@ void TestGames::numberList()
     QCOMPARE(reading.numbers, numbers);
     QCOMPARE(described, mistakes);
     QCOMPARE(reading.mistakeCount, mistakes.size());
+}
+
+// Files to import, as a casino publishes its spins and as this program writes its own games.
+void TestGames::importer_data()
+{
+    using Status = DrawImport::Reading::Status;
+    using Layout = DrawImport::Layout;
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<Status>("status");
+    QTest::addColumn<Layout>("layout");
+    QTest::addColumn<QVector<int>>("numbers"); // in the file's order, without the lines in error
+    QTest::addColumn<QStringList>("mistakes"); // line:column:word
+    QTest::addColumn<int>("linesInError");
+
+    QTest::addRow("every separator, titles skipped")
+        << QByteArray("Permanences\n12,13,16,18,0,12\n4;33\t26  26\r\n\n\u00a0Tisch\n11") << Status::Read
+        << Layout::Numbers << QVector<int>{12, 13, 16, 18, 0, 12, 4, 33, 26, 26, 11} << QStringList() << 0;
+    QTest::addRow("bad lines") << QByteArray("1,2,37\n5 12a 6\n9\n07/12/2026\n") << Status::Read
+                               << Layout::Numbers << QVector<int>{9}
+                               << QStringList{"1:3:37", "2:2:12a", "4:1:07/12/2026"} << 3;
+    QVector<int> many;
+    for (int i = 0; i < 300000; ++i) {
+        many << 1 << 2 << 3;
+    }
+    QTest::addRow("parts of a megabyte") << QByteArray("1,2,3,\n").repeated(300000) + "x5" << Status::Read
+                                         << Layout::Numbers << many << QStringList{"300001:1:x5"} << 1;
+    QTest::addRow("exported table") << QByteArray(
+        "\xEF\xBB\xBFrang;numéro;couleur;pair/impair;manque/passe;douzaine;colonne;date et heure\r\n"
+        "1;17;noir;impair;manque;2;2;06/12/2026 20:15:00\r\n2;0;vert;;;;;06/12/2026 20:16:01\r\n"
+        "\r\n4;;rouge\r\n5;\"36\";rouge")
+                                    << Status::Read << Layout::ExportedTable << QVector<int>{17, 0, 36}
+                                    << QStringList{"5:2:"} << 1;
+    QTest::addRow("game file, undos applied")
+        << Header + number(17) + number(5) + line("annulation") + number(36) + "?\n"
+        << Status::Read << Layout::KeptGame << QVector<int>{17, 36} << QStringList() << 1;
+    QTest::addRow("newer game") << "Tambrel partie 9\n" + number(1) << Status::NewerGame << Layout::KeptGame
+                                << QVector<int>() << QStringList() << 0;
+    QTest::addRow("picture") << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16) << Status::NotText
+                             << Layout::Numbers << QVector<int>() << QStringList() << 0;
+    QTest::addRow("empty") << QByteArray() << Status::Empty << Layout::Numbers << QVector<int>()
+                           << QStringList() << 0;
+    QTest::addRow("title alone") << QByteArray("Permanences\n\n") << Status::Empty << Layout::Numbers
+                                 << QVector<int>() << QStringList() << 0;
+}
+
+void TestGames::importer()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(DrawImport::Reading::Status, status);
+    QFETCH(DrawImport::Layout, layout);
+    QFETCH(QVector<int>, numbers);
+    QFETCH(QStringList, mistakes);
+    QFETCH(int, linesInError);
+
+    const QString path = m_home->filePath(QStringLiteral("tirages.txt"));
+    put(path, bytes);
+    const DrawImport::Reading reading = DrawImport::read(path);
+    QCOMPARE(reading.status, status);
+    QCOMPARE(reading.layout, layout);
+    QCOMPARE(reading.list.numbers, numbers);
+    QCOMPARE(reading.list.numberCount, numbers.size());
+    QStringList described;
+    for (const NumberList::Mistake& mistake : reading.list.mistakes) {
+        described << QStringLiteral("%1:%2:%3").arg(mistake.line).arg(mistake.column).arg(mistake.word);
+    }
+    QCOMPARE(described, mistakes);
+    QCOMPARE(reading.list.linesWithMistakes, linesInError);
+    QCOMPARE(DrawImport::read(m_home->path()).status, DrawImport::Reading::Status::CannotOpen);
 }
 
 void TestGames::journalWrittenAndReadBack()
