@@ -47,9 +47,26 @@ QByteArray headerLine()
 
 QByteArray numberLine(const QDateTime& when, int number)
 {
-    char event[16];
-    std::snprintf(event, sizeof event, "%s%d", NumberWord, number);
-    return eventLine(when, event);
+    return numberLines(when, {number});
+}
+
+QByteArray numberLines(const QDateTime& when, const QVector<int>& numbers)
+{
+    // One stamp for them all, written once: a list or an import of millions is written at once.
+    const QByteArray stamp = eventLine(when, NumberWord).chopped(1);
+    QByteArray lines(numbers.size() * (stamp.size() + 3), Qt::Uninitialized);
+    char* end = lines.data();
+    for (const int number : numbers) {
+        std::memcpy(end, stamp.constData(), static_cast<std::size_t>(stamp.size()));
+        end += stamp.size();
+        if (number >= 10) {
+            *end++ = static_cast<char>('0' + number / 10);
+        }
+        *end++ = static_cast<char>('0' + number % 10);
+        *end++ = '\n';
+    }
+    lines.truncate(end - lines.constData());
+    return lines;
 }
 
 QByteArray undoLine(const QDateTime& when)

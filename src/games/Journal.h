@@ -31,6 +31,8 @@ constexpr qint64 MaxFileBytes = 128 * 1024 * 1024;
 
 QByteArray headerLine(); // "Tambrel partie 1\n"
 QByteArray numberLine(const QDateTime& when, int number);
+// Numbers 0 to 36, each on its line, all with the same stamp.
+QByteArray numberLines(const QDateTime& when, const QVector<int>& numbers);
 QByteArray undoLine(const QDateTime& when);
 QByteArray resumeLine(const QDateTime& when);
 QByteArray endLine(const QDateTime& when);

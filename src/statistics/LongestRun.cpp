@@ -32,6 +32,9 @@ void LongestRunDistribution::advance()
     const auto& previous = m_history[static_cast<std::size_t>((t - 1) % Depth)];
     auto& now = m_history[static_cast<std::size_t>(t % Depth)];
     now[0] = 0.0; // every sequence holds a run of length zero
+    // The trial count `length + 1` before this one, stepped down with the length rather than
+    // divided at each length: this runs at every draw of a game of millions.
+    int beforeIndex = (t - 2 + Depth) % Depth;
     for (int length = 1; length <= LongestFollowed; ++length) {
         const auto r = static_cast<std::size_t>(length);
         if (t < length) {
@@ -39,10 +42,11 @@ void LongestRunDistribution::advance()
         } else if (t == length) {
             now[r] = 1.0 - m_completion[r] / (1.0 - m_probability);
         } else {
-            const auto& before = m_history[static_cast<std::size_t>((t - length - 1) % Depth)];
+            const auto& before = m_history[static_cast<std::size_t>(beforeIndex)];
             // Rounding must not carry a probability out of [0, 1].
             now[r] = std::clamp(previous[r] - m_completion[r] * before[r], 0.0, 1.0);
         }
+        beforeIndex = beforeIndex == 0 ? Depth - 1 : beforeIndex - 1;
     }
 }
 
