@@ -24,6 +24,8 @@ void prepare(QProgressDialog& progress)
 {
     progress.setObjectName(QStringLiteral("importProgress"));
     progress.setWindowTitle(GamesTexts::ImportTitle);
+    // Wide enough for its title under a window manager's frame.
+    progress.setMinimumWidth(progress.fontMetrics().horizontalAdvance(GamesTexts::ImportTitle) * 2 + 120);
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(ProgressDelay);
     progress.setAutoReset(false);

@@ -39,11 +39,11 @@ inline const QString ImportFilter = QStringLiteral("Tirages (*.txt *.csv);;Tous 
 inline const QString ImportFile = QStringLiteral("Fichier : %1");
 inline const QString ReadAsNumbers = QStringLiteral(
     "Numéros séparés par des virgules, des espaces, des points-virgules, des tabulations ou des "
-    "retours à la ligne ; les lignes sans chiffre sont laissées de côté.");
+    "retours à la ligne ; les lignes sans chiffre sont laissées de côté.");
 inline const QString ReadAsTable = QStringLiteral("Tableau exporté par Tambrel : sa colonne « numéro ».");
 inline const QString ReadAsGame = QStringLiteral("Partie enregistrée par Tambrel, annulations faites.");
 inline const QString ImportAsNewGame = QStringLiteral(
-    "Les tirages deviendront une nouvelle partie ; la partie en cours sera terminée et gardée dans "
+    "Les tirages deviendront une nouvelle partie ; la partie en cours sera terminée et gardée dans "
     "les parties précédentes.");
 inline const QString NothingToImport = QStringLiteral("Aucun numéro à importer");
 inline const QString OneToImport = QStringLiteral("1 numéro à importer");

@@ -454,6 +454,8 @@ void TestGames::killedWithTheLargestGame()
     QVERIFY(!session.confirmAndEnter(5) && !session.enterNumbers({5}));
     QCOMPARE(full.size(), 1);
     QVERIFY(!session.startGameWith(largestGame() + QVector<int>{5}));
+    QVERIFY(!session.startGameWith({1, 2}, [](int) { return false; })); // "Annuler"
+    QCOMPARE(session.table().drawCount(), GameRecord::MaxDraws);
     session.end();
 
     const QString beyond = library.archive().previousGames().first().path;
