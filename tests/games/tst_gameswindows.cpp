@@ -5,6 +5,7 @@
 #include "games/FileChoice.h"
 #include "games/GameLibrary.h"
 #include "games/GamesWords.h"
+#include "games/ImportWindow.h"
 #include "games/NumberListWindow.h"
 #include "games/PreviousGamesWindow.h"
 #include "platform/MessageBox.h"
@@ -34,6 +35,7 @@ private slots:
     void cleanup();
     void listWindow_data();
     void listWindow();
+    void beyondTheLargestGame();
     void previousGames();
     void failureSentences_data();
     void failureSentences();
@@ -155,6 +157,27 @@ void TestGamesWindows::listWindow()
     }
     QTRY_VERIFY(window.isNull()); // closed and gone, and the program goes on
     QCOMPARE(quitting.size(), 0);
+}
+
+// What the game cannot take is refused before anything is added, and said.
+void TestGamesWindows::beyondTheLargestGame()
+{
+    auto* list = new NumberListWindow(m_board.get(), 2);
+    QTest::keyClicks(control<QPlainTextEdit>(list, "numbers"), "1 2 3");
+    QCOMPARE(control<QLabel>(list, "count")->text(),
+        QStringLiteral("3 numéros : cette partie ne peut en recevoir que 2 de plus."));
+    QVERIFY(!control<QPushButton>(list, "add")->isEnabled());
+    delete list;
+
+    DrawImport::Reading reading;
+    reading.list.numberCount = 2'500'000;
+    reading.list.mistakeCount = reading.list.linesWithMistakes = 1;
+    auto* import = new ImportWindow(QStringLiteral("/tirages.txt"), reading, m_board.get());
+    QCOMPARE(control<QLabel>(import, "count")->text(),
+        QStringLiteral("2\u00a0500\u00a0000 numéros : une partie en garde au plus 2\u00a0000\u00a0000."));
+    QVERIFY(!control<QPushButton>(import, "import")->isEnabled());
+    QVERIFY(!control<QPushButton>(import, "importWithoutLines")->isEnabled());
+    delete import;
 }
 
 void TestGamesWindows::previousGames()
