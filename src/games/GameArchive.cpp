@@ -164,7 +164,9 @@ GameArchive::Outcome GameArchive::resume(const GameSummary& game)
     }
     if (!reading.isWhole()) {
         // Played on, its undos would take back numbers that were never read: it stays as
-        // it is, and the player is told how much lies beyond.
+        // it is, among the previous games rather than asked about at every start, and the
+        // player is told how much lies beyond.
+        GameFiles::moveInto(held, m_previousFolder);
         Outcome tooLarge = refused(Status::TooLarge);
         tooLarge.drawsBeyond = reading.drawsBeyond;
         return tooLarge;

@@ -458,16 +458,24 @@ void TestGames::killedWithTheLargestGame()
     QCOMPARE(session.table().drawCount(), GameRecord::MaxDraws);
     session.end();
 
-    const QString beyond = library.archive().previousGames().first().path;
-    put(beyond, contents(beyond) + number(1) + number(2) + number(3) + line("annulation"));
-    QCOMPARE(GamesWords::notResumed(library.archive().resume(library.archive().previousGames().first())),
+    // Left unfinished with more (by hand): asked about once, refused, then a previous game.
+    const QString beyond = library.archive().currentFolder() + QStringLiteral("/partie-2027.txt");
+    put(beyond,
+        contents(library.archive().previousGames().first().path) + number(1) + number(2) + number(3)
+            + line("annulation"));
+    const std::optional<GameSummary> tooLarge = library.archive().findInterrupted();
+    QCOMPARE(tooLarge->drawCount, GameRecord::MaxDraws + 2);
+    QCOMPARE(GamesWords::notResumed(library.archive().resume(*tooLarge)),
         QStringLiteral("La partie n'a pas pu être reprise : cette partie compte 2 numéros au-delà des "
                        "2\u00a0000\u00a0000 qu'une partie peut garder."));
+    QVERIFY(!library.archive().findInterrupted());
 
     // A file that never ends is read up to a bound, and never taken up in part.
-    put(beyond, Header + number(7) + QByteArray(Journal::MaxFileBytes, '\x01'));
-    QVERIFY(readJournal(beyond).tooLarge);
-    QCOMPARE(GamesWords::refusal(library.archive().resume(library.archive().previousGames().first())),
+    GameSummary endless;
+    endless.path = library.archive().previousGames().first().path;
+    put(endless.path, Header + number(7) + QByteArray(Journal::MaxFileBytes, '\x01'));
+    QVERIFY(readJournal(endless.path).tooLarge);
+    QCOMPARE(GamesWords::refusal(library.archive().resume(endless)),
         QStringLiteral("le fichier de cette partie est trop grand pour être lu en entier"));
     QCOMPARE(readJournal(QStringLiteral("/dev/zero")).status, JournalReading::Status::CannotOpen);
 }
