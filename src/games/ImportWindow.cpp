@@ -89,7 +89,7 @@ void ImportWindow::buildControls(const QString& path)
 void ImportWindow::refresh()
 {
     const NumberList::Reading& list = m_reading.list;
-    m_preview->show(list, GameRecord::MaxDraws);
+    m_preview->showReading(list, GameRecord::MaxDraws);
     const bool fits = list.numberCount > 0 && list.numberCount <= GameRecord::MaxDraws;
     m_import->setEnabled(fits && list.mistakeCount == 0);
     m_withoutLines->setVisible(list.mistakeCount > 0);

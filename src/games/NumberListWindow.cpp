@@ -58,7 +58,7 @@ void NumberListWindow::buildControls()
 void NumberListWindow::refresh()
 {
     m_reading = NumberList::read(m_text->toPlainText(), m_preview->order());
-    m_preview->show(m_reading, m_roomLeft);
+    m_preview->showReading(m_reading, m_roomLeft);
     m_add->setEnabled(
         m_reading.mistakeCount == 0 && m_reading.numberCount > 0 && m_reading.numberCount <= m_roomLeft);
 }

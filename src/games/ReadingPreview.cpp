@@ -101,7 +101,7 @@ QString ReadingPreview::countLine(const NumberList::Reading& reading, qint64 roo
                       : GamesTexts::ManyToImport.arg(GamesWords::count(count));
 }
 
-void ReadingPreview::show(const NumberList::Reading& reading, qint64 roomLeft)
+void ReadingPreview::showReading(const NumberList::Reading& reading, qint64 roomLeft)
 {
     m_count->setText(countLine(reading, roomLeft));
 

@@ -27,7 +27,7 @@ public:
     void setOrderKnown(bool known);
 
     // Shows the reading; `roomLeft`: how many numbers the game can still take.
-    void show(const NumberList::Reading& reading, qint64 roomLeft);
+    void showReading(const NumberList::Reading& reading, qint64 roomLeft);
 
 signals:
     void orderChanged();
