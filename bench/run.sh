@@ -7,7 +7,7 @@ build=$(cd "${1:-build}" && pwd)
 bench=$build/bench
 cd "$build" # the windows find their pictures beside the program
 
-for program in bench_model bench_windows bench_games bench_statistics bench_advice bench_tables bench_memory bench_bare_dialog bench_bare_label startup_probe; do
+for program in bench_model bench_windows bench_games bench_import bench_statistics bench_advice bench_tables bench_memory bench_bare_dialog bench_bare_label startup_probe; do
     [ -x "$bench/$program" ] || { echo "bench: $bench/$program is missing (make bench builds it)" >&2; exit 1; }
 done
 command -v Xvfb >/dev/null || { echo "bench: Xvfb is missing (apt-get install xvfb)" >&2; exit 1; }
@@ -38,6 +38,9 @@ echo "== One entry through the real windows (offscreen platform)"
 echo
 echo "== The journal of a game: one event written, a game of 100,000 draws read back"
 "$bench/bench_games" --events 2000 --draws 100000 --runs 7 | tee "$logs/games"
+echo
+echo "== A file of 1,242,616 published spins imported until every window shows it (offscreen platform)"
+for run in 1 2 3; do "$bench/bench_import" --draws 1242616 --seed $((20240607 + run)) 2>&1 | grep -v '^QStandardPaths'; done | tee "$logs/import"
 echo
 echo "== The statistics after one entry at 100,000 draws (offscreen platform)"
 "$bench/bench_statistics" --runs 5 --entries 100000 2>&1 | grep -v '^QStandardPaths' | tee "$logs/statistics"
@@ -80,6 +83,10 @@ growth=$(result memory_model_growth_kb "$logs/memory" | median)
 first=$(result memory_model_first_kb "$logs/memory" | median)
 all=$(result memory_model_all_kb "$logs/memory" | median)
 windows_growth=$(result memory_windows_growth_kb "$logs/memory-windows")
+import_shown=$(result import_shown_ms "$logs/import" | median)
+import_cpu=$(result import_shown_cpu_ms "$logs/import" | median)
+import_peak=$(result import_peak_kb "$logs/import" | sort -g | tail -1)
+import_progress=$(result import_progress_shown "$logs/import" | sort -g | head -1)
 statistics_model=$(result statistics_model_figures_us "$logs/statistics")
 statistics_window=$(result statistics_window_entry_us "$logs/statistics")
 advice_alone=$(result advice_account_alone_ms "$logs/advice")
@@ -114,6 +121,14 @@ printf '%-36s %-34s %-16s %s\n' "journal: one event written" \
     "$(printf '%.0f us (CPU %.0f us)' "$journal" "$journal_cpu")" "under 80 us" "$(verdict "$journal" 80)"
 printf '%-36s %-34s %-16s %s\n' "journal: 100,000 draws read back" \
     "$(printf '%.1f ms' "$journal_read")" "under 50 ms" "$(verdict "$journal_read" 50)"
+printf '%-36s %-34s %-16s %s\n' "import: 1,242,616 numbers shown" \
+    "$(printf '%.0f ms (CPU %.0f ms)' "$import_shown" "$import_cpu")" "under 2000 ms" "$(verdict "$import_shown" 2000)"
+printf '%-36s %-34s %-16s %s\n' "import: peak resident memory" \
+    "$(printf '%.0f MB' "$(awk -v k="$import_peak" 'BEGIN { print k / 1024 }')")" "under 200 MB" \
+    "$(verdict "$(awk -v k="$import_peak" 'BEGIN { print k / 1024 }')" 200)"
+printf '%-36s %-34s %-16s %s\n' "import: progress bar with Annuler" \
+    "$([ "$import_progress" = 1 ] && echo "shown in every run" || echo "not shown")" "shown (> 0.5 s)" \
+    "$([ "$import_progress" = 1 ] && echo met || echo MISSED)"
 printf '%-36s %-34s %-16s %s\n' "statistics: model, one entry" \
     "$(printf '%.2f us' "$statistics_model")" "under 100 us" "$(verdict "$statistics_model" 100)"
 printf '%-36s %-34s %-16s %s\n' "statistics: window refreshed, painted" \

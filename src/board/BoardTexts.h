@@ -23,6 +23,7 @@ inline const QString MenuUndo = QStringLiteral("Annuler le dernier numéro");
 inline const QString MenuStatistics = QStringLiteral("Statistiques…");
 inline const QString MenuAdviceAccount = QStringLiteral("Bilan des conseils");
 inline const QString MenuNumberList = QStringLiteral("Saisir une liste de numéros…");
+inline const QString MenuImport = QStringLiteral("Importer des tirages…");
 inline const QString MenuExport = QStringLiteral("Exporter la partie…");
 inline const QString MenuPreviousGames = QStringLiteral("Parties précédentes…");
 inline const QString MenuNewGame = QStringLiteral("Nouvelle partie");

@@ -118,6 +118,7 @@ BoardWindow::BoardWindow(QWidget* parent)
     connect(m_tables, &Tables::shownChanged, this, &BoardWindow::showTable);
     connect(m_tables, &Tables::tablesChanged, this, &BoardWindow::showTitle);
     connect(m_tables, &Tables::enteredElsewhere, this, &BoardWindow::speakElsewhere);
+    connect(m_tables, &Tables::full, this, &BoardWindow::tellGameFull);
 
     buildControls();
     setTabOrder();

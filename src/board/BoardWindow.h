@@ -76,6 +76,8 @@ public slots:
     // The menu's commands.
     bool undoLastNumber() { return m_session->undoLastNumber(); } // asks first
     void openNumberList();
+    // Asks for a file, shows what it holds and, when the player chooses, makes it a new game.
+    void importDraws();
     void exportGame();
     void openPreviousGames();
     void newGame() { m_session->newGame(); }
@@ -108,6 +110,8 @@ private:
     bool typeKey(QKeyEvent* event);
     void tellSaveProblem(const DiskFailure& failure);
     void tellResumed(const GameArchive::Outcome& resumed);
+    void tellGameFull();
+    void startImportedGame(const QVector<int>& numbers);
 
     Tables* m_tables = nullptr;
     GameSession* m_session = nullptr; // the shown table's
@@ -134,4 +138,5 @@ private:
     QAction* m_undoAction = nullptr;
     QAction* m_exportAction = nullptr;
     QAction* m_previousGamesAction = nullptr;
+    bool m_tellingFull = false;
 };

@@ -50,6 +50,9 @@ void BoardWindow::buildMenu()
     connect(account, &QAction::triggered, this, &BoardWindow::openAdviceAccount);
     m_menu->addSeparator();
     QAction* numberList = addMenuAction(m_menu, QStringLiteral("numberList"), BoardTexts::MenuNumberList);
+    QAction* import = addMenuAction(m_menu, QStringLiteral("import"), BoardTexts::MenuImport);
+    import->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    addAction(import); // Ctrl+O with the menu closed
     m_exportAction = addMenuAction(m_menu, QStringLiteral("export"), BoardTexts::MenuExport);
     m_previousGamesAction
         = addMenuAction(m_menu, QStringLiteral("previousGames"), BoardTexts::MenuPreviousGames);
@@ -60,6 +63,7 @@ void BoardWindow::buildMenu()
     connect(m_undoAction, &QAction::triggered, this, &BoardWindow::undoLastNumber);
     connect(statistics, &QAction::triggered, this, &BoardWindow::openStatistics);
     connect(numberList, &QAction::triggered, this, &BoardWindow::openNumberList);
+    connect(import, &QAction::triggered, this, &BoardWindow::importDraws);
     connect(m_exportAction, &QAction::triggered, this, &BoardWindow::exportGame);
     connect(m_previousGamesAction, &QAction::triggered, this, &BoardWindow::openPreviousGames);
     connect(newGame, &QAction::triggered, this, &BoardWindow::newGame);
@@ -147,7 +151,7 @@ bool BoardWindow::eventFilter(QObject* watched, QEvent* event)
 
 void BoardWindow::openNumberList()
 {
-    auto* window = new NumberListWindow(this);
+    auto* window = new NumberListWindow(this, m_session->roomLeft());
     connect(window, &NumberListWindow::numbersChosen, this,
         [this](const QVector<int>& numbers) { m_session->enterNumbers(numbers); });
     window->open();

@@ -2,7 +2,9 @@
 #include "board/GameSession.h"
 
 #include <QTimer>
+#include <algorithm>
 #include <array>
+#include <iterator>
 #include <utility>
 
 namespace {
@@ -99,6 +101,10 @@ bool GameSession::confirmAndEnter(int number)
     if (!Roulette::isValidNumber(number) || m_asking) {
         return false;
     }
+    if (roomLeft() <= 0) {
+        emit full();
+        return false;
+    }
     writeConfirmedNumbers();
     if (!ask(Question::Entry, number)) {
         return false;
@@ -130,28 +136,73 @@ bool GameSession::undoLastNumber()
     return true;
 }
 
-void GameSession::enterNumbers(const QVector<int>& numbers)
+namespace {
+
+QVector<int> onTheWheel(const QVector<int>& numbers)
 {
-    QVector<int> entered;
-    entered.reserve(numbers.size());
-    for (const int number : numbers) {
-        if (Roulette::isValidNumber(number)) {
-            m_table.enter(number);
-            entered.append(number);
-        }
+    QVector<int> kept;
+    kept.reserve(numbers.size());
+    std::copy_if(numbers.begin(), numbers.end(), std::back_inserter(kept), Roulette::isValidNumber);
+    return kept;
+}
+
+} // namespace
+
+bool GameSession::enterNumbers(const QVector<int>& numbers)
+{
+    const QVector<int> entered = onTheWheel(numbers);
+    if (entered.size() > roomLeft()) {
+        return false;
     }
     if (entered.isEmpty()) {
-        return;
+        return true;
+    }
+    for (const int number : entered) {
+        m_table.enter(number);
     }
     restartBlinks();
     emit rebuilt();
     journalLater(entered);
+    return true;
 }
 
 void GameSession::newGame()
 {
     end();
     rebuild({});
+}
+
+bool GameSession::startGameWith(const QVector<int>& numbers, const Progress& progress)
+{
+    const QVector<int> entered = onTheWheel(numbers);
+    if (entered.size() > GameRecord::MaxDraws || m_asking) {
+        return false;
+    }
+    // While it is made, the game being played stays as it is, and no entry starts (one
+    // question at a time): stopped, nothing has changed.
+    m_asking = true;
+    Table made;
+    bool stopped = false;
+    for (qsizetype done = 0; done < entered.size() && !stopped;) {
+        const qsizetype end = qMin(entered.size(), done + ProgressStep);
+        for (; done < end; ++done) {
+            made.enter(entered[done]);
+        }
+        stopped = progress && !progress(static_cast<int>(done));
+    }
+    m_asking = false;
+    if (stopped) {
+        return false;
+    }
+    if (m_table.speaksAdvice()) {
+        made.toggleSpeech();
+    }
+    end();
+    m_table = std::move(made);
+    restartBlinks();
+    emit rebuilt();
+    journalLater(entered);
+    return true;
 }
 
 std::optional<GameSummary> GameSession::findInterrupted()
@@ -170,7 +221,7 @@ GameArchive::Outcome GameSession::resume(const GameSummary& game)
 {
     writeConfirmedNumbers();
     if (!m_journal) {
-        return {GameArchive::Outcome::Status::Gone, {}, 0, false}; // no kept game to take up
+        return {GameArchive::Outcome::Status::Gone, {}, 0, 0}; // no kept game to take up
     }
     const GameArchive::Outcome resumed = m_archive->resume(game, *m_journal);
     rebuild(drawsOf(m_journal->game()));

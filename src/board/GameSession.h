@@ -56,14 +56,26 @@ public:
     bool isAsking() const { return m_asking; }
 
     // Asks the player to confirm the number and, on yes, enters it. False when it was not
-    // entered: not a number of the wheel, a question already open, or not confirmed.
+    // entered: not a number of the wheel, a question already open, the game full (told by
+    // full()), or not confirmed.
     bool confirmAndEnter(int number);
     // Asks first; true when the last number was taken back.
     bool undoLastNumber();
+    // How many more numbers this game can take before it is the largest game kept.
+    int roomLeft() const { return GameRecord::MaxDraws - m_table.drawCount(); }
     // Enters numbers in playing order without a question; numbers off the wheel are skipped.
-    void enterNumbers(const QVector<int>& numbers);
+    // False, and nothing entered, when they would not all fit in the game.
+    bool enterNumbers(const QVector<int>& numbers);
     // Ends the current game; the table starts again from no draw.
     void newGame();
+
+    // Told how many numbers are in; false to stop.
+    using Progress = std::function<bool(int entered)>;
+    // Ends the current game, as newGame() does, and starts one made of these numbers, in
+    // playing order, without a question or speech. The new game is made aside in steps of
+    // ProgressStep numbers: stopped, or too large for a game, nothing changes and it is false.
+    bool startGameWith(const QVector<int>& numbers, const Progress& progress = {});
+    static constexpr int ProgressStep = 50'000;
 
     // The game a program no longer running left unfinished, if any.
     std::optional<GameSummary> findInterrupted();
@@ -93,6 +105,8 @@ signals:
     // Writing the game failed, told once with what the disk refused; the game goes on in
     // memory.
     void saveProblem(const DiskFailure& failure);
+    // A number was refused: the game is the largest game kept.
+    void full();
 
 private:
     bool ask(Question question, int number);

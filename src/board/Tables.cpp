@@ -157,6 +157,7 @@ Tables::Entry& Tables::makeTable(int number, const QString& givenName)
             emit blinked(blink);
         }
     });
+    connect(session, &GameSession::full, this, &Tables::full);
     connect(session, &GameSession::saveProblem, this,
         [this, session](const DiskFailure& failure) { emit saveProblem(indexOf(session), failure); });
 

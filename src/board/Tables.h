@@ -79,6 +79,8 @@ signals:
     // A table that is not shown entered a number; its spoken advice is for the board to say.
     void enteredElsewhere(int index, int number);
     void saveProblem(int index, const DiskFailure& failure);
+    // A number was refused: the table's game holds the largest game kept.
+    void full();
 
 private:
     struct Entry;

@@ -2,6 +2,7 @@
 #include "games/ExportDialog.h"
 
 #include "games/CsvExport.h"
+#include "games/FileChoice.h"
 #include "games/GamesTexts.h"
 #include "games/GamesWords.h"
 #include "platform/Application.h"
@@ -16,18 +17,10 @@ namespace ExportDialog {
 
 namespace {
 
-std::optional<QString>& nextFileName()
-{
-    static std::optional<QString> name;
-    return name;
-}
-
 QString askFileName(QWidget* parent, const GameRecord& game)
 {
-    if (nextFileName()) {
-        const QString name = *nextFileName();
-        nextFileName().reset();
-        return name;
+    if (std::optional<QString> answer = FileChoice::takeNextAnswer()) {
+        return *answer;
     }
     QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (folder.isEmpty() || !QDir(folder).exists()) {
@@ -62,16 +55,6 @@ bool exportGame(QWidget* parent, const GameRecord& game)
         return false;
     }
     return true;
-}
-
-void setNextFileName(const QString& path)
-{
-    nextFileName() = path;
-}
-
-void clearNextFileName()
-{
-    nextFileName().reset();
 }
 
 } // namespace ExportDialog

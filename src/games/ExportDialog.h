@@ -12,12 +12,7 @@ class QWidget;
 namespace ExportDialog {
 
 // Asks where to save, suggesting tambrel-<start>.csv in the documents folder, and writes
-// the game there. True when a file was written.
+// the game there. True when a file was written. Tests answer the dialog with FileChoice.
 bool exportGame(QWidget* parent, const GameRecord& game);
-
-// The next dialog answers this file name at once, without showing itself (an empty name
-// stands for the player's "Annuler"). Used once; for tests.
-void setNextFileName(const QString& path);
-void clearNextFileName();
 
 } // namespace ExportDialog

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <algorithm>
 #include <cerrno>
+#include <climits>
 
 namespace {
 
@@ -21,7 +22,7 @@ GameSummary summaryOf(const QString& path, const JournalReading& reading)
     }
     const GameRecord& game = reading.game;
     summary.started = game.started.isValid() ? game.started : QFileInfo(path).lastModified();
-    summary.drawCount = static_cast<int>(game.draws.size());
+    summary.drawCount = static_cast<int>(qMin<qint64>(game.draws.size() + reading.drawsBeyond, INT_MAX));
     summary.endedNormally = game.endedNormally;
     summary.tableName = game.tableName;
     summary.sitting = game.sitting;
@@ -189,6 +190,15 @@ GameArchive::Outcome GameArchive::resume(const GameSummary& game, GameJournal& j
     case JournalReading::Status::NotAJournal:
         return refused(Status::Unreadable);
     }
+    if (!reading.isWhole()) {
+        // Played on, its undos would take back numbers that were never read: it stays as
+        // it is, among the previous games rather than asked about at every start, and the
+        // player is told how much lies beyond.
+        GameFiles::moveInto(held, m_previousFolder);
+        Outcome tooLarge = refused(Status::TooLarge);
+        tooLarge.drawsBeyond = reading.drawsBeyond;
+        return tooLarge;
+    }
 
     // Played again, it is the current game: should this program die, the next start offers
     // it. If it cannot move, it is written where it stands.
@@ -196,7 +206,6 @@ GameArchive::Outcome GameArchive::resume(const GameSummary& game, GameJournal& j
     journal.takeUp(reading.game, std::move(held));
     Outcome resumed;
     resumed.linesLeftOut = reading.linesLeftOut;
-    resumed.tooLarge = reading.tooLarge;
     return resumed;
 }
 

@@ -44,15 +44,17 @@ public:
             HeldElsewhere, // another running program holds it, or it is the game being played
             Gone, // its file is no longer there
             Unreadable, // its file cannot be read, or is not a journal of ours
+            TooLarge, // beyond the largest game kept: see drawsBeyond; never read in part
             DiskRefused, // see failure
         };
 
         Status status = Status::Done;
         DiskFailure failure;
-        // Of a game taken up again: lines of its file that were left out, and whether the
-        // file went on beyond what is read.
+        // Of a game taken up again: lines of its file that were left out. Of a game refused
+        // as too large: the numbers it holds beyond the largest game (0 when its file goes on
+        // beyond what is read).
         int linesLeftOut = 0;
-        bool tooLarge = false;
+        qint64 drawsBeyond = 0;
 
         bool done() const { return status == Status::Done; }
     };

@@ -65,17 +65,18 @@ void GameJournal::recordNumber(int number)
 void GameJournal::recordNumbers(const QVector<int>& numbers)
 {
     const QDateTime when = now();
-    QByteArray lines;
+    QVector<int> kept;
+    kept.reserve(numbers.size());
     for (const int number : numbers) {
-        if (!Roulette::isValidNumber(number)) {
-            continue;
+        if (Roulette::isValidNumber(number)) {
+            m_game.draws.append({number, when});
+            kept.append(number);
         }
-        m_game.draws.append({number, when});
-        lines += Journal::numberLine(when, number);
     }
-    if (lines.isEmpty()) {
+    if (kept.isEmpty()) {
         return;
     }
+    const QByteArray lines = Journal::numberLines(when, kept);
     if (!m_game.started.isValid()) {
         m_game.started = when;
     }
@@ -127,9 +128,11 @@ bool GameJournal::startFile(const QByteArray& firstEvents)
             stopSaving(held.error, folder);
             return false;
         }
-        if (m_writer.create(held.path, Journal::headerLine() + firstEvents)) {
+        // The header on its own: an import's first events are too many megabytes to copy.
+        if (m_writer.create(held.path, Journal::headerLine())) {
             m_path = held.path;
             m_lock = std::move(held.lock);
+            write(firstEvents);
             return true;
         }
         if (m_writer.error() != EEXIST) {

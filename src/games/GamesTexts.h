@@ -30,6 +30,48 @@ inline const QString NthPlace = QStringLiteral("%1e"); // 2e, 3e…
 inline const QString WordCut = QStringLiteral("…");
 inline const QString OneMoreError = QStringLiteral("… et 1 autre erreur");
 inline const QString MoreErrors = QStringLiteral("… et %1 autres erreurs");
+// "1 242 616 numéros : cette partie ne peut en recevoir que 1 999 990 de plus."
+inline const QString BeyondRoom = QStringLiteral("%1 : cette partie ne peut en recevoir que %2 de plus.");
+
+// --- Importing draws from a file ------------------------------------------------------
+inline const QString ImportTitle = QStringLiteral("Importer des tirages");
+inline const QString ImportFilter = QStringLiteral("Tirages (*.txt *.csv);;Tous les fichiers (*)");
+inline const QString ImportFile = QStringLiteral("Fichier : %1");
+inline const QString ReadAsNumbers = QStringLiteral(
+    "Numéros séparés par des virgules, des espaces, des points-virgules, des tabulations ou des "
+    "retours à la ligne ; les lignes sans chiffre sont laissées de côté.");
+inline const QString ReadAsTable = QStringLiteral("Tableau exporté par Tambrel : sa colonne « numéro ».");
+inline const QString ReadAsGame = QStringLiteral("Partie enregistrée par Tambrel, annulations faites.");
+inline const QString ImportAsNewGame = QStringLiteral(
+    "Les tirages deviendront une nouvelle partie ; la partie en cours sera terminée et gardée dans "
+    "les parties précédentes.");
+inline const QString NothingToImport = QStringLiteral("Aucun numéro à importer");
+inline const QString OneToImport = QStringLiteral("1 numéro à importer");
+inline const QString ManyToImport = QStringLiteral("%1 numéros à importer");
+inline const QString OneLineWithErrors = QStringLiteral("1 ligne en erreur. Sans elle : %1 à importer.");
+inline const QString LinesWithErrors = QStringLiteral("%1 lignes en erreur. Sans elles : %2 à importer.");
+// "2 500 000 numéros : une partie en garde au plus 2 000 000."
+inline const QString BeyondLargestGame = QStringLiteral("%1 : une partie en garde au plus %2.");
+// ligne 1, colonne 3 : « 37 » n'est pas un numéro de 0 à 36
+inline const QString NotANumberAt
+    = QStringLiteral("ligne %1, colonne %2 : « %3 » n'est pas un numéro de 0 à 36");
+inline const QString Import = QStringLiteral("Importer");
+inline const QString ImportWithoutThoseLines = QStringLiteral("Importer sans ces lignes");
+inline const QString ReadingFile = QStringLiteral("Lecture du fichier…");
+inline const QString MakingGame = QStringLiteral("Importation des tirages…");
+inline const QString NotImported
+    = QStringLiteral("Ce fichier n'a pas pu être importé : %1.\n\nRien n'a changé.");
+inline const QString FileUnreadable = QStringLiteral("il ne peut pas être lu");
+inline const QString FileEmpty = QStringLiteral("il ne contient aucun numéro");
+inline const QString FileNotText
+    = QStringLiteral("ce n'est pas un fichier texte (des numéros, un tableau CSV ou une partie de Tambrel)");
+inline const QString FileOfNewerVersion
+    = QStringLiteral("c'est une partie enregistrée par une version plus récente de Tambrel");
+
+// --- The largest game -----------------------------------------------------------------
+inline const QString GameFull = QStringLiteral(
+    "Cette partie compte %1, le plus grand nombre qu'une partie peut garder : le numéro n'a pas "
+    "été ajouté.\n\nCommencez une nouvelle partie pour continuer.");
 
 // --- Previous games -------------------------------------------------------------------
 inline const QString PreviousTitle = QStringLiteral("Parties précédentes");
@@ -93,7 +135,9 @@ inline const QString OneLineLeftOut
 inline const QString LinesLeftOut = QStringLiteral(
     "%1 lignes du fichier de cette partie n'ont pas pu être lues : elles ont été laissées de côté.");
 inline const QString FileTooLarge
-    = QStringLiteral("Le fichier de cette partie est trop grand : seul son début a été lu.");
+    = QStringLiteral("le fichier de cette partie est trop grand pour être lu en entier");
+inline const QString DrawsBeyond
+    = QStringLiteral("cette partie compte %1 au-delà des %2 qu'une partie peut garder");
 
 // --- The question at start-up ---------------------------------------------------------
 inline const QString ResumeTitle = QStringLiteral("Partie interrompue");

@@ -55,6 +55,10 @@ QString refusal(const GameArchive::Outcome& outcome)
         return GamesTexts::Gone;
     case Status::Unreadable:
         return GamesTexts::Unreadable;
+    case Status::TooLarge:
+        return outcome.drawsBeyond == 0
+            ? GamesTexts::FileTooLarge
+            : GamesTexts::DrawsBeyond.arg(drawCount(outcome.drawsBeyond), count(GameRecord::MaxDraws));
     case Status::DiskRefused:
         return diskFailure(outcome.failure);
     case Status::Done:
@@ -86,20 +90,26 @@ QString notDeleted(const GameArchive::Outcome& outcome)
 QString leftOut(const GameArchive::Outcome& outcome)
 {
     const int lines = outcome.linesLeftOut;
-    QString notice = lines == 0 ? QString()
-        : lines == 1            ? GamesTexts::OneLineLeftOut
-                                : GamesTexts::LinesLeftOut.arg(lines);
-    if (outcome.tooLarge) {
-        notice += (notice.isEmpty() ? QString() : QStringLiteral("\n")) + GamesTexts::FileTooLarge;
-    }
-    return notice;
+    return lines == 0 ? QString()
+        : lines == 1  ? GamesTexts::OneLineLeftOut
+                      : GamesTexts::LinesLeftOut.arg(count(lines));
 }
 
-QString drawCount(int count)
+QString count(qint64 value)
 {
-    return count == 0 ? GamesTexts::NoDraw
-        : count == 1  ? GamesTexts::OneDraw
-                      : GamesTexts::ManyDraws.arg(count);
+    // Grouped by thousands with a no-break space, as French writes them: "1 242 616".
+    QString digits = QString::number(qAbs(value));
+    for (qsizetype at = digits.size() - 3; at > 0; at -= 3) {
+        digits.insert(at, QChar(0x00A0));
+    }
+    return value < 0 ? QLatin1Char('-') + digits : digits;
+}
+
+QString drawCount(qint64 number)
+{
+    return number == 0 ? GamesTexts::NoDraw
+        : number == 1  ? GamesTexts::OneDraw
+                       : GamesTexts::ManyDraws.arg(count(number));
 }
 
 QString dateAndTime(const QDateTime& when)
@@ -125,17 +135,58 @@ QString resumeQuestion(const QVector<GameSummary>& tables)
     return GamesTexts::ResumeTablesQuestion.arg(tables.size()).arg(lines.join(QLatin1Char('\n')));
 }
 
-QString notANumber(const NumberList::Mistake& mistake)
+namespace {
+
+QString shownWord(QString word)
 {
-    QString word = mistake.word;
     if (word.size() > WordShown) {
         // Never between the two halves of a character beyond the first 65,536.
         const int kept = word.at(WordShown - 1).isHighSurrogate() ? WordShown - 1 : WordShown;
         word = word.left(kept) + GamesTexts::WordCut;
     }
+    return word;
+}
+
+} // namespace
+
+QString notANumber(const NumberList::Mistake& mistake)
+{
     const QString place
         = mistake.place == 1 ? GamesTexts::FirstPlace : GamesTexts::NthPlace.arg(mistake.place);
-    return GamesTexts::NotANumber.arg(word, place);
+    return GamesTexts::NotANumber.arg(shownWord(mistake.word), place);
+}
+
+QString notANumberAt(const NumberList::Mistake& mistake)
+{
+    return GamesTexts::NotANumberAt.arg(
+        count(mistake.line), QString::number(mistake.column), shownWord(mistake.word));
+}
+
+QString notImported(DrawImport::Reading::Status status)
+{
+    using Status = DrawImport::Reading::Status;
+    QString why = GamesTexts::FileUnreadable;
+    switch (status) {
+    case Status::Empty:
+        why = GamesTexts::FileEmpty;
+        break;
+    case Status::NotText:
+        why = GamesTexts::FileNotText;
+        break;
+    case Status::NewerGame:
+        why = GamesTexts::FileOfNewerVersion;
+        break;
+    case Status::CannotOpen:
+    case Status::Read:
+    case Status::Stopped:
+        break;
+    }
+    return GamesTexts::NotImported.arg(why);
+}
+
+QString gameFull()
+{
+    return GamesTexts::GameFull.arg(drawCount(GameRecord::MaxDraws));
 }
 
 } // namespace GamesWords

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "games/DiskFolder.h"
+#include "games/DrawImport.h"
 #include "games/GameArchive.h"
 #include "games/NumberList.h"
 
@@ -29,8 +30,10 @@ QString notDeleted(const GameArchive::Outcome& outcome);
 // What was left out of the file of a game taken up again, or an empty text.
 QString leftOut(const GameArchive::Outcome& outcome);
 
-// "1 numéro", "42 numéros", "aucun numéro".
-QString drawCount(int count);
+// "1 242 616": a count grouped by thousands (no-break spaces).
+QString count(qint64 value);
+// "1 numéro", "42 numéros", "1 242 616 numéros", "aucun numéro".
+QString drawCount(qint64 number);
 // "06/12/2026 à 20:15".
 QString dateAndTime(const QDateTime& when);
 // "Reprendre la partie interrompue ?\n\n42 numéros, commencée le 06/12/2026 à 20:15."
@@ -40,5 +43,12 @@ QString resumeQuestion(const QVector<GameSummary>& tables);
 
 // « 37 » n'est pas un numéro de 0 à 36 (5e position)
 QString notANumber(const NumberList::Mistake& mistake);
+// ligne 1, colonne 3 : « 37 » n'est pas un numéro de 0 à 36
+QString notANumberAt(const NumberList::Mistake& mistake);
+
+// "Ce fichier n'a pas pu être importé : il ne contient aucun numéro.\n\nRien n'a changé."
+QString notImported(DrawImport::Reading::Status status);
+// "Cette partie compte 2 000 000 numéros, le plus grand nombre …"
+QString gameFull();
 
 } // namespace GamesWords

@@ -49,9 +49,26 @@ QByteArray headerLine()
 
 QByteArray numberLine(const QDateTime& when, int number)
 {
-    char event[16];
-    std::snprintf(event, sizeof event, "%s%d", NumberWord, number);
-    return eventLine(when, event);
+    return numberLines(when, {number});
+}
+
+QByteArray numberLines(const QDateTime& when, const QVector<int>& numbers)
+{
+    // One stamp for them all, written once: a list or an import of millions is written at once.
+    const QByteArray stamp = eventLine(when, NumberWord).chopped(1);
+    QByteArray lines(numbers.size() * (stamp.size() + 3), Qt::Uninitialized);
+    char* end = lines.data();
+    for (const int number : numbers) {
+        std::memcpy(end, stamp.constData(), static_cast<std::size_t>(stamp.size()));
+        end += stamp.size();
+        if (number >= 10) {
+            *end++ = static_cast<char>('0' + number / 10);
+        }
+        *end++ = static_cast<char>('0' + number % 10);
+        *end++ = '\n';
+    }
+    lines.truncate(end - lines.constData());
+    return lines;
 }
 
 QByteArray undoLine(const QDateTime& when)
@@ -205,13 +222,20 @@ private:
             if (!Roulette::isValidNumber(number)) {
                 return false;
             }
-            game.draws.append({number, localTime(date, hour, minute, second)});
+            if (game.draws.size() < GameRecord::MaxDraws) {
+                game.draws.append({number, stamp(text, date, hour, minute, second)});
+            } else {
+                ++reading.drawsBeyond;
+            }
             game.endedNormally = false;
         } else if (equals(word, wordLength, UndoWord, lengthOf(UndoWord))) {
-            if (game.draws.isEmpty()) {
+            if (reading.drawsBeyond > 0) {
+                --reading.drawsBeyond;
+            } else if (game.draws.isEmpty()) {
                 return false;
+            } else {
+                game.draws.removeLast();
             }
-            game.draws.removeLast();
             game.endedNormally = false;
         } else if (equals(word, wordLength, ResumeWord, lengthOf(ResumeWord))) {
             game.endedNormally = false;
@@ -233,6 +257,17 @@ private:
         return true;
     }
 
+    // The numbers of a list or an import share one stamp: they share one date and time too,
+    // which keeps the largest game small in memory.
+    QDateTime stamp(const char* text, const QDate& date, int hour, int minute, int second)
+    {
+        if (std::memcmp(text, m_lastStamp, sizeof m_lastStamp) != 0) {
+            std::memcpy(m_lastStamp, text, sizeof m_lastStamp);
+            m_lastTime = localTime(date, hour, minute, second);
+        }
+        return m_lastTime;
+    }
+
     // Turning a local time into an instant costs the time zone rules a look-up; the offset
     // only changes on the hour, so it is looked up once per hour the journal spans.
     QDateTime localTime(const QDate& date, int hour, int minute, int second)
@@ -246,6 +281,8 @@ private:
     }
 
     bool m_headerSeen = false;
+    char m_lastStamp[StampBytes] = {};
+    QDateTime m_lastTime;
     qint64 m_offsetHour = -1;
     int m_offset = 0;
 };

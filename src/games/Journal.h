@@ -27,11 +27,14 @@ constexpr int FormatVersion = 1;
 
 // Longer lines are never ours and are left out without being kept.
 constexpr int MaxLineBytes = 200;
-// Reading stops there: more than a million draws, far beyond any evening.
-constexpr qint64 MaxFileBytes = 32 * 1024 * 1024;
+// Reading stops there: twice the file of the largest game (GameRecord::MaxDraws lines of at
+// most 31 bytes), room for its undos and resumes, yet a bound on a file that never ends.
+constexpr qint64 MaxFileBytes = 128 * 1024 * 1024;
 
 QByteArray headerLine(); // "Tambrel partie 1\n"
 QByteArray numberLine(const QDateTime& when, int number);
+// Numbers 0 to 36, each on its line, all with the same stamp.
+QByteArray numberLines(const QDateTime& when, const QVector<int>& numbers);
 QByteArray undoLine(const QDateTime& when);
 QByteArray resumeLine(const QDateTime& when);
 QByteArray endLine(const QDateTime& when);
@@ -49,6 +52,10 @@ struct Draw
 // A game as its journal tells it.
 struct GameRecord
 {
+    // The largest game this program keeps: what it accepts, it reads back whole. Lists,
+    // imports and entries that would go beyond it are refused before anything is written.
+    static constexpr int MaxDraws = 2'000'000;
+
     QVector<Draw> draws; // in playing order, taken-back numbers removed
     QDateTime started; // the first event; invalid for a game with no event
     bool endedNormally = false; // the last event is "fin de partie"
@@ -70,7 +77,13 @@ struct JournalReading
     int version = 0; // the version its first line names
     GameRecord game;
     int linesLeftOut = 0; // lines not understood, cut in the middle, or too long
+    // Numbers the file holds beyond GameRecord::MaxDraws, counted but not kept (an undo
+    // takes back the last of them first).
+    qint64 drawsBeyond = 0;
     bool tooLarge = false; // the file goes on beyond MaxFileBytes; the rest was not read
+
+    // The game is all there, within what this program keeps.
+    bool isWhole() const { return drawsBeyond == 0 && !tooLarge; }
 };
 
 JournalReading readJournal(const QString& path);

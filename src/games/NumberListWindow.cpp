@@ -2,29 +2,17 @@
 #include "games/NumberListWindow.h"
 
 #include "games/GamesTexts.h"
-#include "games/GamesWords.h"
+#include "games/ReadingPreview.h"
 
 #include <QDialogButtonBox>
-#include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QVBoxLayout>
 
-namespace {
-
-// The mistakes listed under the text; the rest are counted.
-constexpr int MistakesShown = 5;
-
-// A dark red that reads on the light window background.
-const QColor MistakeColour(0xA0, 0x10, 0x10);
-
-} // namespace
-
-NumberListWindow::NumberListWindow(QWidget* parent)
+NumberListWindow::NumberListWindow(QWidget* parent, int roomLeft)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    , m_roomLeft(roomLeft)
 {
     setObjectName(QStringLiteral("NumberListWindow"));
     setWindowTitle(GamesTexts::ListTitle);
@@ -47,31 +35,8 @@ void NumberListWindow::buildControls()
     prompt->setBuddy(m_text);
     connect(m_text, &QPlainTextEdit::textChanged, this, &NumberListWindow::refresh);
 
-    auto* order = new QGroupBox(GamesTexts::ListOrder, this);
-    order->setObjectName(QStringLiteral("order"));
-    m_oldestFirst = new QRadioButton(GamesTexts::OldestFirst, order);
-    m_oldestFirst->setObjectName(QStringLiteral("oldestFirst"));
-    m_oldestFirst->setChecked(true);
-    m_newestFirst = new QRadioButton(GamesTexts::NewestFirst, order);
-    m_newestFirst->setObjectName(QStringLiteral("newestFirst"));
-    auto* orderLayout = new QVBoxLayout(order);
-    orderLayout->addWidget(m_oldestFirst);
-    orderLayout->addWidget(m_newestFirst);
-    connect(m_oldestFirst, &QRadioButton::toggled, this, &NumberListWindow::refresh);
-
-    m_count = new QLabel(this);
-    m_count->setObjectName(QStringLiteral("count"));
-    QFont bold = m_count->font();
-    bold.setBold(true);
-    m_count->setFont(bold);
-
-    m_mistakes = new QLabel(this);
-    m_mistakes->setObjectName(QStringLiteral("mistakes"));
-    m_mistakes->setWordWrap(true);
-    m_mistakes->setTextFormat(Qt::PlainText);
-    QPalette red = m_mistakes->palette();
-    red.setColor(QPalette::WindowText, MistakeColour);
-    m_mistakes->setPalette(red);
+    m_preview = new ReadingPreview(ReadingPreview::Source::TypedList, this);
+    connect(m_preview, &ReadingPreview::orderChanged, this, &NumberListWindow::refresh);
 
     auto* buttons = new QDialogButtonBox(this);
     m_add = buttons->addButton(GamesTexts::Add, QDialogButtonBox::AcceptRole);
@@ -85,46 +50,17 @@ void NumberListWindow::buildControls()
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(prompt);
     layout->addWidget(m_text, 1);
-    layout->addWidget(order);
-    layout->addWidget(m_count);
-    layout->addWidget(m_mistakes);
+    layout->addWidget(m_preview);
     layout->addWidget(buttons);
     resize(480, 420);
 }
 
 void NumberListWindow::refresh()
 {
-    const auto order
-        = m_oldestFirst->isChecked() ? NumberList::Order::OldestFirst : NumberList::Order::NewestFirst;
-    m_reading = NumberList::read(m_text->toPlainText(), order);
-
-    const int count = static_cast<int>(m_reading.numbers.size());
-    const int mistakes = m_reading.mistakeCount;
-    QString line;
-    if (mistakes > 0) {
-        line = mistakes == 1 ? GamesTexts::OneToCorrect : GamesTexts::ManyToCorrect.arg(mistakes);
-    } else if (count == 0) {
-        line = GamesTexts::NothingToAdd;
-    } else {
-        line = count == 1 ? GamesTexts::OneToAdd : GamesTexts::ManyToAdd.arg(count);
-    }
-    m_count->setText(line);
-
-    QStringList described;
-    for (const NumberList::Mistake& mistake : m_reading.mistakes) {
-        if (described.size() == MistakesShown) {
-            break;
-        }
-        described.append(GamesWords::notANumber(mistake));
-    }
-    const int unseen = mistakes - static_cast<int>(described.size());
-    if (unseen > 0) {
-        described.append(unseen == 1 ? GamesTexts::OneMoreError : GamesTexts::MoreErrors.arg(unseen));
-    }
-    m_mistakes->setText(described.join(QLatin1Char('\n')));
-    m_mistakes->setVisible(mistakes > 0);
-
-    m_add->setEnabled(mistakes == 0 && count > 0);
+    m_reading = NumberList::read(m_text->toPlainText(), m_preview->order());
+    m_preview->showReading(m_reading, m_roomLeft);
+    m_add->setEnabled(
+        m_reading.mistakeCount == 0 && m_reading.numberCount > 0 && m_reading.numberCount <= m_roomLeft);
 }
 
 void NumberListWindow::add()

@@ -4,23 +4,24 @@
 // list; the board enters the numbers it hands over.
 #pragma once
 
+#include "games/Journal.h"
 #include "games/NumberList.h"
 
 #include <QDialog>
 #include <QVector>
 
-class QLabel;
 class QPlainTextEdit;
 class QPushButton;
-class QRadioButton;
+class ReadingPreview;
 
 class NumberListWindow : public QDialog
 {
     Q_OBJECT
 
 public:
-    // Shown with open(): modal to the board, deleted once closed.
-    explicit NumberListWindow(QWidget* parent);
+    // Shown with open(): modal to the board, deleted once closed. A list longer than
+    // `roomLeft`, what the game can still take, is not added.
+    explicit NumberListWindow(QWidget* parent, int roomLeft = GameRecord::MaxDraws);
 
     const NumberList::Reading& reading() const { return m_reading; }
 
@@ -34,12 +35,10 @@ private:
     void add();
 
     NumberList::Reading m_reading;
+    int m_roomLeft = 0;
 
     QPlainTextEdit* m_text = nullptr;
-    QRadioButton* m_oldestFirst = nullptr;
-    QRadioButton* m_newestFirst = nullptr;
-    QLabel* m_count = nullptr;
-    QLabel* m_mistakes = nullptr;
+    ReadingPreview* m_preview = nullptr;
     QPushButton* m_add = nullptr;
     QPushButton* m_cancel = nullptr;
 };

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The board's kept games: a game taken up again and undone, the menu, the windows it opens.
 #include "board/BoardWindow.h"
+#include "games/FileChoice.h"
 #include "games/GameLibrary.h"
 #include "platform/Widgets.h"
 #include "statistics/AdviceAccountWindow.h"
@@ -16,6 +17,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <random>
@@ -163,7 +165,7 @@ private slots:
         QCOMPARE(items.join('|'),
             QStringLiteral(
                 "Annuler le dernier numéro|Statistiques…|Bilan des conseils||Saisir une liste de numéros…|"
-                "Exporter la partie…|Parties précédentes…||Nouvelle partie|Tables"));
+                "Importer des tirages…|Exporter la partie…|Parties précédentes…||Nouvelle partie|Tables"));
         // The statistics (Ctrl+T) follow the game while they show.
         QAction* statistics = board.findChild<QAction*>(QStringLiteral("statistics"));
         QCOMPARE(statistics->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_T));
@@ -196,6 +198,51 @@ private slots:
             QStringLiteral("Conseil\tParis\tMises\tGagnés\tTaux\tTaux du hasard\tRésultat\t"
                            "Attendu\tÉcart (σ)\tPlus longue série perdante\tPire recul"));
         QVERIFY(copied[5].startsWith(QStringLiteral("Tous les conseils\t")) && copied[7] == verdict());
+    }
+
+    // A file with a mistake (Ctrl+O): nothing but its good lines, newest first, as a new game;
+    // a file that is not text changes nothing.
+    void importFromFile()
+    {
+        QTemporaryDir folder;
+        GameLibrary games(folder.path());
+        BoardWindow board;
+        board.keepGamesIn(games);
+        board.enterNumbers({5, 17});
+        QAction* import = board.findChild<QAction*>(QStringLiteral("import"));
+        QCOMPARE(import->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
+        const QString path = folder.filePath(QStringLiteral("tirages.txt"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("Tirages\n12,13,37\n4 33\n") > 0);
+        file.close();
+        FileChoice::setNextAnswer(path);
+        import->trigger();
+        auto* window = control<QDialog>(&board, "ImportWindow");
+        QVERIFY(window && window->isVisible());
+        QCOMPARE(control<QLabel>(window, "count")->text(),
+            QStringLiteral("1 ligne en erreur. Sans elle : 2 numéros à importer."));
+        QCOMPARE(control<QLabel>(window, "mistakes")->text(),
+            QStringLiteral("ligne 2, colonne 3 : « 37 » n'est pas un numéro de 0 à 36"));
+        QVERIFY(!control<QPushButton>(window, "import")->isEnabled());
+        control<QRadioButton>(window, "newestFirst")->setChecked(true);
+        QTest::mouseClick(control<QPushButton>(window, "importWithoutLines"), Qt::LeftButton);
+        QCOMPARE(board.table().draws(), (Draws{33, 4}));
+        QCOMPARE(games.archive().previousGames().first().lastNumbers, QVector<int>({5, 17}));
+        QTRY_COMPARE(games.journal().game().draws.size(), 2);
+
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(QByteArray("PK\3\4\0\0", 6)) > 0);
+        file.close();
+        QString told;
+        whenModalShown<QMessageBox>([&told](QMessageBox* box) {
+            told = box->text();
+            QTest::keyClick(box, Qt::Key_Return);
+        });
+        FileChoice::setNextAnswer(path);
+        import->trigger();
+        QCOMPARE(told,
+            QStringLiteral("Ce fichier n'a pas pu être importé : ce n'est pas un fichier texte (des "
+                           "numéros, un tableau CSV ou une partie de Tambrel).\n\nRien n'a changé."));
+        QCOMPARE(board.table().draws(), (Draws{33, 4}));
     }
 };
 

@@ -5,6 +5,7 @@
 // back as a table.
 #include "board/GameSession.h"
 #include "games/CsvExport.h"
+#include "games/DrawImport.h"
 #include "games/GameLibrary.h"
 #include "games/GamesWords.h"
 #include "games/NumberList.h"
@@ -25,13 +26,15 @@ private slots:
     void init();
     void numberList_data();
     void numberList();
+    void importer_data();
+    void importer();
     void journalWrittenAndReadBack();
     void damagedJournals_data();
     void damagedJournals();
-    void hugeFilesAreReadWithinBounds();
     void newerVersionLeftUntouched();
     void unwritableFolder();
     void twoProgramsAndAKilledOne();
+    void killedWithTheLargestGame();
     void gameWithoutLockIsInterrupted();
     void exportReadBackAsTable();
 
@@ -79,6 +82,19 @@ QByteArray contents(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
 }
 
+// The largest game this program keeps, all the numbers in turn.
+const QVector<int>& largestGame()
+{
+    static const QVector<int> numbers = [] {
+        QVector<int> all(GameRecord::MaxDraws);
+        for (int i = 0; i < all.size(); ++i) {
+            all[i] = i % 37;
+        }
+        return all;
+    }();
+    return numbers;
+}
+
 void put(const QString& path, const QByteArray& bytes)
 {
     QDir().mkpath(QFileInfo(path).absolutePath());
@@ -111,9 +127,9 @@ void TestGames::numberList_data()
     QTest::addRow("no-break spaces, zeros")
         << "05\u00a000 7" << false << QVector<int>{5, 0, 7} << QStringList();
     QTest::addRow("nothing") << " ,;\n" << false << QVector<int>() << QStringList();
-    QTest::addRow("37 in 5th place") << "1 2 3 4 37" << false << QVector<int>{1, 2, 3, 4}
-                                     << QStringList{"37@5"};
-    QTest::addRow("words and signs") << "x 12 -1 3.5 100 1e1" << true << QVector<int>{12}
+    QTest::addRow("37 in 5th place: its line left out")
+        << "1 2 3 4 37\n5" << false << QVector<int>{5} << QStringList{"37@5"};
+    QTest::addRow("words and signs") << "x 12 -1 3.5 100 1e1" << true << QVector<int>()
                                      << QStringList{"x@1", "-1@3", "3.5@4", "100@5", "1e1@6"};
     QTest::addRow("long word, full-width digit") << "123456789012345678901234 ７" << false << QVector<int>()
                                                  << QStringList{"123456789012345678901234@1", "７@2"};
@@ -135,6 +151,74 @@ void TestGames::numberList()
     QCOMPARE(reading.numbers, numbers);
     QCOMPARE(described, mistakes);
     QCOMPARE(reading.mistakeCount, mistakes.size());
+}
+
+// Files to import, as a casino publishes its spins and as this program writes its own games.
+void TestGames::importer_data()
+{
+    using Status = DrawImport::Reading::Status;
+    using Layout = DrawImport::Layout;
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<Status>("status");
+    QTest::addColumn<Layout>("layout");
+    QTest::addColumn<QVector<int>>("numbers"); // in the file's order, without the lines in error
+    QTest::addColumn<QStringList>("mistakes"); // line:column:word
+    QTest::addColumn<int>("linesInError");
+
+    QTest::addRow("every separator, titles skipped")
+        << QByteArray("Permanences\n12,13,16,18,0,12\n4;33\t26  26\r\n\n\u00a0Tisch\n11") << Status::Read
+        << Layout::Numbers << QVector<int>{12, 13, 16, 18, 0, 12, 4, 33, 26, 26, 11} << QStringList() << 0;
+    QTest::addRow("bad lines") << QByteArray("1,2,37\n5 12a 6\n9\n07/12/2026\n") << Status::Read
+                               << Layout::Numbers << QVector<int>{9}
+                               << QStringList{"1:3:37", "2:2:12a", "4:1:07/12/2026"} << 3;
+    QVector<int> many;
+    for (int i = 0; i < 300000; ++i) {
+        many << 1 << 2 << 3;
+    }
+    QTest::addRow("parts of a megabyte") << QByteArray("1,2,3,\n").repeated(300000) + "x5" << Status::Read
+                                         << Layout::Numbers << many << QStringList{"300001:1:x5"} << 1;
+    QTest::addRow("exported table") << QByteArray(
+        "\xEF\xBB\xBFrang;numéro;couleur;pair/impair;manque/passe;douzaine;colonne;date et heure\r\n"
+        "1;17;noir;impair;manque;2;2;06/12/2026 20:15:00\r\n2;0;vert;;;;;06/12/2026 20:16:01\r\n"
+        "\r\n4;;rouge\r\n5;\"36\";rouge")
+                                    << Status::Read << Layout::ExportedTable << QVector<int>{17, 0, 36}
+                                    << QStringList{"5:2:"} << 1;
+    QTest::addRow("game file, undos applied")
+        << Header + number(17) + number(5) + line("annulation") + number(36) + "?\n"
+        << Status::Read << Layout::KeptGame << QVector<int>{17, 36} << QStringList() << 1;
+    QTest::addRow("newer game") << "Tambrel partie 9\n" + number(1) << Status::NewerGame << Layout::KeptGame
+                                << QVector<int>() << QStringList() << 0;
+    QTest::addRow("picture") << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16) << Status::NotText
+                             << Layout::Numbers << QVector<int>() << QStringList() << 0;
+    QTest::addRow("empty") << QByteArray() << Status::Empty << Layout::Numbers << QVector<int>()
+                           << QStringList() << 0;
+    QTest::addRow("title alone") << QByteArray("Permanences\n\n") << Status::Empty << Layout::Numbers
+                                 << QVector<int>() << QStringList() << 0;
+}
+
+void TestGames::importer()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(DrawImport::Reading::Status, status);
+    QFETCH(DrawImport::Layout, layout);
+    QFETCH(QVector<int>, numbers);
+    QFETCH(QStringList, mistakes);
+    QFETCH(int, linesInError);
+
+    const QString path = m_home->filePath(QStringLiteral("tirages.txt"));
+    put(path, bytes);
+    const DrawImport::Reading reading = DrawImport::read(path);
+    QCOMPARE(reading.status, status);
+    QCOMPARE(reading.layout, layout);
+    QCOMPARE(reading.list.numbers, numbers);
+    QCOMPARE(reading.list.numberCount, numbers.size());
+    QStringList described;
+    for (const NumberList::Mistake& mistake : reading.list.mistakes) {
+        described << QStringLiteral("%1:%2:%3").arg(mistake.line).arg(mistake.column).arg(mistake.word);
+    }
+    QCOMPARE(described, mistakes);
+    QCOMPARE(reading.list.linesWithMistakes, linesInError);
+    QCOMPARE(DrawImport::read(m_home->path()).status, DrawImport::Reading::Status::CannotOpen);
 }
 
 void TestGames::journalWrittenAndReadBack()
@@ -229,27 +313,6 @@ void TestGames::damagedJournals()
     QCOMPARE(contents(path), bytes);
 }
 
-void TestGames::hugeFilesAreReadWithinBounds()
-{
-    const QString path = m_home->filePath(QStringLiteral("huge.txt"));
-    const QByteArray one = number(7);
-    const qint64 lines = Journal::MaxFileBytes / one.size() + 1000;
-    put(path, Header + one.repeated(lines));
-    JournalReading reading = readJournal(path);
-    QVERIFY(reading.tooLarge);
-    QCOMPARE(reading.game.draws.size(), (Journal::MaxFileBytes - Header.size()) / one.size());
-    QVERIFY(reading.linesLeftOut <= 1);
-
-    // One endless line: read up to the bound, left out whole.
-    put(path, Header + number(7) + QByteArray(Journal::MaxFileBytes, '\x01'));
-    reading = readJournal(path);
-    QVERIFY(reading.tooLarge);
-    QCOMPARE(numbersOf(reading.game.draws), QStringLiteral("7"));
-    QCOMPARE(reading.linesLeftOut, 1);
-
-    QCOMPARE(readJournal(QStringLiteral("/dev/zero")).status, JournalReading::Status::CannotOpen);
-}
-
 void TestGames::newerVersionLeftUntouched()
 {
     GameLibrary library;
@@ -306,8 +369,14 @@ void TestGames::unwritableFolder()
 static int playAsAnotherProgram()
 {
     GameLibrary library;
+    if (qEnvironmentVariable("TST_GAMES_NUMBERS") == QLatin1String("largest")) {
+        library.journal().recordNumbers(largestGame());
+        library.journal().waitForDisk();
+    }
     for (const QString& n : qEnvironmentVariable("TST_GAMES_NUMBERS").split(QLatin1Char(' '))) {
-        library.journal().recordNumber(n.toInt());
+        if (n != QLatin1String("largest")) {
+            library.journal().recordNumber(n.toInt());
+        }
     }
     std::printf("%s\n", qPrintable(library.journal().path()));
     std::fflush(stdout);
@@ -355,6 +424,60 @@ void TestGames::twoProgramsAndAKilledOne()
     QVERIFY(previous[0].endedNormally);
     QCOMPARE(previous[0].lastNumbers, QVector<int>({1, 2, 3}));
     QVERIFY(!QFile::exists(myPath));
+}
+
+// Killed once it holds the largest game: it comes back whole, and takes no more. A file that
+// goes beyond it is refused with what lies beyond, undos applied.
+void TestGames::killedWithTheLargestGame()
+{
+    QProcess other;
+    qputenv("TST_GAMES_CHILD", "1");
+    qputenv("TST_GAMES_NUMBERS", "largest");
+    other.start(QCoreApplication::applicationFilePath(), QStringList());
+    QVERIFY(other.waitForReadyRead(30000));
+    const QString path = QString::fromUtf8(other.readLine()).trimmed();
+    other.kill();
+    QVERIFY(other.waitForFinished(10000));
+
+    GameLibrary library;
+    GameSession session;
+    session.keepGamesIn(library);
+    const std::optional<GameSummary> interrupted = session.findInterrupted();
+    QVERIFY(interrupted && interrupted->path == path);
+    QCOMPARE(interrupted->drawCount, GameRecord::MaxDraws);
+    const GameArchive::Outcome resumed = session.resume(*interrupted);
+    QVERIFY(resumed.done());
+    QCOMPARE(GamesWords::leftOut(resumed), QString());
+    const std::vector<std::uint8_t>& draws = session.table().draws();
+    QVERIFY(std::equal(draws.begin(), draws.end(), largestGame().begin(), largestGame().end()));
+    QSignalSpy full(&session, &GameSession::full);
+    QVERIFY(!session.confirmAndEnter(5) && !session.enterNumbers({5}));
+    QCOMPARE(full.size(), 1);
+    QVERIFY(!session.startGameWith(largestGame() + QVector<int>{5}));
+    QVERIFY(!session.startGameWith({1, 2}, [](int) { return false; })); // "Annuler"
+    QCOMPARE(session.table().drawCount(), GameRecord::MaxDraws);
+    session.end();
+
+    // Left unfinished with more (by hand): asked about once, refused, then a previous game.
+    const QString beyond = library.archive().currentFolder() + QStringLiteral("/partie-2027.txt");
+    put(beyond,
+        contents(library.archive().previousGames().first().path) + number(1) + number(2) + number(3)
+            + line("annulation"));
+    const std::optional<GameSummary> tooLarge = library.archive().findInterrupted();
+    QCOMPARE(tooLarge->drawCount, GameRecord::MaxDraws + 2);
+    QCOMPARE(GamesWords::notResumed(library.archive().resume(*tooLarge)),
+        QStringLiteral("La partie n'a pas pu être reprise : cette partie compte 2 numéros au-delà des "
+                       "2\u00a0000\u00a0000 qu'une partie peut garder."));
+    QVERIFY(!library.archive().findInterrupted());
+
+    // A file that never ends is read up to a bound, and never taken up in part.
+    GameSummary endless;
+    endless.path = library.archive().previousGames().first().path;
+    put(endless.path, Header + number(7) + QByteArray(Journal::MaxFileBytes, '\x01'));
+    QVERIFY(readJournal(endless.path).tooLarge);
+    QCOMPARE(GamesWords::refusal(library.archive().resume(endless)),
+        QStringLiteral("le fichier de cette partie est trop grand pour être lu en entier"));
+    QCOMPARE(readJournal(QStringLiteral("/dev/zero")).status, JournalReading::Status::CannotOpen);
 }
 
 void TestGames::gameWithoutLockIsInterrupted()

@@ -2,8 +2,10 @@
 // The list of numbers window and the previous games window, driven as a player would, and
 // what the player reads when the disk refuses or a kept game is refused.
 #include "games/ExportDialog.h"
+#include "games/FileChoice.h"
 #include "games/GameLibrary.h"
 #include "games/GamesWords.h"
+#include "games/ImportWindow.h"
 #include "games/NumberListWindow.h"
 #include "games/PreviousGamesWindow.h"
 #include "platform/MessageBox.h"
@@ -33,6 +35,7 @@ private slots:
     void cleanup();
     void listWindow_data();
     void listWindow();
+    void beyondTheLargestGame();
     void previousGames();
     void failureSentences_data();
     void failureSentences();
@@ -99,7 +102,7 @@ void TestGamesWindows::init()
 void TestGamesWindows::cleanup()
 {
     MessageBox::clearNextAnswer();
-    ExportDialog::clearNextFileName();
+    FileChoice::clearNextAnswer();
     m_board.reset();
 }
 
@@ -159,6 +162,27 @@ void TestGamesWindows::listWindow()
     QCOMPARE(quitting.size(), 0);
 }
 
+// What the game cannot take is refused before anything is added, and said.
+void TestGamesWindows::beyondTheLargestGame()
+{
+    auto* list = new NumberListWindow(m_board.get(), 2);
+    QTest::keyClicks(control<QPlainTextEdit>(list, "numbers"), "1 2 3");
+    QCOMPARE(control<QLabel>(list, "count")->text(),
+        QStringLiteral("3 numéros : cette partie ne peut en recevoir que 2 de plus."));
+    QVERIFY(!control<QPushButton>(list, "add")->isEnabled());
+    delete list;
+
+    DrawImport::Reading reading;
+    reading.list.numberCount = 2'500'000;
+    reading.list.mistakeCount = reading.list.linesWithMistakes = 1;
+    auto* import = new ImportWindow(QStringLiteral("/tirages.txt"), reading, m_board.get());
+    QCOMPARE(control<QLabel>(import, "count")->text(),
+        QStringLiteral("2\u00a0500\u00a0000 numéros : une partie en garde au plus 2\u00a0000\u00a0000."));
+    QVERIFY(!control<QPushButton>(import, "import")->isEnabled());
+    QVERIFY(!control<QPushButton>(import, "importWithoutLines")->isEnabled());
+    delete import;
+}
+
 void TestGamesWindows::previousGames()
 {
     // None yet: only a line that says so.
@@ -198,7 +222,7 @@ void TestGamesWindows::previousGames()
 
     // Exported through the save dialog's test hook: the game of 14 numbers, now the first.
     const QString csv = m_home->filePath(QStringLiteral("partie.csv"));
-    ExportDialog::setNextFileName(csv);
+    FileChoice::setNextAnswer(csv);
     QTest::mouseClick(control<QPushButton>(window, "export"), Qt::LeftButton);
     QFile exported(csv);
     QVERIFY(exported.open(QIODevice::ReadOnly));
@@ -219,7 +243,7 @@ void TestGamesWindows::failureSentences_data()
     QTest::addColumn<QString>("expected");
     const auto disk = [](int error) { return GamesWords::diskFailure(DiskFolder::failureOf(error, "/d")); };
     const auto why = [](Status status, int error = 0) {
-        return GamesWords::refusal({status, DiskFolder::failureOf(error, "/d"), 0, false});
+        return GamesWords::refusal({status, DiskFolder::failureOf(error, "/d"), 0, 0});
     };
 
     QTest::addRow("ENOSPC") << disk(ENOSPC) << "le disque est plein";
@@ -232,15 +256,13 @@ void TestGamesWindows::failureSentences_data()
     QTest::addRow("held") << why(Status::HeldElsewhere) << "cette partie est ouverte dans un autre Tambrel";
     QTest::addRow("unread") << why(Status::Unreadable) << "le fichier de cette partie ne peut pas être lu";
     QTest::addRow("disk") << why(Status::DiskRefused, ENOTDIR) << "le dossier /d ne peut pas être créé";
-    QTest::addRow("newer") << GamesWords::notDeleted({Status::WrittenByNewerVersion, {}, 0, false})
+    QTest::addRow("newer") << GamesWords::notDeleted({Status::WrittenByNewerVersion, {}, 0, 0})
                            << "La partie n'a pas pu être supprimée : cette partie a été enregistrée par une "
                               "version plus récente de Tambrel.";
-    QTest::addRow("gone") << GamesWords::notResumed({Status::Gone, {}, 0, false})
+    QTest::addRow("gone") << GamesWords::notResumed({Status::Gone, {}, 0, 0})
                           << "La partie n'a pas pu être reprise : le fichier de cette partie n'existe plus.";
-    QTest::addRow("lines left out, too large")
-        << GamesWords::leftOut({Status::Done, {}, 3, true})
-        << "3 lignes du fichier de cette partie n'ont pas pu être lues : elles ont été laissées de côté.\n"
-           "Le fichier de cette partie est trop grand : seul son début a été lu.";
+    QTest::addRow("lines left out") << GamesWords::leftOut({Status::Done, {}, 3,
+        0}) << "3 lignes du fichier de cette partie n'ont pas pu être lues : elles ont été laissées de côté.";
     QTest::addRow("no draw") << GamesWords::drawCount(0) << "aucun numéro";
 }
 
