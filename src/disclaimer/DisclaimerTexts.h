@@ -9,7 +9,7 @@ namespace DisclaimerTexts {
 inline const QString CompanyProduct = QStringLiteral("Probabilités de chance pour ");
 inline const QString ProductTitle = QStringLiteral("la Roulette");
 inline const QString ProductNameDesign = QStringLiteral("Roulette de Casino");
-inline const QString Platform = QStringLiteral("Plate-forme WINDOWS XP");
+inline const QString Platform = QStringLiteral("Plate-forme Linux");
 inline const QString VersionPrefix = QStringLiteral("Version ");
 inline const QString SmallLine1 = QStringLiteral("Conseils statistiques");
 inline const QString SmallLine2 = QStringLiteral("Parties gardées sur l’ordinateur");
