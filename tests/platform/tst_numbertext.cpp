@@ -34,9 +34,10 @@ private slots:
         QTest::addRow("exponent with blanks") << "2.5 E - 1" << false << 0.25;
         QTest::addRow("past the largest double") << "1.8e308" << false << Infinity;
         QTest::addRow("huge negative exponent") << "-1e999999999999999999999999" << false << -Infinity;
-        QTest::addRow("smallest denormal") << "4.9e-324" << false << std::numeric_limits<double>::denorm_min();
-        QTest::addRow("thousands of leading zeros")
-            << QStringLiteral("0.") + QString(3000, QLatin1Char('0')) + QStringLiteral("25e3001") << false << 2.5;
+        QTest::addRow("smallest denormal")
+            << "4.9e-324" << false << std::numeric_limits<double>::denorm_min();
+        QTest::addRow("thousands of leading zeros") << QStringLiteral("0.") + QString(3000, QLatin1Char('0'))
+                + QStringLiteral("25e3001") << false << 2.5;
     }
 
     void reads()
@@ -44,8 +45,8 @@ private slots:
         QFETCH(QString, text);
         QFETCH(bool, french);
         QFETCH(double, value);
-        const double read
-            = french ? NumberText::read(text, QLocale(QLocale::French, QLocale::France)) : NumberText::read(text);
+        const double read = french ? NumberText::read(text, QLocale(QLocale::French, QLocale::France))
+                                   : NumberText::read(text);
         QCOMPARE(read, value);
         QCOMPARE(std::signbit(read), value < 0);
     }
