@@ -91,6 +91,7 @@ private:
     void showEntry();
     void showGame();
     void refresh();
+    void fitCaptions();
     void placeSpeechIndicator();
     void describeForScreenReaders();
     void takeBackFocus();

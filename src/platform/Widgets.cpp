@@ -6,6 +6,7 @@
 
 #include <QHash>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOptionButton>
@@ -246,4 +247,28 @@ QPushButton* makeHelpButton(QWidget* parent, int left, int top, int width, int h
     button->setAccessibleName(tip);
     button->setAutoDefault(false);
     return button;
+}
+
+int fitLabel(QLabel* label, const QRect& designed, const QRect& room)
+{
+    const int needed = label->fontMetrics().horizontalAdvance(label->text());
+    QRect place = designed;
+    if (needed > designed.width()) {
+        place.setWidth(qMin(needed, qMax(designed.width(), room.width())));
+        if (label->alignment() & Qt::AlignHCenter) {
+            place.moveLeft(designed.center().x() - place.width() / 2);
+        }
+        place.moveLeft(qBound(room.left(), place.left(), room.right() + 1 - place.width()));
+    }
+    if (label->geometry() != place) {
+        label->setGeometry(place);
+    }
+    return needed;
+}
+
+int textEnd(const QWidget* widget, const QString& text)
+{
+    // A text box's frame and margin stand before its text.
+    const int margin = qobject_cast<const QLineEdit*>(widget) ? 4 : 0;
+    return widget->x() + margin + widget->fontMetrics().tightBoundingRect(text).right() + 1;
 }
