@@ -16,6 +16,10 @@ inline const QString SmallLine2 = QStringLiteral("Parties gardées sur l’ordin
 inline const QString Warning = QStringLiteral("Avertissement :");
 inline const QString Accept = QStringLiteral("VALIDER");
 inline const QString Cancel = QStringLiteral("ANNULER");
+// For screen readers.
+inline const QString LogoName = QStringLiteral("Logo du programme");
+inline const QString DisclaimerName = QStringLiteral("Texte de l’avertissement");
+inline const QString MakerNoteName = QStringLiteral("Note du réalisateur");
 inline const QString MakerAddress = QStringLiteral("contact@tambrel.fr");
 
 inline const QString Disclaimer = QStringLiteral(

@@ -266,6 +266,38 @@ int fitLabel(QLabel* label, const QRect& designed, const QRect& room)
     return needed;
 }
 
+namespace {
+
+// Closes its window when Escape reaches it: pressed on the window, or on a control that left
+// the key to it.
+class EscapeCloser : public QObject
+{
+public:
+    explicit EscapeCloser(QWidget* window)
+        : QObject(window)
+    {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape
+            && static_cast<QKeyEvent*>(event)->modifiers() == Qt::NoModifier) {
+            static_cast<QWidget*>(watched)->close();
+            return true;
+        }
+        return false;
+    }
+};
+
+} // namespace
+
+void closeOnEscape(QWidget* window)
+{
+    new EscapeCloser(window);
+}
+
 int textEnd(const QWidget* widget, const QString& text)
 {
     // A text box's frame and margin stand before its text.

@@ -55,6 +55,9 @@ int fitLabel(QLabel* label, const QRect& designed, const QRect& room);
 // Where the ink of a left-aligned text of `widget`'s ends, in its parent's coordinates.
 int textEnd(const QWidget* widget, const QString& text);
 
+// Escape closes the tool window, as it does a dialog.
+void closeOnEscape(QWidget* window);
+
 // Names a widget for what it is; an element of a control array also carries its index.
 void nameControl(QWidget* widget, const QString& name, int index = -1);
 

@@ -125,6 +125,7 @@ TrendWindow::TrendWindow(EvenChance pair, QWidget* parent)
     setFixedWidth(client.width());
 
     buildControls();
+    closeOnEscape(this);
 
     m_slideTimer = new QTimer(this);
     m_slideTimer->setObjectName(QStringLiteral("slideTimer"));
@@ -266,6 +267,8 @@ void TrendWindow::refresh(const EvenChanceTracker& tracker)
         describeForScreenReaders(m_warningBoxes[static_cast<std::size_t>(kind)],
             *riskCaptions[kind] + QStringLiteral(" : ")
                 + TrendWords::warningWord(tracker.counter(kind).warning));
+        describeForScreenReaders(m_countLabels[static_cast<std::size_t>(kind)],
+            TrendWords::counterName(kind, tracker.counter(kind).drawsSince));
     }
 }
 
