@@ -241,16 +241,19 @@ bool BoardWindow::ask(GameSession::Question question, int number)
     if (MessageBox::isOpen()) {
         return false;
     }
-    if (question == GameSession::Question::Undo) {
-        return MessageBox::show(this, BoardTexts::UndoPrompt.arg(number),
-                   MessageBox::YesNo | MessageBox::Question | MessageBox::DefaultButton2,
-                   Application::title())
+    const bool yes = question == GameSession::Question::Undo
+        ? MessageBox::show(this, BoardTexts::UndoPrompt.arg(number),
+              MessageBox::YesNo | MessageBox::Question | MessageBox::DefaultButton2, Application::title())
+            == MessageBox::Yes
+        : MessageBox::show(this, BoardTexts::ConfirmPrompt + QString::number(number),
+              MessageBox::YesNo | MessageBox::Information | MessageBox::DefaultButton2, BoardTexts::ConfirmTitle)
             == MessageBox::Yes;
+    // The player has just answered: the keyboard goes back to the board. Without a window
+    // manager nobody else would give it back.
+    if (!isActiveWindow()) {
+        activateWindow();
     }
-    return MessageBox::show(this, BoardTexts::ConfirmPrompt + QString::number(number),
-               MessageBox::YesNo | MessageBox::Information | MessageBox::DefaultButton2,
-               BoardTexts::ConfirmTitle)
-        == MessageBox::Yes;
+    return yes;
 }
 
 // After an entry: every window shows it, then the advice is spoken.

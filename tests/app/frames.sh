@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Under a real window manager (openbox, on a private X screen) the windows' frames cover
 # nothing: after the first entry no window's frame overlaps another's contents, and the
-# confirmation box, the statistics and the list window open beside the board, not over it.
+# confirmation box, the statistics and the list window open beside the board, not over it;
+# the board has the keyboard back once its question is answered, whichever window had it.
 # usage: frames.sh /path/to/tambrel
 set -u
 program=${1:?usage: frames.sh PROGRAM}
@@ -73,10 +74,20 @@ sleep 0.5
 check_no_cover "$board" "$confirm"
 xdotool key y
 trends=$(window_named '^Pair/Impair$')
+for _ in $(seq 20); do [ "$(xdotool getwindowfocus)" = "$board" ] && break; sleep 0.1; done
+[ "$(xdotool getwindowfocus)" = "$board" ] || fail "the board has not the keyboard back after its question"
 dozens=$(window_named '^Colonne/Douzaine$')
 sleep 1
 check_no_cover "$board" "$dozens" $(xdotool search --onlyvisible --pid "$app" --name '^(Couleur Noir/Rouge|Pass/Manque|Pair/Impair)$')
 echo "after the first entry: no frame covers another window"
+
+# The player clicks into the dozens window, then enters a number: the keyboard is the board's.
+xdotool mousemove --window "$dozens" 40 10 click 1
+xdotool mousemove --window "$board" 156 25 click 1
+window_named '^Votre chiffre' >/dev/null
+xdotool key y
+for _ in $(seq 20); do [ "$(xdotool getwindowfocus)" = "$board" ] && break; sleep 0.1; done
+[ "$(xdotool getwindowfocus)" = "$board" ] || fail "the board has not the keyboard back after an entry"
 
 # Ctrl+T on the board: the statistics; Shift+F10 then the list's menu item.
 xdotool mousemove --window "$board" 20 70 click 1 key ctrl+t

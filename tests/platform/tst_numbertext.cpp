@@ -16,12 +16,10 @@ class TestNumberText : public QObject
 private slots:
     void cleanup() { NumberText::resetUserLocale(); }
 
-    // Read with "." alone (the simulator's pace box), or with a French desktop's separator
-    // as well (the stake box).
     void reads_data()
     {
         QTest::addColumn<QString>("text");
-        QTest::addColumn<bool>("french");
+        QTest::addColumn<bool>("french"); // its decimal separator read as well as "." (the stake box)
         QTest::addColumn<double>("value");
         QTest::addRow("words after the number") << "12 euros" << false << 12.0;
         QTest::addRow("a comma ends the number") << "2,5" << false << 2.0;
