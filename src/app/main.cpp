@@ -32,6 +32,13 @@ int main(int argc, char* argv[])
     // help pages open with would inherit.
     std::vector<char*> qtArguments(argv, argv + argc);
     QByteArray platform = DisplayPlatform::choose(DisplayPlatform::Session::current(), rawArguments);
+    // With no display at all Qt would abort before a refused command line is answered: it takes
+    // its own options out on the offscreen platform instead, and the rest is refused below.
+    const bool noDisplay = answer.request == CommandLine::Request::Refused
+        && !DisplayPlatform::hasDisplay(DisplayPlatform::Session::current(), rawArguments);
+    if (noDisplay) {
+        platform = QByteArrayLiteral("offscreen");
+    }
     char platformOption[] = "-platform";
     if (!platform.isEmpty() && argc > 0) {
         qtArguments.insert(qtArguments.begin() + 1, {platformOption, platform.data()});
@@ -46,6 +53,9 @@ int main(int argc, char* argv[])
         answer = CommandLine::read(QCoreApplication::arguments());
         if (answer.request != CommandLine::Request::Start) {
             return CommandLine::print(answer);
+        }
+        if (noDisplay) {
+            return CommandLine::print(CommandLine::noDisplay());
         }
     }
     Desktop::setUp(application);

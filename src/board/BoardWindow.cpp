@@ -250,19 +250,23 @@ bool BoardWindow::ask(int table, GameSession::Question question, int number)
     if (MessageBox::isOpen()) {
         return false;
     }
-    if (question == GameSession::Question::Undo) {
-        return MessageBox::show(this, BoardTexts::UndoPrompt.arg(number),
-                   MessageBox::YesNo | MessageBox::Question | MessageBox::DefaultButton2,
-                   Application::title())
-            == MessageBox::Yes;
-    }
     // A table not shown (the simulator's) says whose number it asks about.
     const QString title = table == m_tables->currentIndex()
         ? BoardTexts::ConfirmTitle
         : BoardTexts::TitleWithTable.arg(m_tables->name(table), BoardTexts::ConfirmTitle);
-    return MessageBox::show(this, BoardTexts::ConfirmPrompt + QString::number(number),
-               MessageBox::YesNo | MessageBox::Information | MessageBox::DefaultButton2, title)
-        == MessageBox::Yes;
+    const bool yes = question == GameSession::Question::Undo
+        ? MessageBox::show(this, BoardTexts::UndoPrompt.arg(number),
+              MessageBox::YesNo | MessageBox::Question | MessageBox::DefaultButton2, Application::title())
+            == MessageBox::Yes
+        : MessageBox::show(this, BoardTexts::ConfirmPrompt + QString::number(number),
+              MessageBox::YesNo | MessageBox::Information | MessageBox::DefaultButton2, title)
+            == MessageBox::Yes;
+    // The player has just answered: the keyboard goes back to the board. Without a window
+    // manager nobody else would give it back.
+    if (!isActiveWindow()) {
+        activateWindow();
+    }
+    return yes;
 }
 
 // After an entry: every window shows it, then the advice is spoken.
@@ -375,12 +379,53 @@ void BoardWindow::refresh()
     m_levelCountLabel->setText(
         table().shownLevelCount() == 0 ? QString() : DecimalText::of(table().shownLevelCount()));
     m_drawCountLabel->setText(table().drawCount() == 0 ? QString() : DecimalText::of(table().drawCount()));
+    fitCaptions();
     Colours::setBackColour(m_waitingIndicator, colourOf(advice.waitingLevel()));
     Twips::setClientHeightFromOuter(
         this, advice.isAdviceRowShown() ? AdviceHeight : CollapsedHeight, Twips::Frame::ToolWindow);
     m_sideWindows->refresh(table());
     describeForScreenReaders();
     updateMenu();
+}
+
+// A long game writes long figures. The level label may take what the level count leaves of
+// its own label and the empty squares of the candidate row; the draw count, the empty end of
+// the third dozen's box. Each stays as designed while its text fits.
+void BoardWindow::fitCaptions()
+{
+    static const QRect countPlace = Twips::toPixels(0, 960, 495, 255);
+    static const QRect levelPlace = Twips::toPixels(480, 960, 2175, 255);
+    static const QRect drawCountPlace = Twips::toPixels(4560, 720, 495, 255);
+
+    int levelRight = m_helpButton->x() - 1;
+    for (const QLabel* square : m_candidateSquares) {
+        if (!square->text().isEmpty()) {
+            levelRight = qMax(levelPlace.right(), square->x() - 1);
+            break;
+        }
+    }
+    const int countWidth = m_levelCountLabel->fontMetrics().horizontalAdvance(m_levelCountLabel->text()) + 2;
+    fitLabel(m_levelLabel, levelPlace,
+        QRect(QPoint(qMin(countWidth, levelPlace.left()), levelPlace.top()),
+            QPoint(levelRight, levelPlace.bottom())));
+    QRect count = countPlace;
+    if (m_levelLabel->x() < levelPlace.x()) {
+        count.setRight(m_levelLabel->x() - 1);
+    }
+    if (m_levelCountLabel->geometry() != count) {
+        m_levelCountLabel->setGeometry(count);
+    }
+    // Over the empty squares it grew into, the level label is seen above them.
+    if (m_levelLabel->geometry() == levelPlace) {
+        m_levelLabel->stackUnder(m_candidateSquares[0]);
+    } else {
+        m_levelLabel->raise();
+    }
+
+    const TextBox* thirdDozen = m_dozenColumnBoxes[2];
+    fitLabel(m_drawCountLabel, drawCountPlace,
+        QRect(QPoint(textEnd(thirdDozen, thirdDozen->text()), drawCountPlace.top()),
+            QPoint(drawCountPlace.right(), drawCountPlace.bottom())));
 }
 
 // Colour is never the only sign: every number says its colour, every advice its state.

@@ -102,6 +102,7 @@ private:
     void showTitle();
     void showGame();
     void refresh();
+    void fitCaptions();
     void placeSpeechIndicator();
     void describeForScreenReaders();
     void takeBackFocus();

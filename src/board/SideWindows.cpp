@@ -6,6 +6,7 @@
 #include "dozens/DozensWindow.h"
 #include "platform/TopMost.h"
 #include "platform/Twips.h"
+#include "platform/WindowPlacement.h"
 #include "simulation/SimulatorWindow.h"
 #include "stakes/StakeCalculatorWindow.h"
 #include "statistics/AdviceAccountWindow.h"
@@ -14,6 +15,8 @@
 
 #include <QScreen>
 #include <QWidget>
+#include <QWindow>
+#include <climits>
 
 SideWindows::SideWindows(QWidget* board, Tables& tables)
     : QObject(board)
@@ -22,9 +25,15 @@ SideWindows::SideWindows(QWidget* board, Tables& tables)
 {
     // The three trend windows exist from the start, hidden until the first entry.
     for (int pair = 0; pair < EvenChanceCount; ++pair) {
-        m_trendWindows[static_cast<std::size_t>(pair)]
-            = new TrendWindow(static_cast<EvenChance>(pair), board);
+        TrendWindow* window = new TrendWindow(static_cast<EvenChance>(pair), board);
+        m_trendWindows[static_cast<std::size_t>(pair)] = window;
+        m_trendPlaces[static_cast<std::size_t>(pair)] = window->pos();
+        m_collapsedHeight = window->height();
+        window->installEventFilter(this);
     }
+
+    // Whatever else opens from the board (lists, games, statistics, questions) comes beside it.
+    WindowPlacement::placeOpenedWindowsBeside(board);
 }
 
 void SideWindows::refresh(const Table& table)
@@ -67,6 +76,8 @@ void SideWindows::showGame(const Table& table)
     if (!m_dozensWindow) {
         m_dozensWindow = new DozensWindow(m_board);
         m_dozensWindow->refresh(table.dozenColumns());
+        m_dozensPlace = m_dozensWindow->pos();
+        m_dozensWindow->installEventFilter(this);
     }
     TopMost::show(m_dozensWindow);
 }
@@ -144,4 +155,74 @@ void SideWindows::placeBesideBoard(QWidget* window, int below) const
         place.setY(qBound(area.top(), place.y(), qMax(area.top(), area.bottom() - size.height())));
     }
     window->move(place);
+}
+
+// A window manager draws its frames once the window is shown, before it is exposed.
+bool SideWindows::eventFilter(QObject* watched, QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::Show:
+        // Its platform window is made anew whenever its flags change: watched from each show.
+        if (auto* window = qobject_cast<QWidget*>(watched); window && window->windowHandle()) {
+            window->windowHandle()->installEventFilter(this);
+        }
+        stackUnderFrames();
+        break;
+    case QEvent::Expose:
+        stackUnderFrames();
+        break;
+    default:
+        break;
+    }
+    return false;
+}
+
+// The three trend windows, the dozens and columns window below them and the board below it
+// stand one under the other, as designed. The design did not foresee the window manager's
+// frames: where one frame would cover the window above's contents, the windows below go down
+// just as far as it takes. Without frames, every window stays where it was designed. A trend
+// window slid open covers those below it, as designed: the stack is that of closed ones.
+void SideWindows::stackUnderFrames()
+{
+    struct Stacked
+    {
+        QWidget* window;
+        QPoint frame; // where its frame stands as designed
+    };
+    std::array<Stacked, EvenChanceCount + 2> stack{};
+    bool framed = true;
+    for (std::size_t i = 0; i < stack.size(); ++i) {
+        QWidget* window = i < m_trendWindows.size() ? m_trendWindows[i]
+            : i == m_trendWindows.size()            ? static_cast<QWidget*>(m_dozensWindow)
+                                                    : m_board;
+        if (window && window->isVisible()) {
+            const QMargins frame = WindowPlacement::frameOf(window);
+            framed = framed && !frame.isNull();
+            // The trend windows and the board are placed by their frame, the dozens and
+            // columns window by its client area.
+            const QPoint place = window == m_dozensWindow ? m_dozensPlace - QPoint(frame.left(), frame.top())
+                : window == m_board                       ? window->pos()
+                                                          : m_trendPlaces[i];
+            stack[i] = {window, place};
+        }
+    }
+    // Until the window manager has framed every one of them (or with none at all), nothing
+    // is known of their frames.
+    if (!framed) {
+        return;
+    }
+    int below = INT_MIN;
+    for (const Stacked& stacked : stack) {
+        if (!stacked.window) {
+            continue;
+        }
+        const QRect frame = stacked.window->frameGeometry();
+        // The board goes down when it must, never up: the player may have put it elsewhere.
+        const QPoint place(stacked.frame.x(), qMax(stacked.frame.y(), below));
+        if (place != frame.topLeft()) {
+            stacked.window->move(place);
+        }
+        const bool trend = stacked.window != m_dozensWindow && stacked.window != m_board;
+        below = place.y() + frame.height() - (trend ? stacked.window->height() - m_collapsedHeight : 0);
+    }
 }

@@ -9,6 +9,7 @@
 #include "trends/EvenChance.h"
 
 #include <QObject>
+#include <QPoint>
 #include <QPointer>
 #include <array>
 
@@ -53,8 +54,12 @@ public:
     // The board closes: the trend windows go with it.
     void hideTrendWindows();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void placeBesideBoard(QWidget* window, int below) const;
+    void stackUnderFrames();
 
     QWidget* m_board;
     Tables& m_tables;
@@ -65,4 +70,8 @@ private:
     QPointer<StakeCalculatorWindow> m_stakeCalculator;
     StatisticsWindow* m_statisticsWindow = nullptr;
     AdviceAccountWindow* m_adviceAccountWindow = nullptr;
+    // Where the trend windows' frames and the dozens window's client area were designed.
+    std::array<QPoint, EvenChanceCount> m_trendPlaces{};
+    QPoint m_dozensPlace;
+    int m_collapsedHeight = 0; // of a trend window's contents
 };

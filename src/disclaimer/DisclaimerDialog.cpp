@@ -84,6 +84,7 @@ DisclaimerDialog::DisclaimerDialog(QWidget* parent)
     auto* logo = new QLabel(frame);
     nameControl(logo, QStringLiteral("logo"));
     Twips::place(logo, 240, 360, 960, 960);
+    logo->setAccessibleName(DisclaimerTexts::LogoName);
     const QIcon icon = Pictures::applicationIcon();
     if (!icon.isNull()) {
         logo->setPixmap(icon.pixmap(logo->size()));
@@ -110,10 +111,12 @@ DisclaimerDialog::DisclaimerDialog(QWidget* parent)
         arial(8.25, true), 120, 3240, 6855, 195);
     Colours::setForeColour(warning, Colours::Red);
 
-    makeTextBox(this, QStringLiteral("disclaimerText"), DisclaimerTexts::Disclaimer, 240, 3480, 6855, 1815);
+    makeTextBox(this, QStringLiteral("disclaimerText"), DisclaimerTexts::Disclaimer, 240, 3480, 6855, 1815)
+        ->setAccessibleName(DisclaimerTexts::DisclaimerName);
     QPlainTextEdit* note
         = makeTextBox(this, QStringLiteral("makerNote"), DisclaimerTexts::MakerNote, 240, 5520, 6855, 735);
     Colours::setForeColour(note, Colours::DarkRed);
+    note->setAccessibleName(DisclaimerTexts::MakerNoteName);
 
     auto* accept = new QPushButton(DisclaimerTexts::Accept, this);
     nameControl(accept, QStringLiteral("acceptButton"));

@@ -9,13 +9,17 @@ namespace DisclaimerTexts {
 inline const QString CompanyProduct = QStringLiteral("Probabilités de chance pour ");
 inline const QString ProductTitle = QStringLiteral("la Roulette");
 inline const QString ProductNameDesign = QStringLiteral("Roulette de Casino");
-inline const QString Platform = QStringLiteral("Plate-forme WINDOWS XP");
+inline const QString Platform = QStringLiteral("Plate-forme Linux");
 inline const QString VersionPrefix = QStringLiteral("Version ");
 inline const QString SmallLine1 = QStringLiteral("Conseils statistiques");
 inline const QString SmallLine2 = QStringLiteral("Parties gardées sur l’ordinateur");
 inline const QString Warning = QStringLiteral("Avertissement :");
 inline const QString Accept = QStringLiteral("VALIDER");
 inline const QString Cancel = QStringLiteral("ANNULER");
+// For screen readers.
+inline const QString LogoName = QStringLiteral("Logo du programme");
+inline const QString DisclaimerName = QStringLiteral("Texte de l’avertissement");
+inline const QString MakerNoteName = QStringLiteral("Note du réalisateur");
 inline const QString MakerAddress = QStringLiteral("contact@tambrel.fr");
 
 inline const QString Disclaimer = QStringLiteral(

@@ -66,6 +66,30 @@ QString squareText(int value)
     return value >= 1 && value <= 3 ? texts[value] : texts[0];
 }
 
+// A square in words, "Douzaine du tirage 3 : 2e", the latest draw being the first; made once.
+const QString& squareName(Group group, int square, int value)
+{
+    static const auto names = [] {
+        std::array<std::array<std::array<QString, 4>, HistoryRow::Length>, 2> made;
+        const QString groups[2]
+            = {QStringLiteral("Colonne du tirage "), QStringLiteral("Douzaine du tirage ")};
+        const QString values[4]
+            = {QStringLiteral("vide"), QStringLiteral("1re"), QStringLiteral("2e"), QStringLiteral("3e")};
+        for (std::size_t g = 0; g < made.size(); ++g) {
+            for (int i = 0; i < HistoryRow::Length; ++i) {
+                for (std::size_t v = 0; v < 4; ++v) {
+                    made[g][static_cast<std::size_t>(i)][v] = groups[g]
+                        + QString::number(HistoryRow::Length - i) + QStringLiteral(" : ") + values[v];
+                }
+            }
+        }
+        return made;
+    }();
+    const int shown = value >= 1 && value <= 3 ? value : 0;
+    return names[group == Group::Columns ? 0 : 1][static_cast<std::size_t>(square)]
+                [static_cast<std::size_t>(shown)];
+}
+
 // The blinking indicator in words: idle, or the two dozens (columns) that follow a run of
 // the repeated one.
 QString indicatorWords(const QString& group, const DozenColumnTracker& tracker, Group which)
@@ -100,6 +124,7 @@ DozensWindow::DozensWindow(QWidget* parent)
     setFixedSize(size());
 
     buildControls();
+    closeOnEscape(this);
 }
 
 void DozensWindow::buildControls()
@@ -139,10 +164,14 @@ void DozensWindow::buildControls()
 void DozensWindow::refresh(const DozenColumnTracker& tracker)
 {
     for (int i = 0; i < HistoryRow::Length; ++i) {
-        m_columnSquares[static_cast<std::size_t>(i)]->setText(
-            squareText(tracker.history(Group::Columns).value(i)));
-        m_dozenSquares[static_cast<std::size_t>(i)]->setText(
-            squareText(tracker.history(Group::Dozens).value(i)));
+        const int column = tracker.history(Group::Columns).value(i);
+        const int dozen = tracker.history(Group::Dozens).value(i);
+        m_columnSquares[static_cast<std::size_t>(i)]->setText(squareText(column));
+        m_dozenSquares[static_cast<std::size_t>(i)]->setText(squareText(dozen));
+        describeForScreenReaders(
+            m_columnSquares[static_cast<std::size_t>(i)], squareName(Group::Columns, i, column));
+        describeForScreenReaders(
+            m_dozenSquares[static_cast<std::size_t>(i)], squareName(Group::Dozens, i, dozen));
     }
     Colours::setBackColour(m_columnsIndicator, indicatorColour(tracker.indicator(Group::Columns)));
     Colours::setBackColour(m_dozensIndicator, indicatorColour(tracker.indicator(Group::Dozens)));

@@ -64,6 +64,11 @@ Answer read(const QStringList& arguments)
     return {};
 }
 
+Answer noDisplay()
+{
+    return {Request::Refused, CommandLineTexts::NoDisplay, 1};
+}
+
 int print(const Answer& answer)
 {
     std::FILE* stream = answer.request == Request::Refused ? stderr : stdout;

@@ -22,6 +22,9 @@ struct Answer
 // The command line, program name first.
 Answer read(const QStringList& arguments);
 
+// The program cannot start: there is no display to show it on.
+Answer noDisplay();
+
 // Writes the answer's text where it belongs; returns the exit status.
 int print(const Answer& answer);
 

@@ -20,6 +20,7 @@ inline const QString Help
 // %1: the refused argument as it was typed.
 inline const QString UnknownOption = QStringLiteral("tambrel : option inconnue « %1 »\n");
 inline const QString UnexpectedArgument = QStringLiteral("tambrel : argument inattendu « %1 »\n");
+inline const QString NoDisplay = QStringLiteral("tambrel : aucun écran où s’afficher\n");
 inline const QString SeeHelp = QStringLiteral("Essayez « tambrel --help » pour en savoir plus.\n");
 
 } // namespace CommandLineTexts

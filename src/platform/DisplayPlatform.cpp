@@ -40,4 +40,10 @@ QByteArray choose(const Session& session, const QByteArrayList& arguments)
     return QByteArrayLiteral("xcb;wayland");
 }
 
+bool hasDisplay(const Session& session, const QByteArrayList& arguments)
+{
+    return !session.waylandDisplay.isEmpty() || !session.x11Display.isEmpty() || !session.chosenPlatform.isEmpty()
+        || platformGiven(arguments);
+}
+
 } // namespace DisplayPlatform

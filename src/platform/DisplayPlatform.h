@@ -24,4 +24,7 @@ struct Session
 // choice. `arguments` is the command line, program name first.
 QByteArray choose(const Session& session, const QByteArrayList& arguments);
 
+// Whether Qt has any display to connect to, or a platform the player chose.
+bool hasDisplay(const Session& session, const QByteArrayList& arguments);
+
 } // namespace DisplayPlatform

@@ -72,9 +72,7 @@ std::optional<QLocale>& localeOverride()
     return instance;
 }
 
-} // namespace
-
-double read(QStringView text)
+double readWithPoint(QStringView text, char16_t otherPoint)
 {
     Cursor cursor(text);
 
@@ -97,7 +95,7 @@ double read(QStringView text)
         }
         cursor.advance();
     }
-    if (cursor.peek() == u'.') {
+    if (cursor.peek() == u'.' || cursor.peek() == otherPoint) {
         cursor.advance();
         while (isDigit(cursor.peek())) {
             sawDigit = true;
@@ -156,6 +154,19 @@ double read(QStringView text)
         return 0.0; // no negative zero: "-0" reads as plain 0
     }
     return negative ? -value : value;
+}
+
+} // namespace
+
+double read(QStringView text)
+{
+    return readWithPoint(text, u'.');
+}
+
+double read(QStringView text, const QLocale& locale)
+{
+    const QString point = locale.decimalPoint();
+    return readWithPoint(text, point.size() == 1 ? point.front().unicode() : u'.');
 }
 
 QString write(double value, const QLocale& locale)

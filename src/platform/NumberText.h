@@ -20,6 +20,10 @@ inline const QString OutOfRange = QStringLiteral("Trop grand");
 // infinity of its sign, one too small as 0. Any text at all can be read.
 double read(QStringView text);
 
+// The same, where the locale's decimal separator marks the decimal point as well as ".": on
+// a French desktop "2,5" and "2.5" both read 2,5, as the player writes them and reads them back.
+double read(QStringView text, const QLocale& locale);
+
 // Writes a number the way the player reads it: up to 15 significant digits, no trailing
 // zeros, the locale's decimal separator, no group separators ("7", "17,5" in French), and
 // the scientific form for very large or very small values ("1,27E+22", "1E-05"). An

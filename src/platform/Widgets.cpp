@@ -6,6 +6,7 @@
 
 #include <QHash>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOptionButton>
@@ -246,4 +247,60 @@ QPushButton* makeHelpButton(QWidget* parent, int left, int top, int width, int h
     button->setAccessibleName(tip);
     button->setAutoDefault(false);
     return button;
+}
+
+int fitLabel(QLabel* label, const QRect& designed, const QRect& room)
+{
+    const int needed = label->fontMetrics().horizontalAdvance(label->text());
+    QRect place = designed;
+    if (needed > designed.width()) {
+        place.setWidth(qMin(needed, qMax(designed.width(), room.width())));
+        if (label->alignment() & Qt::AlignHCenter) {
+            place.moveLeft(designed.center().x() - place.width() / 2);
+        }
+        place.moveLeft(qBound(room.left(), place.left(), room.right() + 1 - place.width()));
+    }
+    if (label->geometry() != place) {
+        label->setGeometry(place);
+    }
+    return needed;
+}
+
+namespace {
+
+// Closes its window when Escape reaches it: pressed on the window, or on a control that left
+// the key to it.
+class EscapeCloser : public QObject
+{
+public:
+    explicit EscapeCloser(QWidget* window)
+        : QObject(window)
+    {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape
+            && static_cast<QKeyEvent*>(event)->modifiers() == Qt::NoModifier) {
+            static_cast<QWidget*>(watched)->close();
+            return true;
+        }
+        return false;
+    }
+};
+
+} // namespace
+
+void closeOnEscape(QWidget* window)
+{
+    new EscapeCloser(window);
+}
+
+int textEnd(const QWidget* widget, const QString& text)
+{
+    // A text box's frame and margin stand before its text.
+    const int margin = qobject_cast<const QLineEdit*>(widget) ? 4 : 0;
+    return widget->x() + margin + widget->fontMetrics().tightBoundingRect(text).right() + 1;
 }

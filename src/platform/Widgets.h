@@ -6,6 +6,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+class QLabel;
+
 // A text box the player cannot type into. A click, or Return, Enter or Space while it has
 // the focus, reports clicked().
 class TextBox : public QLineEdit
@@ -43,6 +45,18 @@ protected:
 
 // What a screen reader says of a widget; written only when it changes.
 void describeForScreenReaders(QWidget* widget, const QString& name, const QString& description = QString());
+
+// Keeps a label's text whole. While the text fits, the label stands where it was designed;
+// when it no longer does, the label grows just enough into `room` (free space of its window,
+// in its parent's coordinates): a left-aligned label to the right first, a centred one on both
+// sides, then whichever way the room allows. Returns the width the text needs.
+int fitLabel(QLabel* label, const QRect& designed, const QRect& room);
+
+// Where the ink of a left-aligned text of `widget`'s ends, in its parent's coordinates.
+int textEnd(const QWidget* widget, const QString& text);
+
+// Escape closes the tool window, as it does a dialog.
+void closeOnEscape(QWidget* window);
 
 // Names a widget for what it is; an element of a control array also carries its index.
 void nameControl(QWidget* widget, const QString& name, int index = -1);

@@ -17,5 +17,9 @@ inline const QString DesignPace = QStringLiteral("5");
 inline const QString Unit = QStringLiteral("Seconde(S)");
 inline const QString HelpPage = QStringLiteral("AideSimulation.html");
 inline const QString HelpTip = QStringLiteral("Aide");
+// For screen readers: "Numéro tiré : 17".
+inline const QString DrawnNumberName = QStringLiteral("Numéro tiré : ");
+inline const QString NoDrawName = QStringLiteral("aucun");
+inline const QString PaceName = QStringLiteral("Secondes entre deux tirages");
 
 } // namespace SimulationTexts

@@ -62,6 +62,7 @@ SimulatorWindow::SimulatorWindow(QWidget* board)
     Colours::setBackColour(this, Colours::ButtonFace);
 
     buildControls();
+    closeOnEscape(this);
 
     m_drawTimer = new QTimer(this);
     m_drawTimer->setObjectName(QStringLiteral("drawTimer"));
@@ -102,6 +103,7 @@ void SimulatorWindow::buildControls()
     Twips::place(m_paceBox, 3285, 105, 345, 360);
     m_paceBox->setFont(boldFont(font(), 0));
     m_paceBox->setText(m_model.paceText());
+    m_paceBox->setAccessibleName(SimulationTexts::PaceName);
     // The pace box is the player's to type into; what it shows only counts at the next "+".
     connect(m_paceBox, &QLineEdit::textEdited, this, [this](const QString& text) { m_model.typePace(text); });
 
@@ -179,6 +181,9 @@ void SimulatorWindow::refresh()
         m_paceBox->setText(m_model.paceText());
     }
     m_drawnNumberLabel->setText(m_model.lastDraw() < 0 ? QString() : QString::number(m_model.lastDraw()));
+    describeForScreenReaders(m_drawnNumberLabel,
+        SimulationTexts::DrawnNumberName
+            + (m_model.lastDraw() < 0 ? SimulationTexts::NoDrawName : m_drawnNumberLabel->text()));
     Colours::setBackColour(m_drawnNumberLabel, colourOfDraw(m_model.lastDraw()));
 
     if (m_drawTimer->interval() != m_model.interval()) {

@@ -45,6 +45,7 @@ StakeCalculatorWindow::StakeCalculatorWindow(QWidget* parent)
     setFixedSize(Twips::toPixels(ClientWidth), Twips::toPixels(ClientHeight));
 
     buildControls();
+    closeOnEscape(this);
     refresh();
 }
 
@@ -56,6 +57,7 @@ void StakeCalculatorWindow::buildControls()
     m_stakeBox = new QLineEdit(m_model.startingStake(), this);
     nameControl(m_stakeBox, QStringLiteral("stakeBox"));
     Twips::place(m_stakeBox, 3960, 240, 495, 285);
+    m_stakeBox->setAccessibleName(StakeTexts::StakeName);
     connect(m_stakeBox, &QLineEdit::textChanged, this, &StakeCalculatorWindow::changeStartingStake);
 
     m_calculateButton = new QPushButton(StakeTexts::Calculate, this);
@@ -68,6 +70,7 @@ void StakeCalculatorWindow::buildControls()
         auto* result = new QLineEdit(m_model.result(i), this);
         nameControl(result, QStringLiteral("stepBox"), i);
         Twips::place(result, 120 + 840 * i, 840, 735, 285);
+        result->setAccessibleName(StakeTexts::StepName.arg(i + 1));
         connect(result, &QLineEdit::textEdited, this,
             [this, i](const QString& text) { m_model.editResult(i, text); });
         m_stepBoxes[static_cast<std::size_t>(i)] = result;
@@ -75,6 +78,7 @@ void StakeCalculatorWindow::buildControls()
         auto* option = new QRadioButton(this);
         nameControl(option, QStringLiteral("stepChoice"), i);
         Twips::place(option, 360 + 840 * i, 1200, 255, 255);
+        option->setAccessibleName(StakeTexts::ChoiceName.arg(i + 1));
         connect(option, &QRadioButton::clicked, this, [this, i] { selectStep(i); });
         m_stepChoices[static_cast<std::size_t>(i)] = option;
     }
@@ -84,6 +88,17 @@ void StakeCalculatorWindow::buildControls()
 
     m_helpButton = makeHelpButton(this, 5640, 1560, 255, 375, StakeTexts::HelpTip);
     connect(m_helpButton, &QPushButton::clicked, this, &StakeCalculatorWindow::openHelp);
+
+    // Enter in the stake box calculates; Tab goes from the stake to the results, then to the
+    // marks under them.
+    connect(m_stakeBox, &QLineEdit::returnPressed, this, &StakeCalculatorWindow::calculate);
+    QList<QWidget*> order{m_stakeBox, m_calculateButton};
+    order.append(QList<QWidget*>(m_stepBoxes.begin(), m_stepBoxes.end()));
+    order.append(QList<QWidget*>(m_stepChoices.begin(), m_stepChoices.end()));
+    order.append(m_helpButton);
+    for (qsizetype i = 0; i + 1 < order.size(); ++i) {
+        setTabOrder(order[i], order[i + 1]);
+    }
 }
 
 void StakeCalculatorWindow::changeStartingStake(const QString& text)

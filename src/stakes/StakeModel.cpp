@@ -28,7 +28,7 @@ void StakeModel::editResult(int step, const QString& text)
 
 void StakeModel::calculate()
 {
-    const double stake = NumberText::read(m_startingStake);
+    const double stake = NumberText::read(m_startingStake, m_locale);
     for (std::size_t step = 0; step < m_results.size(); ++step) {
         // A product beyond the range of a double is written as a text, never as "inf".
         m_results[step] = NumberText::write(Multipliers[step] * stake, m_locale);

@@ -15,7 +15,7 @@ public:
     // are the multiples of the starting stake, which the result boxes show at first.
     static constexpr std::array<int, StepCount> Multipliers = {1, 3, 7, 15, 31, 63, 127};
 
-    // Results are written with the locale's decimal separator.
+    // The starting stake is read, and the results written, with the locale's decimal separator.
     explicit StakeModel(const QLocale& locale);
 
     // Every change of the starting stake clears all the results to "0".

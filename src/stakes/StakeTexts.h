@@ -15,5 +15,9 @@ inline const QString Warning
 inline const QString Cleared = QStringLiteral("0");
 inline const QString HelpPage = QStringLiteral("AideMise.html");
 inline const QString HelpTip = QStringLiteral("Aide");
+// For screen readers.
+inline const QString StakeName = QStringLiteral("Mise de départ");
+inline const QString StepName = QStringLiteral("Mise du coup %1"); // %1: 1 to 7
+inline const QString ChoiceName = QStringLiteral("Marquer le coup %1");
 
 } // namespace StakeTexts

@@ -16,6 +16,9 @@
 
 namespace {
 
+// A screen reader says what a blank cell means rather than nothing.
+const QString BlankCellName = QStringLiteral("sans objet");
+
 using Column = StatisticsWords::ChanceColumn;
 constexpr Column ShownColumns[]
     = {Column::Observed, Column::Expected, Column::Gap, Column::P, Column::LongestRun, Column::UsualRun};
@@ -168,6 +171,7 @@ ChancesTable::ChancesTable(QWidget* parent)
             auto* item = new QTableWidgetItem;
             item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+            item->setData(Qt::AccessibleTextRole, BlankCellName);
             setItem(row, column, item);
             m_cells[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)] = item;
         }
@@ -187,6 +191,7 @@ void ChancesTable::refresh(const StatisticsModel& model)
             QTableWidgetItem* cell = m_cells[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
             if (cell->text() != text) {
                 cell->setText(text);
+                cell->setData(Qt::AccessibleTextRole, text.isEmpty() ? QVariant(BlankCellName) : QVariant());
             }
         }
     }

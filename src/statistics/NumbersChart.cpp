@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "statistics/NumbersChart.h"
 
+#include "platform/NumberText.h"
 #include "platform/Widgets.h"
 #include "statistics/StatisticsTexts.h"
 #include "statistics/StatisticsWords.h"
@@ -110,7 +111,11 @@ NumbersChart::NumbersChart(QWidget* parent)
     const int perNumber = QFontMetrics(numbersFont).horizontalAdvance(QStringLiteral("00")) + 10;
     setMinimumSize(perNumber * (Places + 1) + 80, 240);
     m_hitsAxis = new QValueAxis;
-    m_hitsAxis->setLabelFormat(QStringLiteral("%i"));
+    // Counts as the player writes them: "3 000" on a French desktop. Qt Charts reads a
+    // localised format only with a precision.
+    m_hitsAxis->setLabelFormat(QStringLiteral("%.0i"));
+    chart->setLocalizeNumbers(true);
+    chart->setLocale(NumberText::userLocale());
     // The band and the expected line are the chart's reference lines. Horizontal grid lines
     // would be redrawn a pixel at a time across the whole plot whenever a bar moves.
     m_hitsAxis->setGridLineVisible(false);

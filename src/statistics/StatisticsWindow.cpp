@@ -2,6 +2,7 @@
 #include "statistics/StatisticsWindow.h"
 
 #include "platform/MessageBox.h"
+#include "platform/Widgets.h"
 #include "statistics/ChancesTable.h"
 #include "statistics/NumbersChart.h"
 #include "statistics/StatisticsTexts.h"
@@ -82,6 +83,7 @@ StatisticsWindow::StatisticsWindow(QWidget* parent)
     // even while the board is the active window.
     setAttribute(Qt::WA_AlwaysShowToolTips, true);
     buildControls();
+    closeOnEscape(this);
     refresh(StatisticsModel());
     resize(1000, 720);
 }

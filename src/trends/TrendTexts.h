@@ -40,6 +40,10 @@ QString markWord(EvenChance pair, Mark mark);
 // A warning box's colour in words.
 QString warningWord(EvenChanceTracker::Warning warning);
 
+// A counter in words: "Tirages depuis la dernière série de 5 : 12" ("pas encore" before the
+// first such run); `kind` as the tracker's counters.
+QString counterName(int kind, int drawsSince);
+
 // The advice caption with the side it suggests, or that there is no advice.
 QString adviceText(const QString& caption, EvenChance pair, Mark suggestion);
 

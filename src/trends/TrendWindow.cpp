@@ -125,6 +125,7 @@ TrendWindow::TrendWindow(EvenChance pair, QWidget* parent)
     setFixedWidth(client.width());
 
     buildControls();
+    closeOnEscape(this);
 
     m_slideTimer = new QTimer(this);
     m_slideTimer->setObjectName(QStringLiteral("slideTimer"));
@@ -202,12 +203,19 @@ void TrendWindow::buildControls()
             *riskCaptions[kind], Colours::InactiveTitleBar);
         m_warningBoxes[static_cast<std::size_t>(kind)] = addLabel(QStringLiteral("warningBox"), kind,
             place.warningLeft, place.riskTop, 975, 255, QString(), Colours::InactiveTitleBar);
-        addLabel(QStringLiteral("normalCaption"), kind, place.normalLeft, place.normalTop, 3135, 255,
-            *normalCaptions[kind], Colours::ButtonFace);
+        const QLabel* normal = addLabel(QStringLiteral("normalCaption"), kind, place.normalLeft,
+            place.normalTop, 3135, 255, *normalCaptions[kind], Colours::ButtonFace);
         QLabel* count = addLabel(QStringLiteral("counter"), kind, place.countLeft, place.normalTop, 615, 255,
             QString(), Colours::InactiveTitleBar);
         count->setAlignment(Qt::AlignCenter);
         m_countLabels[static_cast<std::size_t>(kind)] = count;
+        // A count too long for its label may take the free space between its caption's text
+        // and the next caption (or the window's edge).
+        const int right = place.normalLeft == 0 ? Twips::toPixels(Places[1].normalLeft) : width();
+        m_countPlaces[static_cast<std::size_t>(kind)] = count->geometry();
+        m_countRooms[static_cast<std::size_t>(kind)]
+            = QRect(QPoint(textEnd(normal, normal->text()), count->y()),
+                QPoint(right - 1, count->geometry().bottom()));
     }
 
     m_alternationCountLabel = addLabel(QStringLiteral("alternationCountLabel"), -1, design.alternationLeft,
@@ -238,8 +246,10 @@ void TrendWindow::refresh(const EvenChanceTracker& tracker)
         shown ? DecimalText::of(tracker.alternationCount()) : QStringLiteral("Label10"));
     for (int kind = 0; kind < EvenChanceTracker::CounterCount; ++kind) {
         const EvenChanceTracker::Counter& counter = tracker.counter(kind);
-        m_countLabels[static_cast<std::size_t>(kind)]->setText(
-            counter.drawsSince >= 1 ? DecimalText::of(counter.drawsSince) : QString());
+        QLabel* count = m_countLabels[static_cast<std::size_t>(kind)];
+        count->setText(counter.drawsSince >= 1 ? DecimalText::of(counter.drawsSince) : QString());
+        fitLabel(count, m_countPlaces[static_cast<std::size_t>(kind)],
+            m_countRooms[static_cast<std::size_t>(kind)]);
         Colours::setBackColour(
             m_warningBoxes[static_cast<std::size_t>(kind)], warningColour(counter.warning));
     }
@@ -257,6 +267,8 @@ void TrendWindow::refresh(const EvenChanceTracker& tracker)
         describeForScreenReaders(m_warningBoxes[static_cast<std::size_t>(kind)],
             *riskCaptions[kind] + QStringLiteral(" : ")
                 + TrendWords::warningWord(tracker.counter(kind).warning));
+        describeForScreenReaders(m_countLabels[static_cast<std::size_t>(kind)],
+            TrendWords::counterName(kind, tracker.counter(kind).drawsSince));
     }
 }
 

@@ -45,6 +45,8 @@ private:
     QLabel* m_adviceLabel = nullptr;
     QLabel* m_alternationCountLabel = nullptr; // hidden
     std::array<QLabel*, 4> m_countLabels{};
+    std::array<QRect, 4> m_countPlaces{}; // as designed
+    std::array<QRect, 4> m_countRooms{}; // where a long count may grow
     std::array<QLabel*, 4> m_warningBoxes{};
     QPushButton* m_slideButton = nullptr;
     QPushButton* m_helpButton = nullptr;

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/DecimalText.h"
 #include "trends/TrendTexts.h"
 
 namespace TrendWords {
@@ -31,6 +32,17 @@ QString warningWord(EvenChanceTracker::Warning warning)
         break;
     }
     return QStringLiteral("pas d’alerte");
+}
+
+QString counterName(int kind, int drawsSince)
+{
+    static const QString names[EvenChanceTracker::CounterCount] = {
+        QStringLiteral("Tirages depuis la dernière série de 5 : "),
+        QStringLiteral("Tirages depuis la dernière série de 6 : "),
+        QStringLiteral("Tirages depuis la dernière alternance de 5 : "),
+        QStringLiteral("Tirages depuis la dernière alternance de 6 : "),
+    };
+    return names[kind] + (drawsSince >= 1 ? DecimalText::of(drawsSince) : QStringLiteral("pas encore"));
 }
 
 QString adviceText(const QString& caption, EvenChance pair, Mark suggestion)

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The command line: help and version answered without a display, anything else refused with
-# status 2 on the error output, Qt's own options still taken.
+# status 2 on the error output, with or without a display, Qt's own options still taken.
 # usage: commandline.sh /path/to/tambrel VERSION
 set -u
 program=${1:?usage: commandline.sh PROGRAM VERSION} version=${2:?} failed=0
@@ -15,9 +15,11 @@ check() {
     [ "$actual" = "$status" ] && grep -qxF -- "$line" <<<"$text" || { echo "FAIL: tambrel $*: status $actual, $stream: $text"; failed=1; }
 }
 
-unset DISPLAY WAYLAND_DISPLAY
+unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
 check 0 stdout "Tambrel $version" --version
 check 0 stdout "  -v, --version  affiche le nom et la version du programme" -h
+check 2 stderr "tambrel : option inconnue « --couleur »" -style Fusion --couleur
+check 1 stderr "tambrel : aucun écran où s’afficher" -style Fusion
 export QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
 check 2 stderr "tambrel : option inconnue « --couleur »" --couleur
 check 2 stderr "tambrel : argument inattendu « 17 »" 17

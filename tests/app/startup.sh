@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The real program on a private X screen: "ANNULER" on the disclaimer ends the process at once
-# with no window left and exit status 0; "VALIDER" goes on to the board.
+# with no window left and exit status 0; "VALIDER" goes on to the board, which takes the
+# keyboard back after its question.
 # usage: startup.sh /path/to/tambrel
 set -u
 program=${1:?usage: startup.sh PROGRAM}
@@ -76,4 +77,13 @@ done
 [ -n "$board" ] || { echo "FAIL: no board after VALIDER"; exit 1; }
 kill -0 "$app" 2>/dev/null || { echo "FAIL: the process ended after VALIDER"; exit 1; }
 echo "VALIDER: the board is shown"
+
+# With no window manager to give it back, the board takes the keyboard back once its question
+# is answered. The cell of 17 stands at 144, 16 (25 x 19) in the board.
+xdotool mousemove --window "$board" 156 25 click 1
+for _ in $(seq 30); do xdotool search --onlyvisible --pid "$app" --name '^Votre chiffre' >/dev/null && break; sleep 0.1; done
+xdotool key y
+for _ in $(seq 30); do [ "$(xdotool getwindowfocus)" = "$board" ] && break; sleep 0.1; done
+[ "$(xdotool getwindowfocus)" = "$board" ] || { echo "FAIL: the board has not the keyboard back after its question"; exit 1; }
+echo "the board has the keyboard back after its question"
 exit 0

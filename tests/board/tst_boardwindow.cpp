@@ -110,8 +110,8 @@ private slots:
         QCOMPARE(board.table().draws(), draws);
     }
 
-    // The default path of the seam: a real modal box, answered by pressing its buttons, once an
-    // answer set for the next box has been used.
+    // The default path of the seam: a real modal box, beside the board, answered by pressing
+    // its buttons, once an answer set for the next box has been used.
     void realConfirmationBox()
     {
         BoardWindow board;
@@ -124,12 +124,14 @@ private slots:
         whenModalShown<QMessageBox>([&asked](QMessageBox* box) {
             asked = QStringList{box->windowTitle(), box->text(),
                 box->icon() == QMessageBox::Information ? "information" : "other",
-                box->defaultButton() == box->button(QMessageBox::No) ? "No" : "Yes"}
+                box->defaultButton() == box->button(QMessageBox::No) ? "No" : "Yes",
+                box->frameGeometry().intersects(box->parentWidget()->frameGeometry()) ? "over" : "beside"}
                         .join(QLatin1Char('|'));
             box->button(QMessageBox::Yes)->click();
         });
         QVERIFY(board.confirmAndEnter(32));
-        QCOMPARE(asked, QStringLiteral("Votre chiffre : |Vous avez choisi le Chiffre :32|information|No"));
+        QCOMPARE(
+            asked, QStringLiteral("Votre chiffre : |Vous avez choisi le Chiffre :32|information|No|beside"));
         QCOMPARE(board.table().drawCount(), 2);
 
         // Escape answers No; Return takes the default button, which is No.

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The windows around the board: when they come, that they come back after the player closed
-// them, their help pages, the focus going back to the board, the trend windows' slide and the
-// blinks on real timers (the slide of the trend windows is in the golden file).
+// them, their help pages and the blinks on real timers (the slide of the trend windows is in the
+// golden file; the focus going back to the board, in app/frames.sh under a window manager).
 #include "board/BoardWindow.h"
 #include "dozens/DozensWindow.h"
 #include "platform/Colours.h"
@@ -101,22 +101,6 @@ private slots:
             QVERIFY(sideWindow(board, window));
         }
         QTRY_VERIFY(sideWindow(board, window)->isVisible());
-    }
-
-    // The player clicked into a side window, then entered a number: the board has the focus back.
-    void focusGoesBackToTheBoard()
-    {
-        BoardWindow board;
-        board.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&board));
-        QVERIFY(enterConfirmed(board, 9));
-        DozensWindow* window = board.dozensWindow();
-        QVERIFY(QTest::qWaitForWindowExposed(window));
-        window->activateWindow();
-        QTRY_VERIFY(window->isActiveWindow());
-        QVERIFY(enterConfirmed(board, 10));
-        QTRY_VERIFY(board.isActiveWindow());
-        QVERIFY(window->isVisible());
     }
 
     // One smoke test of the board's real 500 ms blink: the dozens, then the two others in yellow.

@@ -19,25 +19,32 @@ private slots:
     void reads_data()
     {
         QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("french"); // its decimal separator read as well as "." (the stake box)
         QTest::addColumn<double>("value");
-        QTest::addRow("words after the number") << "12 euros" << 12.0;
-        QTest::addRow("a comma ends the number") << "2,5" << 2.0;
-        QTest::addRow("blanks, tabs, line feeds anywhere") << " 1 2\t3\n.5" << 123.5;
-        QTest::addRow("carriage return is not skipped") << "1\r2" << 1.0;
-        QTest::addRow("negative zero is zero") << "-0" << 0.0;
-        QTest::addRow("exponent with blanks") << "2.5 E - 1" << 0.25;
-        QTest::addRow("past the largest double") << "1.8e308" << Infinity;
-        QTest::addRow("huge negative exponent") << "-1e999999999999999999999999" << -Infinity;
-        QTest::addRow("smallest denormal") << "4.9e-324" << std::numeric_limits<double>::denorm_min();
-        QTest::addRow("thousands of leading zeros")
-            << QStringLiteral("0.") + QString(3000, QLatin1Char('0')) + QStringLiteral("25e3001") << 2.5;
+        QTest::addRow("words after the number") << "12 euros" << false << 12.0;
+        QTest::addRow("a comma ends the number") << "2,5" << false << 2.0;
+        QTest::addRow("French comma") << "2,5" << true << 2.5;
+        QTest::addRow("French point") << "2.5" << true << 2.5;
+        QTest::addRow("French words after the number") << "12 euros" << true << 12.0;
+        QTest::addRow("blanks, tabs, line feeds anywhere") << " 1 2\t3\n.5" << false << 123.5;
+        QTest::addRow("carriage return is not skipped") << "1\r2" << false << 1.0;
+        QTest::addRow("negative zero is zero") << "-0" << false << 0.0;
+        QTest::addRow("exponent with blanks") << "2.5 E - 1" << false << 0.25;
+        QTest::addRow("past the largest double") << "1.8e308" << false << Infinity;
+        QTest::addRow("huge negative exponent") << "-1e999999999999999999999999" << false << -Infinity;
+        QTest::addRow("smallest denormal")
+            << "4.9e-324" << false << std::numeric_limits<double>::denorm_min();
+        QTest::addRow("thousands of leading zeros") << QStringLiteral("0.") + QString(3000, QLatin1Char('0'))
+                + QStringLiteral("25e3001") << false << 2.5;
     }
 
     void reads()
     {
         QFETCH(QString, text);
+        QFETCH(bool, french);
         QFETCH(double, value);
-        const double read = NumberText::read(text);
+        const double read = french ? NumberText::read(text, QLocale(QLocale::French, QLocale::France))
+                                   : NumberText::read(text);
         QCOMPARE(read, value);
         QCOMPARE(std::signbit(read), value < 0);
     }

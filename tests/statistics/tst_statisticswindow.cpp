@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The statistics window after a known game: its table and test lines, the clipboard, the
-// order of the chart, its tooltips, and saving the chart.
+// order of the chart, its tooltips, its axis in the desktop's format, and saving the chart.
 #include "platform/MessageBox.h"
+#include "platform/NumberText.h"
 #include "statistics/NumbersChart.h"
 #include "statistics/StatisticsWindow.h"
 #include "support/Controls.h"
@@ -9,6 +10,7 @@
 #include <QBarCategoryAxis>
 #include <QBarSet>
 #include <QClipboard>
+#include <QGraphicsTextItem>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -16,6 +18,7 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextDocument>
 
 namespace {
 
@@ -136,6 +139,25 @@ private slots:
         MessageBox::setNextAnswer(MessageBox::Ok);
         QVERIFY(!m_window->saveImage(folder.filePath(QStringLiteral("absent/statistiques.png"))));
         MessageBox::clearNextAnswer();
+    }
+
+    // The hits axis counts as the desktop writes numbers: "1 000" in French.
+    void hitsAxisInTheDesktopsFormat()
+    {
+        NumberText::setUserLocale(QLocale(QLocale::French, QLocale::France));
+        StatisticsWindow window(m_board.get());
+        NumberText::resetUserLocale();
+        StatisticsModel model;
+        model.rebuild(std::vector<std::uint8_t>(1200, 7));
+        window.refresh(model);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QString shown; // the chart draws the group separator as a space of its own
+        for (const QGraphicsItem* item : window.findChild<NumbersChart*>()->scene()->items()) {
+            const auto* text = dynamic_cast<const QGraphicsTextItem*>(item);
+            shown += text ? text->toPlainText() + u'|' : QString();
+        }
+        QVERIFY2(shown.contains(QRegularExpression(QStringLiteral("\\|1\\s000\\|"))), qPrintable(shown));
     }
 
 private:
