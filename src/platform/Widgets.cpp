@@ -12,6 +12,7 @@
 #include <QStyleOptionButton>
 #include <QStyleOptionFrame>
 #include <QStylePainter>
+#include <QTableWidgetItem>
 #include <QTextLayout>
 
 TextBox::TextBox(QWidget* parent)
@@ -303,4 +304,28 @@ int textEnd(const QWidget* widget, const QString& text)
     // A text box's frame and margin stand before its text.
     const int margin = qobject_cast<const QLineEdit*>(widget) ? 4 : 0;
     return widget->x() + margin + widget->fontMetrics().tightBoundingRect(text).right() + 1;
+}
+
+namespace {
+
+// What a screen reader says of a blank cell rather than nothing.
+const QString BlankCellName = QStringLiteral("sans objet");
+
+} // namespace
+
+QTableWidgetItem* makeFigureCell()
+{
+    auto* item = new QTableWidgetItem;
+    item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    item->setData(Qt::AccessibleTextRole, BlankCellName);
+    return item;
+}
+
+void showFigure(QTableWidgetItem* cell, const QString& text)
+{
+    if (cell->text() != text) {
+        cell->setText(text);
+        cell->setData(Qt::AccessibleTextRole, text.isEmpty() ? QVariant(BlankCellName) : QVariant());
+    }
 }

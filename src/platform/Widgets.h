@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 class QLabel;
+class QTableWidgetItem;
 
 // A text box the player cannot type into. A click, or Return, Enter or Space while it has
 // the focus, reports clicked().
@@ -57,6 +58,12 @@ int textEnd(const QWidget* widget, const QString& text);
 
 // Escape closes the tool window, as it does a dialog.
 void closeOnEscape(QWidget* window);
+
+// A cell of a table of figures: right-aligned, read only, and named for screen readers while
+// it holds nothing.
+QTableWidgetItem* makeFigureCell();
+// Shows `text` in the cell when it changed; blank, the cell still says it holds nothing.
+void showFigure(QTableWidgetItem* cell, const QString& text);
 
 // Names a widget for what it is; an element of a control array also carries its index.
 void nameControl(QWidget* widget, const QString& name, int index = -1);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "statistics/AdviceAccountWindow.h"
 
+#include "platform/Widgets.h"
+
 #include "statistics/AdviceAccountTexts.h"
 
 #include <QChart>
@@ -94,6 +96,7 @@ AdviceAccountWindow::AdviceAccountWindow(QWidget* parent)
     layout->addWidget(m_verdict);
     layout->addWidget(m_price);
     layout->addLayout(buttons);
+    closeOnEscape(this);
     refresh(AdviceAccount());
     resize(std::max(m_table->width() + 24, 900), 720);
 }
@@ -140,9 +143,7 @@ void AdviceAccountWindow::buildTable()
             std::max(widestFigure, oneLine <= widestFigure + 40 ? oneLine : std::max(widestWord, oneLine / 2))
                 + 16);
         for (int row = 0; row < AdviceAccount::RowCount; ++row) {
-            auto* item = new QTableWidgetItem;
-            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+            QTableWidgetItem* item = makeFigureCell();
             m_table->setItem(row, column, item);
             m_cells[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)] = item;
         }
@@ -202,10 +203,7 @@ void AdviceAccountWindow::refresh(const AdviceAccount& account)
         for (int column = 0; column < AdviceAccountWords::ColumnCount; ++column) {
             const QString text
                 = AdviceAccountWords::cell(figures, static_cast<AdviceAccountWords::Column>(column));
-            QTableWidgetItem* cell = m_cells[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
-            if (cell->text() != text) {
-                cell->setText(text);
-            }
+            showFigure(m_cells[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)], text);
         }
     }
     const QString verdict = AdviceAccountWords::verdict(account);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "statistics/ChancesTable.h"
 
+#include "platform/Widgets.h"
 #include "statistics/StatisticsTexts.h"
 #include "statistics/StatisticsWords.h"
 
@@ -15,9 +16,6 @@
 #include <cmath>
 
 namespace {
-
-// A screen reader says what a blank cell means rather than nothing.
-const QString BlankCellName = QStringLiteral("sans objet");
 
 using Column = StatisticsWords::ChanceColumn;
 constexpr Column ShownColumns[]
@@ -168,10 +166,7 @@ ChancesTable::ChancesTable(QWidget* parent)
     for (int column = 0; column < Columns; ++column) {
         setColumnWidth(column, std::max(widestFigure, metrics.horizontalAdvance(headers[column])) + 24);
         for (int row = 0; row < StatisticsModel::ChanceCount; ++row) {
-            auto* item = new QTableWidgetItem;
-            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-            item->setData(Qt::AccessibleTextRole, BlankCellName);
+            QTableWidgetItem* item = makeFigureCell();
             setItem(row, column, item);
             m_cells[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)] = item;
         }
@@ -188,11 +183,7 @@ void ChancesTable::refresh(const StatisticsModel& model)
         for (int column = 0; column < Columns; ++column) {
             const QString text
                 = StatisticsWords::chanceCell(model, StatisticsModel::chanceAt(row), ShownColumns[column]);
-            QTableWidgetItem* cell = m_cells[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
-            if (cell->text() != text) {
-                cell->setText(text);
-                cell->setData(Qt::AccessibleTextRole, text.isEmpty() ? QVariant(BlankCellName) : QVariant());
-            }
+            showFigure(m_cells[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)], text);
         }
     }
 }

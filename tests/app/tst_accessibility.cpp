@@ -3,6 +3,7 @@
 // closing the tool windows, and every caption whole however long the game (also at scale 2).
 #include "board/BoardWindow.h"
 #include "disclaimer/DisclaimerDialog.h"
+#include "games/ImportWindow.h"
 #include "games/NumberListWindow.h"
 #include "platform/Pictures.h"
 #include "support/Controls.h"
@@ -58,8 +59,16 @@ private slots:
         QTest::mouseClick(control<QPushButton>(board.simulator(), "startButton"), Qt::LeftButton);
         board.openStakeCalculator();
         board.openStatistics();
+        board.openAdviceAccount();
         // The disclaimer, the board, and every window the board has opened.
-        QList<QWidget*> windows{&disclaimer, &board, new NumberListWindow(&board)};
+        DrawImport::Reading reading;
+        reading.status = DrawImport::Reading::Status::Read;
+        reading.list.numbers = {17, 0, 36};
+        reading.list.numberCount = 3;
+        reading.list.mistakes.append({QStringLiteral("37"), 3, 1, 3});
+        reading.list.mistakeCount = reading.list.linesWithMistakes = 1;
+        QList<QWidget*> windows{&disclaimer, &board, new NumberListWindow(&board),
+            new ImportWindow(QStringLiteral("/tmp/spins.txt"), reading, &board)};
         for (QWidget* window : board.findChildren<QWidget*>()) {
             windows << (window->isWindow() && window->isVisible() ? QList<QWidget*>{window}
                                                                   : QList<QWidget*>{});
