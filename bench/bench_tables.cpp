@@ -12,20 +12,13 @@
 #include <QApplication>
 #include <cstdio>
 #include <memory>
-#include <random>
 
 namespace {
 
 QVector<int> randomDraws(long count, unsigned seed)
 {
-    std::mt19937 generator(seed);
-    std::uniform_int_distribution<int> number(0, Roulette::NumberCount - 1);
-    QVector<int> draws;
-    draws.reserve(count);
-    for (long i = 0; i < count; ++i) {
-        draws.append(number(generator));
-    }
-    return draws;
+    const std::vector<std::uint8_t> draws = Measure::randomDraws(count, seed);
+    return QVector<int>(draws.begin(), draws.end());
 }
 
 // Posted work first (shows, layouts, update requests), then whatever that work posted.

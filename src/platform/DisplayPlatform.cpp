@@ -42,8 +42,8 @@ QByteArray choose(const Session& session, const QByteArrayList& arguments)
 
 bool hasDisplay(const Session& session, const QByteArrayList& arguments)
 {
-    return !session.waylandDisplay.isEmpty() || !session.x11Display.isEmpty() || !session.chosenPlatform.isEmpty()
-        || platformGiven(arguments);
+    return !session.waylandDisplay.isEmpty() || !session.x11Display.isEmpty()
+        || !session.chosenPlatform.isEmpty() || platformGiven(arguments);
 }
 
 } // namespace DisplayPlatform

@@ -2,7 +2,6 @@
 #include "statistics/AdviceAccountWindow.h"
 
 #include "platform/Widgets.h"
-
 #include "statistics/AdviceAccountTexts.h"
 
 #include <QChart>
