@@ -49,13 +49,15 @@ std::pair<double, double> roundTop(double highest)
 
 } // namespace
 
+// Made with its chart: a chart view made without one makes a default chart of its own, which
+// setChart() would leave behind, never deleted.
 NumbersChart::NumbersChart(QWidget* parent)
-    : QChartView(parent)
+    : QChartView(new QChart, parent)
 {
     setObjectName(QStringLiteral("NumbersChart"));
     m_drawsSince.fill(StatisticsModel::NeverDrawn);
 
-    auto* chart = new QChart;
+    QChart* chart = this->chart();
     chart->setBackgroundRoundness(0);
     chart->setMargins(QMargins(2, 2, 2, 2));
     chart->legend()->setAlignment(Qt::AlignBottom);
@@ -141,7 +143,6 @@ NumbersChart::NumbersChart(QWidget* parent)
         axis->setLinePen(line);
     }
     setOptimizationFlag(QGraphicsView::DontAdjustForAntialiasing, true); // nothing is antialiased
-    setChart(chart);
     setOrder(Order::Wheel);
     connect(chart, &QChart::plotAreaChanged, this, &NumbersChart::showExactly);
 }
