@@ -190,9 +190,6 @@ bool BoardWindow::offerInterruptedGame()
         m_tables->setAside(interrupted);
         return false;
     }
-    if (!m_session->keepsGames()) {
-        return false;
-    }
     for (const GameArchive::Outcome& resumed : m_tables->resume(interrupted)) {
         tellResumed(resumed);
     }

@@ -205,18 +205,6 @@ bool GameSession::startGameWith(const QVector<int>& numbers, const Progress& pro
     return true;
 }
 
-std::optional<GameSummary> GameSession::findInterrupted()
-{
-    return m_archive ? m_archive->findInterrupted() : std::nullopt;
-}
-
-void GameSession::setAside(const GameSummary& game)
-{
-    if (m_archive) {
-        m_archive->setAside(game);
-    }
-}
-
 GameArchive::Outcome GameSession::resume(const GameSummary& game)
 {
     writeConfirmedNumbers();

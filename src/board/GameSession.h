@@ -12,7 +12,6 @@
 #include <QVector>
 #include <functional>
 #include <memory>
-#include <optional>
 
 // What makes the board's advice blink: a 500 ms timer per blink, or a test's own hand.
 class BlinkTimers
@@ -77,9 +76,6 @@ public:
     bool startGameWith(const QVector<int>& numbers, const Progress& progress = {});
     static constexpr int ProgressStep = 50'000;
 
-    // The game a program no longer running left unfinished, if any.
-    std::optional<GameSummary> findInterrupted();
-    void setAside(const GameSummary& game);
     // Ends the current game and takes `game` up; whatever the journal then holds is what the
     // table shows, an empty game when it could not be taken up.
     GameArchive::Outcome resume(const GameSummary& game);

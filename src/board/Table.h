@@ -42,6 +42,9 @@ public:
     // One tick of a running blink timer, 500 ms apart.
     void blinkTick(BlinkTimer timer);
     bool isBlinking(BlinkTimer timer) const { return m_blinking.test(static_cast<std::size_t>(timer)); }
+    // An advice shows as some blink running: a percentage, yellow dozens or columns, numbers
+    // to play.
+    bool showsAdvice() const { return m_blinking.any(); }
 
     // Every accepted draw, oldest first: the record everything else is made of.
     const std::vector<std::uint8_t>& draws() const { return m_draws; }

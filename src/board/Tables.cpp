@@ -8,7 +8,6 @@
 struct Tables::Entry
 {
     GameSession* session = nullptr; // a child of the tables
-    GameJournal* journal = nullptr; // while games are kept
     int number = 1; // of its name while the player gave none
     QString givenName;
     bool marked = false;
@@ -33,7 +32,7 @@ Tables::Tables(QObject* parent)
     , m_sitting(
           QString::number(QRandomGenerator::global()->generate(), 16).rightJustified(8, QLatin1Char('0')))
 {
-    makeTable(1, {});
+    makeTable();
 }
 
 Tables::~Tables() = default;
@@ -48,8 +47,7 @@ void Tables::keepGamesIn(GameLibrary& library)
     m_library = &library;
     m_freeJournals.push_back(&library.journal());
     for (const auto& table : m_tables) {
-        table->journal = takeJournal();
-        table->session->keepGamesIn(*table->journal, library.archive());
+        table->session->keepGamesIn(*takeJournal(), library.archive());
     }
     nameInJournals();
 }
@@ -112,18 +110,17 @@ GameJournal* Tables::takeJournal()
     return journal;
 }
 
-Tables::Entry& Tables::makeTable(int number, const QString& givenName)
+void Tables::makeTable()
 {
     auto table = std::make_unique<Entry>();
-    table->number = number;
-    table->givenName = givenName;
+    table->number = freeNumber();
     auto* session = new GameSession(this);
     table->session = session;
     if (!m_tables.empty() && current().table().speaksAdvice()) {
         session->toggleSpeech();
     }
-    if ((table->journal = takeJournal())) {
-        session->keepGamesIn(*table->journal, m_library->archive());
+    if (GameJournal* journal = takeJournal()) {
+        session->keepGamesIn(*journal, m_library->archive());
     }
     session->setAsker([this, session](GameSession::Question question, int number) {
         return !m_asker || m_asker(indexOf(session), question, number);
@@ -135,15 +132,10 @@ Tables::Entry& Tables::makeTable(int number, const QString& givenName)
             return;
         }
         const int index = indexOf(session);
-        // An advice shows as some blink running: a percentage, yellow dozens or columns,
-        // numbers to play.
-        const Table& table = session->table();
-        for (int blink = 0; blink < BlinkTimerCount; ++blink) {
-            if (table.isBlinking(static_cast<BlinkTimer>(blink))
-                && !m_tables[static_cast<std::size_t>(index)]->marked) {
-                m_tables[static_cast<std::size_t>(index)]->marked = true;
-                emit tablesChanged();
-            }
+        Entry& table = *m_tables[static_cast<std::size_t>(index)];
+        if (session->table().showsAdvice() && !table.marked) {
+            table.marked = true;
+            emit tablesChanged();
         }
         emit enteredElsewhere(index, number);
     });
@@ -162,7 +154,6 @@ Tables::Entry& Tables::makeTable(int number, const QString& givenName)
         [this, session](const DiskFailure& failure) { emit saveProblem(indexOf(session), failure); });
 
     m_tables.push_back(std::move(table));
-    return *m_tables.back();
 }
 
 // Once several tables are open, every game says which table it is, for the previous games
@@ -170,12 +161,12 @@ Tables::Entry& Tables::makeTable(int number, const QString& givenName)
 void Tables::nameInJournals()
 {
     if (count() < 2 && std::none_of(m_tables.begin(), m_tables.end(), [](const auto& table) {
-            return table->journal && !table->journal->game().sitting.isEmpty();
+            return table->session->journal() && !table->session->journal()->game().sitting.isEmpty();
         })) {
         return;
     }
     for (int i = 0; i < count(); ++i) {
-        if (GameJournal* journal = m_tables[static_cast<std::size_t>(i)]->journal) {
+        if (GameJournal* journal = at(i).journal()) {
             journal->setTable(m_sitting, name(i));
         }
     }
@@ -186,7 +177,7 @@ int Tables::add()
     if (count() >= MaxTables) {
         return -1;
     }
-    makeTable(freeNumber(), {});
+    makeTable();
     nameInJournals();
     emit tablesChanged();
     show(count() - 1);
@@ -201,8 +192,8 @@ bool Tables::close(int index)
     std::unique_ptr<Entry> table = std::move(m_tables[static_cast<std::size_t>(index)]);
     m_tables.erase(m_tables.begin() + index);
     table->session->end();
-    if (table->journal) {
-        m_freeJournals.push_back(table->journal);
+    if (GameJournal* journal = table->session->journal()) {
+        m_freeJournals.push_back(journal);
     }
     table->session->disconnect(this);
     table->session->deleteLater();
@@ -288,24 +279,25 @@ QVector<GameSummary> Tables::findInterrupted()
 void Tables::setAside(const QVector<GameSummary>& games)
 {
     for (const GameSummary& game : games) {
-        current().setAside(game);
+        if (m_library) {
+            m_library->archive().setAside(game);
+        }
     }
 }
 
 QVector<GameArchive::Outcome> Tables::resume(const QVector<GameSummary>& games)
 {
-    const QVector<GameSummary>& ordered = games;
     QVector<GameArchive::Outcome> outcomes;
     const int firstIndex = m_current;
-    for (qsizetype i = 0; i < ordered.size(); ++i) {
-        const GameSummary& game = ordered[i];
+    for (qsizetype i = 0; i < games.size(); ++i) {
+        const GameSummary& game = games[i];
         int index = firstIndex;
         if (i > 0) {
             if (count() >= MaxTables) {
                 outcomes.append({GameArchive::Outcome::Status::HeldElsewhere, {}, 0, false});
                 continue;
             }
-            makeTable(freeNumber(), {});
+            makeTable();
             index = count() - 1;
         }
         if (!game.tableName.isEmpty()) {

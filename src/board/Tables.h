@@ -86,7 +86,8 @@ private:
     struct Entry;
 
     int indexOf(const GameSession* session) const;
-    Entry& makeTable(int number, const QString& givenName);
+    // A table with no draw, its name's number the lowest free, its journal in the library.
+    void makeTable();
     bool isNumberTaken(int number, const Entry* except) const;
     int freeNumber() const;
     GameJournal* takeJournal();

@@ -442,7 +442,7 @@ void TestGames::killedWithTheLargestGame()
     GameLibrary library;
     GameSession session;
     session.keepGamesIn(library);
-    const std::optional<GameSummary> interrupted = session.findInterrupted();
+    const std::optional<GameSummary> interrupted = library.archive().findInterrupted();
     QVERIFY(interrupted && interrupted->path == path);
     QCOMPARE(interrupted->drawCount, GameRecord::MaxDraws);
     const GameArchive::Outcome resumed = session.resume(*interrupted);
