@@ -5,6 +5,7 @@
 // session does what they ask.
 #include "board/BoardTexts.h"
 #include "board/BoardWindow.h"
+#include "board/LanguageMenu.h"
 #include "board/TablesMenu.h"
 #include "games/ExportDialog.h"
 #include "games/GameLibrary.h"
@@ -59,6 +60,8 @@ void BoardWindow::buildMenu()
     m_menu->addSeparator();
     QAction* newGame = addMenuAction(m_menu, QStringLiteral("newGame"), BoardTexts::MenuNewGame);
     m_tablesMenu = new TablesMenu(m_menu, this, *m_tables);
+    m_menu->addSeparator();
+    new LanguageMenu(m_menu, this);
 
     connect(m_undoAction, &QAction::triggered, this, &BoardWindow::undoLastNumber);
     connect(statistics, &QAction::triggered, this, &BoardWindow::openStatistics);

@@ -61,13 +61,14 @@ QStringList dataDirectories()
     return directories;
 }
 
-QString locateDataFile(const QString& fileName)
+QString locateDataFile(const QString& fileName, const QString& folder)
 {
-    if (fileName.isEmpty() || fileName.contains(QLatin1Char('/'))) {
+    if (fileName.isEmpty() || fileName.contains(QLatin1Char('/')) || folder.contains(QLatin1Char('/'))
+        || folder.startsWith(QLatin1Char('.'))) {
         return {};
     }
     for (const QString& directory : dataDirectories()) {
-        const QFileInfo candidate(QDir(directory), fileName);
+        const QFileInfo candidate(QDir(QDir(directory).filePath(folder)), fileName);
         if (candidate.isFile()) {
             return candidate.absoluteFilePath();
         }

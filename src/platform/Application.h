@@ -22,7 +22,8 @@ QString programDirectory();
 // (../share/tambrel) and the folder the build was configured to install into.
 QStringList dataDirectories();
 
-// The first existing file of that name in dataDirectories(), or an empty text.
-QString locateDataFile(const QString& fileName);
+// The first existing file of that name in dataDirectories() (in a folder of theirs, such as
+// "en" for the English help pages), or an empty text.
+QString locateDataFile(const QString& fileName, const QString& folder = QString());
 
 } // namespace Application

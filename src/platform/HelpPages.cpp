@@ -2,6 +2,7 @@
 #include "platform/HelpPages.h"
 
 #include "platform/Application.h"
+#include "platform/Language.h"
 
 #include <QDesktopServices>
 
@@ -19,7 +20,14 @@ std::function<bool(const QUrl&)>& opener()
 
 bool open(const QString& fileName)
 {
-    const QString path = Application::locateDataFile(fileName);
+    // The pages in the program's language, or the French ones when a translation is missing.
+    QString path;
+    if (Language::current() != Language::Choice::French) {
+        path = Application::locateDataFile(fileName, Language::code(Language::current()));
+    }
+    if (path.isEmpty()) {
+        path = Application::locateDataFile(fileName);
+    }
     if (path.isEmpty()) {
         return false;
     }

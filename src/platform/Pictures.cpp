@@ -2,15 +2,13 @@
 #include "platform/Pictures.h"
 
 #include "platform/Application.h"
+#include "platform/Language.h"
 
 #include <QApplication>
 #include <QFont>
 #include <QHash>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QPointer>
 #include <QStyleFactory>
-#include <QTranslator>
 
 namespace Pictures {
 
@@ -76,20 +74,9 @@ QIcon helpBulb()
 
 namespace Desktop {
 
-bool installQtTranslations(QApplication& application, const QLocale& locale)
-{
-    auto* translator = new QTranslator(&application);
-    if (translator->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
-            QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        QCoreApplication::installTranslator(translator);
-        return true;
-    }
-    delete translator;
-    return false;
-}
-
 void setUp(QApplication& application)
 {
+    QCoreApplication::setOrganizationName(QStringLiteral("tambrel"));
     QCoreApplication::setApplicationName(QStringLiteral("tambrel"));
     QCoreApplication::setApplicationVersion(Application::versionText());
     // The installed menu entry, fr.tambrel.tambrel.desktop: the desktop groups the windows under it.
@@ -106,7 +93,7 @@ void setUp(QApplication& application)
     font.setPointSizeF(8.0);
     QApplication::setFont(font);
 
-    installQtTranslations(application, QLocale::system());
+    Language::install(application, Language::preferred());
 }
 
 } // namespace Desktop

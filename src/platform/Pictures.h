@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Pictures and the application's look: the icons built into the program, the system
-// language for the standard buttons, the style the windows were designed in.
+// Pictures and the application's look: the icons built into the program, its language,
+// the style the windows were designed in.
 #pragma once
 
 #include <QIcon>
@@ -21,11 +21,8 @@ QIcon helpBulb();
 
 namespace Desktop {
 
-// Title, version, icon, style and font of the program, and Qt's own translations for the
-// system language, so that a French desktop reads "Oui" and "Non" on the standard buttons.
+// Title, version, icon, style and font of the program, and its language: the player's
+// choice or the desktop's, with Qt's own texts ("Oui", "Non") in the same language.
 void setUp(QApplication& application);
-
-// Loads Qt's translations of its standard texts for a language; false when none is installed.
-bool installQtTranslations(QApplication& application, const QLocale& locale);
 
 } // namespace Desktop

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/SpeechEngine.h"
 
+#include "platform/Language.h"
+
 #include <QLocale>
 #include <QPointer>
 #include <QTextToSpeech>
@@ -17,27 +19,28 @@ class SpeechWorker : public QObject
     Q_OBJECT
 
 public:
-    explicit SpeechWorker(QString engineName)
+    SpeechWorker(QString engineName, QLocale::Language language)
         : m_engineName(std::move(engineName))
+        , m_language(language)
     { }
 
     void start()
     {
         m_speech = m_engineName.isEmpty() ? new QTextToSpeech(this) : new QTextToSpeech(m_engineName, this);
-        bool french = false;
+        bool voiceFound = false;
         if (m_speech->state() != QTextToSpeech::Error) {
             const QList<QLocale> locales = m_speech->availableLocales();
             for (const QLocale& locale : locales) {
-                if (locale.language() == QLocale::French) {
+                if (locale.language() == m_language) {
                     m_speech->setLocale(locale);
-                    french = true;
+                    voiceFound = true;
                     break;
                 }
             }
         }
         connect(m_speech, &QTextToSpeech::stateChanged, this,
             [this](QTextToSpeech::State state) { emit stateChanged(static_cast<int>(state)); });
-        emit started(m_speech->state() != QTextToSpeech::Error, french);
+        emit started(m_speech->state() != QTextToSpeech::Error, voiceFound);
     }
 
     void say(const QString& phrase)
@@ -48,11 +51,12 @@ public:
     }
 
 signals:
-    void started(bool available, bool french);
+    void started(bool available, bool voiceFound);
     void stateChanged(int state);
 
 private:
     QString m_engineName;
+    QLocale::Language m_language;
     QTextToSpeech* m_speech = nullptr;
 };
 
@@ -61,7 +65,7 @@ class DesktopSpeechEngine : public SpeechEngine
 public:
     explicit DesktopSpeechEngine(const QString& engineName)
         : m_thread(new QThread)
-        , m_worker(new SpeechWorker(engineName))
+        , m_worker(new SpeechWorker(engineName, Language::locale().language()))
         , m_watchdog(new QTimer(this))
     {
         m_thread->setObjectName(QStringLiteral("speech"));
@@ -108,10 +112,10 @@ public:
 private:
     enum class Status { Loading, Available, Unavailable };
 
-    void onStarted(bool available, bool french)
+    void onStarted(bool available, bool voiceFound)
     {
         m_status = available ? Status::Available : Status::Unavailable;
-        setProperty("frenchChosen", french);
+        setProperty("voiceOfTheLanguage", voiceFound);
         emit loaded(available);
         if (!available) {
             done();

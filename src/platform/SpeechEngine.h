@@ -26,7 +26,8 @@ signals:
     void loaded(bool available);
 };
 
-// The desktop's text-to-speech (speech-dispatcher on Linux), in French when it offers it,
-// run in a thread of its own. An empty engine name takes Qt's default; a name that cannot be
-// loaded gives an engine that becomes unavailable once it has tried.
+// The desktop's text-to-speech (speech-dispatcher on Linux), with a voice of the program's
+// language when it offers one, run in a thread of its own. An empty engine name takes Qt's
+// default; a name that cannot be loaded gives an engine that becomes unavailable once it has
+// tried.
 std::unique_ptr<SpeechEngine> createDesktopSpeechEngine(const QString& engineName = QString());

@@ -39,7 +39,7 @@ StakeCalculatorWindow::StakeCalculatorWindow(QWidget* parent)
     , m_model(NumberText::userLocale())
 {
     setObjectName(QStringLiteral("stakeCalculatorWindow"));
-    setWindowTitle(StakeTexts::Caption);
+    setWindowTitle(StakeTexts::caption());
     setAttribute(Qt::WA_DeleteOnClose, true);
     Colours::setBackColour(this, Colours::ButtonFace);
     setFixedSize(Twips::toPixels(ClientWidth), Twips::toPixels(ClientHeight));
@@ -52,15 +52,15 @@ StakeCalculatorWindow::StakeCalculatorWindow(QWidget* parent)
 void StakeCalculatorWindow::buildControls()
 {
     m_promptLabel
-        = makeBoldLabel(this, QStringLiteral("promptLabel"), StakeTexts::Prompt, 240, 240, 3495, 255);
+        = makeBoldLabel(this, QStringLiteral("promptLabel"), StakeTexts::prompt(), 240, 240, 3495, 255);
 
     m_stakeBox = new QLineEdit(m_model.startingStake(), this);
     nameControl(m_stakeBox, QStringLiteral("stakeBox"));
     Twips::place(m_stakeBox, 3960, 240, 495, 285);
-    m_stakeBox->setAccessibleName(StakeTexts::StakeName);
+    m_stakeBox->setAccessibleName(StakeTexts::stakeName());
     connect(m_stakeBox, &QLineEdit::textChanged, this, &StakeCalculatorWindow::changeStartingStake);
 
-    m_calculateButton = new QPushButton(StakeTexts::Calculate, this);
+    m_calculateButton = new QPushButton(StakeTexts::calculate(), this);
     nameControl(m_calculateButton, QStringLiteral("calculateButton"));
     Twips::place(m_calculateButton, 4680, 240, 975, 255);
     m_calculateButton->setAutoDefault(false);
@@ -70,7 +70,7 @@ void StakeCalculatorWindow::buildControls()
         auto* result = new QLineEdit(m_model.result(i), this);
         nameControl(result, QStringLiteral("stepBox"), i);
         Twips::place(result, 120 + 840 * i, 840, 735, 285);
-        result->setAccessibleName(StakeTexts::StepName.arg(i + 1));
+        result->setAccessibleName(StakeTexts::stepName().arg(i + 1));
         connect(result, &QLineEdit::textEdited, this,
             [this, i](const QString& text) { m_model.editResult(i, text); });
         m_stepBoxes[static_cast<std::size_t>(i)] = result;
@@ -78,15 +78,15 @@ void StakeCalculatorWindow::buildControls()
         auto* option = new QRadioButton(this);
         nameControl(option, QStringLiteral("stepChoice"), i);
         Twips::place(option, 360 + 840 * i, 1200, 255, 255);
-        option->setAccessibleName(StakeTexts::ChoiceName.arg(i + 1));
+        option->setAccessibleName(StakeTexts::choiceName().arg(i + 1));
         connect(option, &QRadioButton::clicked, this, [this, i] { selectStep(i); });
         m_stepChoices[static_cast<std::size_t>(i)] = option;
     }
 
     m_warningLabel
-        = makeBoldLabel(this, QStringLiteral("warningLabel"), StakeTexts::Warning, 360, 1560, 5175, 375);
+        = makeBoldLabel(this, QStringLiteral("warningLabel"), StakeTexts::warning(), 360, 1560, 5175, 375);
 
-    m_helpButton = makeHelpButton(this, 5640, 1560, 255, 375, StakeTexts::HelpTip);
+    m_helpButton = makeHelpButton(this, 5640, 1560, 255, 375, StakeTexts::helpTip());
     connect(m_helpButton, &QPushButton::clicked, this, &StakeCalculatorWindow::openHelp);
 
     // Enter in the stake box calculates; Tab goes from the stake to the results, then to the

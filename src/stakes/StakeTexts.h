@@ -1,23 +1,28 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The stake calculator's own texts, exactly as the player reads them.
+// The stake calculator's own texts, exactly as the player reads them in French, the language
+// they are written in, and through the translations in the player's language.
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
-namespace StakeTexts {
+class StakeTexts
+{
+    Q_DECLARE_TR_FUNCTIONS(StakeTexts)
 
-inline const QString Caption = QStringLiteral("Mise !");
-inline const QString Prompt = QStringLiteral("Vous pouvez changer la Mise de Depart");
-inline const QString DesignStake = QStringLiteral("1");
-inline const QString Calculate = QStringLiteral("Calculer");
-inline const QString Warning
-    = QStringLiteral("Attention , assurez vous que la mise Maximale soit possible !");
-inline const QString Cleared = QStringLiteral("0");
-inline const QString HelpPage = QStringLiteral("AideMise.html");
-inline const QString HelpTip = QStringLiteral("Aide");
-// For screen readers.
-inline const QString StakeName = QStringLiteral("Mise de départ");
-inline const QString StepName = QStringLiteral("Mise du coup %1"); // %1: 1 to 7
-inline const QString ChoiceName = QStringLiteral("Marquer le coup %1");
+public:
+    static QString caption() { return tr("Mise !"); }
+    static QString prompt() { return tr("Vous pouvez changer la Mise de Depart"); }
+    static QString calculate() { return tr("Calculer"); }
+    static QString warning() { return tr("Attention , assurez vous que la mise Maximale soit possible !"); }
+    static QString helpTip() { return tr("Aide"); }
+    // For screen readers; %1 is the step, 1 to 7.
+    static QString stakeName() { return tr("Mise de départ"); }
+    static QString stepName() { return tr("Mise du coup %1"); }
+    static QString choiceName() { return tr("Marquer le coup %1"); }
 
-} // namespace StakeTexts
+    // Figures and file names, the same in every language.
+    static inline const QString DesignStake = QStringLiteral("1");
+    static inline const QString Cleared = QStringLiteral("0");
+    static inline const QString HelpPage = QStringLiteral("AideMise.html");
+};

@@ -72,7 +72,7 @@ xdotool mousemove --window "$board" 156 25 click 1
 confirm=$(window_named '^Votre chiffre')
 sleep 0.5
 check_no_cover "$board" "$confirm"
-xdotool key y
+xdotool key o # "&Oui"
 trends=$(window_named '^Pair/Impair$')
 for _ in $(seq 20); do [ "$(xdotool getwindowfocus)" = "$board" ] && break; sleep 0.1; done
 [ "$(xdotool getwindowfocus)" = "$board" ] || fail "the board has not the keyboard back after its question"
@@ -85,7 +85,7 @@ echo "after the first entry: no frame covers another window"
 xdotool mousemove --window "$dozens" 40 10 click 1
 xdotool mousemove --window "$board" 156 25 click 1
 window_named '^Votre chiffre' >/dev/null
-xdotool key y
+xdotool key o # "&Oui"
 for _ in $(seq 20); do [ "$(xdotool getwindowfocus)" = "$board" ] && break; sleep 0.1; done
 [ "$(xdotool getwindowfocus)" = "$board" ] || fail "the board has not the keyboard back after an entry"
 

@@ -173,7 +173,7 @@ private slots:
         QCOMPARE(items.join('|'),
             QStringLiteral(
                 "Annuler le dernier numéro|Statistiques…|Bilan des conseils||Saisir une liste de numéros…|"
-                "Importer des tirages…|Exporter la partie…|Parties précédentes…||Nouvelle partie|Tables"));
+                "Importer des tirages…|Exporter la partie…|Parties précédentes…||Nouvelle partie|Tables||Langue"));
         // The statistics (Ctrl+T) follow the game while they show.
         QAction* statistics = board.findChild<QAction*>(QStringLiteral("statistics"));
         QCOMPARE(statistics->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_T));

@@ -5,12 +5,14 @@
 #include "platform/Application.h"
 #include "platform/Colours.h"
 #include "platform/DisplayPlatform.h"
+#include "platform/Language.h"
 #include "platform/Pictures.h"
 #include "platform/Widgets.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -94,12 +96,53 @@ private slots:
         QCOMPARE(DisplayPlatform::choose(session, arguments), platform);
     }
 
-    void frenchDesktopReadsOuiNon()
+    // French on a French desktop and where no language is set, English elsewhere; the
+    // player's choice wins over the desktop and is kept.
+    void languageOfTheDesktopOrThePlayer_data()
     {
-        auto* application = qobject_cast<QApplication*>(QCoreApplication::instance());
-        QVERIFY(Desktop::installQtTranslations(*application, QLocale(QLocale::French, QLocale::France)));
-        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), QStringLiteral("&Oui"));
-        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&No"), QStringLiteral("&Non"));
+        QTest::addColumn<QString>("desktop");
+        QTest::addColumn<QString>("saved");
+        QTest::addColumn<QString>("spoken");
+        QTest::addRow("French desktop") << "fr_FR"
+                                        << ""
+                                        << "fr";
+        QTest::addRow("Belgian desktop") << "fr_BE"
+                                         << ""
+                                         << "fr";
+        QTest::addRow("no language set") << "C"
+                                         << ""
+                                         << "fr";
+        QTest::addRow("British desktop") << "en_GB"
+                                         << ""
+                                         << "en";
+        QTest::addRow("German desktop") << "de_DE"
+                                        << ""
+                                        << "en";
+        QTest::addRow("English chosen on a French desktop") << "fr_FR"
+                                                            << "en"
+                                                            << "en";
+        QTest::addRow("French chosen on a German desktop") << "de_DE"
+                                                           << "fr"
+                                                           << "fr";
+    }
+
+    void languageOfTheDesktopOrThePlayer()
+    {
+        QFETCH(QString, desktop);
+        QFETCH(QString, saved);
+        QFETCH(QString, spoken);
+        QSettings().remove(QStringLiteral("language"));
+        if (!saved.isEmpty()) {
+            Language::save(
+                saved == QLatin1String("en") ? Language::Choice::English : Language::Choice::French);
+        }
+        const Language::Choice choice = Language::saved().value_or(Language::ofDesktop(QLocale(desktop)));
+        QCOMPARE(Language::code(choice), spoken);
+
+        // Qt's standard buttons speak the same language.
+        Language::install(*QCoreApplication::instance(), choice);
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), spoken == "fr" ? "&Oui" : "&Yes");
+        QSettings().remove(QStringLiteral("language"));
     }
 
     // A widget made where a deleted one stood starts without the colour code it had.

@@ -140,7 +140,7 @@ private slots:
         QSignalSpy loaded(engine.get(), &SpeechEngine::loaded);
         QVERIFY(loaded.wait(20000));
         QCOMPARE(loaded.first().first().toBool(), available);
-        QCOMPARE(engine->property("frenchChosen").toBool(), available);
+        QCOMPARE(engine->property("voiceOfTheLanguage").toBool(), available);
         SpeechQueue queue([name] { return createDesktopSpeechEngine(name); });
         for (const char* phrase : {"Vous pouvez jouer , la couleur NOIR !", "un", "deux"}) {
             queue.speak(QString::fromUtf8(phrase));
