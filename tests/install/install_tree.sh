@@ -16,6 +16,9 @@ expected=$(
     for f in "$source"/resources/help/*.html "$source"/resources/help/*.css; do
         echo "share/tambrel/${f##*/}"
     done
+    for f in "$source"/resources/help/en/*.html; do
+        echo "share/tambrel/en/${f##*/}"
+    done
     echo "share/applications/$id.desktop"
     echo "share/metainfo/$id.metainfo.xml"
     for size in 16 24 32 48 64 128 256; do
@@ -36,6 +39,18 @@ fi
 zcat "$prefix/share/doc/tambrel/changelog.gz" | head -n1 | grep -q "^tambrel ($version) " ||
     { echo "the changelog does not open with version $version"; exit 1; }
 echo "installed: $(wc -l <<<"$actual") files, as expected"
+
+# In English the program opens en/<page> for each French <page>, and that page finds the one
+# style sheet one folder up.
+data=$prefix/share/tambrel
+for page in "$data"/*.html; do
+    english=$data/en/${page##*/}
+    [ -f "$english" ] || { echo "no English help page en/${page##*/}"; exit 1; }
+    grep -q '<link rel="stylesheet" href="../aide.css">' "$english" ||
+        { echo "en/${page##*/} does not use the shared style sheet ../aide.css"; exit 1; }
+done
+[ "$(ls "$data"/en/*.html | wc -l)" -eq "$(ls "$data"/*.html | wc -l)" ] ||
+    { echo "the English help pages are not the French ones' twins"; exit 1; }
 
 # The program's own lookup, run from the installed bin folder and started elsewhere.
 elsewhere=$(mktemp -d)
