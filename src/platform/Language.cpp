@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/Language.h"
 
+#include "platform/NumberText.h"
+
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QSettings>
@@ -102,6 +104,13 @@ void install(QCoreApplication& application, Choice choice)
         }
     }
     installed() = choice;
+    // The player's own figures (a stake typed, the chart's axes) are read and written as the
+    // desktop writes them in French, and with a decimal point in English.
+    if (choice == Choice::French) {
+        NumberText::resetUserLocale();
+    } else {
+        NumberText::setUserLocale(locale());
+    }
 }
 
 Choice current()
