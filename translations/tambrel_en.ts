@@ -2,6 +2,152 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_GB" sourcelanguage="fr_FR">
 <context>
+    <name>AdviceAccountTexts</name>
+    <message>
+        <source>Bilan des conseils</source>
+        <translation>Advice results</translation>
+    </message>
+    <message>
+        <source>Conseil</source>
+        <translation>Advice</translation>
+    </message>
+    <message>
+        <source>Paris</source>
+        <translation>Bets</translation>
+    </message>
+    <message>
+        <source>Mises</source>
+        <translation>Stakes</translation>
+    </message>
+    <message>
+        <source>Gagnés</source>
+        <translation>Won</translation>
+    </message>
+    <message>
+        <source>Taux</source>
+        <translation>Win rate</translation>
+    </message>
+    <message>
+        <source>Taux du hasard</source>
+        <translation>Chance rate</translation>
+    </message>
+    <message>
+        <source>Résultat</source>
+        <translation>Result</translation>
+    </message>
+    <message>
+        <source>Attendu</source>
+        <translation>Expected</translation>
+    </message>
+    <message>
+        <source>Écart (σ)</source>
+        <translation>Deviation (σ)</translation>
+    </message>
+    <message>
+        <source>Plus longue série perdante</source>
+        <translation>Longest losing run</translation>
+    </message>
+    <message>
+        <source>Pire recul</source>
+        <translation>Worst drawdown</translation>
+    </message>
+    <message>
+        <source>Chances simples</source>
+        <translation>Even chances</translation>
+    </message>
+    <message>
+        <source>Douzaines</source>
+        <translation>Dozens</translation>
+    </message>
+    <message>
+        <source>Colonnes</source>
+        <translation>Columns</translation>
+    </message>
+    <message>
+        <source>Numéros clignotants</source>
+        <translation>Blinking numbers</translation>
+    </message>
+    <message>
+        <source>Tous les conseils</source>
+        <translation>All the advice</translation>
+    </message>
+    <message>
+        <source>Chances simples en progression</source>
+        <translation>Even chances with progression</translation>
+    </message>
+    <message>
+        <source>Les mêmes paris sur les chances simples, avec la progression du calculateur de mises : 1, 3, 7, 15, 31, 63, 127 unités, chaque chance à part ; une marche de plus après une perte (un partage aussi), retour à 1 après un gain ou après la septième perte. Elle n&apos;entre pas dans « Tous les conseils ».</source>
+        <translation>The same bets on the even chances, with the stake calculator&apos;s progression: 1, 3, 7, 15, 31, 63, 127 units, each chance on its own; one step up after a loss (a partage too), back to 1 after a win or after the seventh loss. It is not part of “All the advice”.</translation>
+    </message>
+    <message>
+        <source>%1&#xa0;%</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>Mises, résultats et reculs en unités de mise. Attendu : 1/37 des mises perdu, 1/74 sur les chances simples, où le zéro rend la moitié de la mise.</source>
+        <translation>Stakes, results and drawdowns in stake units. Expected: 1/37 of the stakes lost, 1/74 on the even chances, where zero returns half the stake.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Sur %1 tirage(s), suivre les conseils aurait coûté %2&#xa0;% des mises (attendu : %3&#xa0;%) : un écart de %4&#xa0;σ, celui du hasard.</source>
+        <translation>
+            <numerusform>Over %1 draw, following the advice would have cost %2% of the stakes (expected: %3%): a deviation of %4&#xa0;σ, within chance.</numerusform>
+            <numerusform>Over %1 draws, following the advice would have cost %2% of the stakes (expected: %3%): a deviation of %4&#xa0;σ, within chance.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Sur %1 tirage(s), suivre les conseils aurait rapporté %2&#xa0;% des mises (attendu : %3&#xa0;%) : un écart de %4&#xa0;σ, celui du hasard.</source>
+        <translation>
+            <numerusform>Over %1 draw, following the advice would have brought in %2% of the stakes (expected: %3%): a deviation of %4&#xa0;σ, within chance.</numerusform>
+            <numerusform>Over %1 draws, following the advice would have brought in %2% of the stakes (expected: %3%): a deviation of %4&#xa0;σ, within chance.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Sur %1 tirage(s), suivre les conseils aurait coûté %2&#xa0;% des mises (attendu : %3&#xa0;%) : un écart de %4&#xa0;σ, inhabituel (%5) : à confirmer sur d&apos;autres tirages avant d&apos;y croire.</source>
+        <translation>
+            <numerusform>Over %1 draw, following the advice would have cost %2% of the stakes (expected: %3%): a deviation of %4&#xa0;σ, unusual (%5): confirm it over other draws before believing it.</numerusform>
+            <numerusform>Over %1 draws, following the advice would have cost %2% of the stakes (expected: %3%): a deviation of %4&#xa0;σ, unusual (%5): confirm it over other draws before believing it.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Sur %1 tirage(s), suivre les conseils aurait rapporté %2&#xa0;% des mises (attendu : %3&#xa0;%) : un écart de %4&#xa0;σ, inhabituel (%5) : à confirmer sur d&apos;autres tirages avant d&apos;y croire.</source>
+        <translation>
+            <numerusform>Over %1 draw, following the advice would have brought in %2% of the stakes (expected: %3%): a deviation of %4&#xa0;σ, unusual (%5): confirm it over other draws before believing it.</numerusform>
+            <numerusform>Over %1 draws, following the advice would have brought in %2% of the stakes (expected: %3%): a deviation of %4&#xa0;σ, unusual (%5): confirm it over other draws before believing it.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Sur %1 tirage(s), aucun conseil n&apos;a encore été suivi : rien n&apos;a été misé.</source>
+        <translation>
+            <numerusform>Over %1 draw, no advice has been followed yet: nothing has been staked.</numerusform>
+            <numerusform>Over %1 draws, no advice has been followed yet: nothing has been staked.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>À la longue, le jeu prend %1&#xa0;% de chaque mise (%2&#xa0;% sur les chances simples) : aucun conseil ne change ce prix.</source>
+        <translation>In the long run, the game takes %1% of every stake (%2% on the even chances): no advice changes that price.</translation>
+    </message>
+    <message>
+        <source>Résultat cumulé de chaque conseil</source>
+        <translation>Running result of each kind of advice</translation>
+    </message>
+    <message>
+        <source>Tirages</source>
+        <translation>Draws</translation>
+    </message>
+    <message>
+        <source>Unités</source>
+        <translation>Units</translation>
+    </message>
+    <message>
+        <source>Attendu, tous les conseils</source>
+        <translation>Expected, all the advice</translation>
+    </message>
+    <message>
+        <source>Copier</source>
+        <translation>Copy</translation>
+    </message>
+</context>
+<context>
     <name>LanguageMenu</name>
     <message>
         <source>Langue</source>
@@ -49,6 +195,285 @@
     <message>
         <source>Marquer le coup %1</source>
         <translation>Mark round %1</translation>
+    </message>
+</context>
+<context>
+    <name>StatisticsTexts</name>
+    <message>
+        <source>Statistiques</source>
+        <translation>Statistics</translation>
+    </message>
+    <message numerus="yes">
+        <source>χ² = %1 pour 36 degrés de liberté, sur %2 tirage(s)</source>
+        <translation>
+            <numerusform>χ² = %1 for 36 degrees of freedom, over %2 draw</numerusform>
+            <numerusform>χ² = %1 for 36 degrees of freedom, over %2 draws</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Pas encore assez de tirages pour juger la roue : %1 sur au moins %2.</source>
+        <translation>Not enough draws yet to judge the wheel: %1 of at least %2.</translation>
+    </message>
+    <message>
+        <source>Rien d&apos;anormal : ces écarts sont ceux du hasard (%1).</source>
+        <translation>Nothing abnormal: these deviations are those of chance (%1).</translation>
+    </message>
+    <message>
+        <source>Écart inhabituel (%1) : à confirmer sur des milliers de tirages avant d&apos;y croire.</source>
+        <translation>Unusual deviation (%1): confirm it over thousands of draws before believing it.</translation>
+    </message>
+    <message>
+        <source>p = %1</source>
+        <translation>p = %1</translation>
+    </message>
+    <message>
+        <source>p &lt; %1</source>
+        <translation>p &lt; %1</translation>
+    </message>
+    <message>
+        <source>&lt; %1</source>
+        <translation>&lt; %1</translation>
+    </message>
+    <message>
+        <source>%1 : %2&#xa0;σ (%3 ; %4 compte tenu des %5 lignes) : écart inhabituel, à confirmer sur d&apos;autres tirages.</source>
+        <translation>%1: %2&#xa0;σ (%3; %4 given the %5 rows): unusual deviation, to be confirmed over other draws.</translation>
+    </message>
+    <message>
+        <source>Le numéro le plus sorti dépasse souvent la bande par hasard : seul le test de toute la roue compte.</source>
+        <translation>The number drawn most often goes beyond the band by chance: only the test of the whole wheel counts.</translation>
+    </message>
+    <message numerus="yes">
+        <source>absent depuis %1 tirage(s)</source>
+        <translation>
+            <numerusform>absent for %1 draw</numerusform>
+            <numerusform>absent for %1 draws</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>pas encore sorti</source>
+        <translation>not drawn yet</translation>
+    </message>
+    <message>
+        <source>sorti au dernier tirage</source>
+        <translation>drawn in the last draw</translation>
+    </message>
+    <message numerus="yes">
+        <source>Numéro %1 : %2 sortie(s) pour %3 attendue, %4</source>
+        <translation>
+            <numerusform>Number %1: %2 hit for %3 expected, %4</numerusform>
+            <numerusform>Number %1: %2 hits for %3 expected, %4</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Numéro %1 : %2 sortie(s) pour %3 attendues, %4</source>
+        <translation>
+            <numerusform>Number %1: %2 hit for %3 expected, %4</numerusform>
+            <numerusform>Number %1: %2 hits for %3 expected, %4</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Chaque mise perd en moyenne %1&#xa0;% de son montant (1/37), %2&#xa0;% sur les chances simples avec le partage.</source>
+        <translation>Every stake loses %1% of its amount on average (1/37), %2% on the even chances with the partage.</translation>
+    </message>
+    <message>
+        <source>Progression du calculateur de mises : sept pertes de suite sur une chance simple arrivent dans %1&#xa0;% des séries et coûtent %2 fois la mise de départ (1 + 3 + 7 + 15 + 31 + 63 + 127).</source>
+        <translation>Stake calculator&apos;s progression: seven losses in a row on an even chance happen in %1% of series and cost %2 times the starting stake (1 + 3 + 7 + 15 + 31 + 63 + 127).</translation>
+    </message>
+    <message>
+        <source>Chance</source>
+        <translation>Chance</translation>
+    </message>
+    <message>
+        <source>Observé</source>
+        <translation>Observed</translation>
+    </message>
+    <message>
+        <source>Attendu</source>
+        <translation>Expected</translation>
+    </message>
+    <message>
+        <source>Écart (σ)</source>
+        <translation>Deviation (σ)</translation>
+    </message>
+    <message>
+        <source>p</source>
+        <translation>p</translation>
+    </message>
+    <message>
+        <source>Plus longue série</source>
+        <translation>Longest run</translation>
+    </message>
+    <message>
+        <source>Série habituelle</source>
+        <translation>Usual run</translation>
+    </message>
+    <message>
+        <source>Écart entre l&apos;observé et l&apos;attendu, en écarts-types. Au-delà de 2, c&apos;est rare pour une ligne prise seule ; sur seize lignes, le hasard en donne souvent une.</source>
+        <translation>Deviation between the observed and the expected, in standard deviations. Beyond 2 it is rare for a single row; over sixteen rows, chance often gives one.</translation>
+    </message>
+    <message>
+        <source>Probabilité d&apos;un écart au moins aussi grand, dans un sens ou dans l&apos;autre, si la roue est juste.</source>
+        <translation>Probability of a deviation at least as large, either way, if the wheel is fair.</translation>
+    </message>
+    <message>
+        <source>La plus longue série que le hasard donne au moins une fois sur deux sur ce nombre de tirages.</source>
+        <translation>The longest run that chance gives at least one time in two over this number of draws.</translation>
+    </message>
+    <message>
+        <source>Rouge</source>
+        <translation>Red</translation>
+    </message>
+    <message>
+        <source>Noir</source>
+        <translation>Black</translation>
+    </message>
+    <message>
+        <source>Zéro</source>
+        <translation>Zero</translation>
+    </message>
+    <message>
+        <source>Pair</source>
+        <translation>Even</translation>
+    </message>
+    <message>
+        <source>Impair</source>
+        <translation>Odd</translation>
+    </message>
+    <message>
+        <source>Manque (1 à 18)</source>
+        <translation>Low (1 to 18)</translation>
+    </message>
+    <message>
+        <source>Passe (19 à 36)</source>
+        <translation>High (19 to 36)</translation>
+    </message>
+    <message>
+        <source>1re douzaine (1 à 12)</source>
+        <translation>1st dozen (1 to 12)</translation>
+    </message>
+    <message>
+        <source>2e douzaine (13 à 24)</source>
+        <translation>2nd dozen (13 to 24)</translation>
+    </message>
+    <message>
+        <source>3e douzaine (25 à 36)</source>
+        <translation>3rd dozen (25 to 36)</translation>
+    </message>
+    <message>
+        <source>1re colonne (1, 4 … 34)</source>
+        <translation>1st column (1, 4 … 34)</translation>
+    </message>
+    <message>
+        <source>2e colonne (2, 5 … 35)</source>
+        <translation>2nd column (2, 5 … 35)</translation>
+    </message>
+    <message>
+        <source>3e colonne (3, 6 … 36)</source>
+        <translation>3rd column (3, 6 … 36)</translation>
+    </message>
+    <message>
+        <source>Voisins du zéro</source>
+        <translation>Voisins du zéro</translation>
+    </message>
+    <message>
+        <source>Tiers du cylindre</source>
+        <translation>Tiers du cylindre</translation>
+    </message>
+    <message>
+        <source>Orphelins</source>
+        <translation>Orphelins</translation>
+    </message>
+    <message>
+        <source>Ce que le hasard explique</source>
+        <translation>What chance explains</translation>
+    </message>
+    <message>
+        <source>Les chances</source>
+        <translation>The chances</translation>
+    </message>
+    <message>
+        <source>Le prix du jeu</source>
+        <translation>The price of playing</translation>
+    </message>
+    <message>
+        <source>Ordre des numéros :</source>
+        <translation>Order of the numbers:</translation>
+    </message>
+    <message>
+        <source>de la roue</source>
+        <translation>on the wheel</translation>
+    </message>
+    <message>
+        <source>du tableau (0 à 36)</source>
+        <translation>on the table (0 to 36)</translation>
+    </message>
+    <message>
+        <source>Copier</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Enregistrer l&apos;image…</source>
+        <translation>Save the image…</translation>
+    </message>
+    <message>
+        <source>Sorties de chaque numéro</source>
+        <translation>Hits of each number</translation>
+    </message>
+    <message>
+        <source>Sorties</source>
+        <translation>Hits</translation>
+    </message>
+    <message>
+        <source>Numéros dans l&apos;ordre de la roue</source>
+        <translation>Numbers in wheel order</translation>
+    </message>
+    <message>
+        <source>Numéros de 0 à 36</source>
+        <translation>Numbers from 0 to 36</translation>
+    </message>
+    <message>
+        <source>Attendu (tirages / 37)</source>
+        <translation>Expected (draws / 37)</translation>
+    </message>
+    <message>
+        <source>Bande du hasard à 95&#xa0;%</source>
+        <translation>95% chance band</translation>
+    </message>
+    <message>
+        <source>Sorties de chaque numéro, dans l&apos;ordre de la roue : %1. Attendu : %2 par numéro ; bande du hasard à 95&#xa0;% : de %3 à %4.</source>
+        <translation>Hits of each number, in wheel order: %1. Expected: %2 per number; 95% chance band: from %3 to %4.</translation>
+    </message>
+    <message>
+        <source>Sorties de chaque numéro, dans l&apos;ordre du tableau (0 à 36) : %1. Attendu : %2 par numéro ; bande du hasard à 95&#xa0;% : de %3 à %4.</source>
+        <translation>Hits of each number, in table order (0 to 36): %1. Expected: %2 per number; 95% chance band: from %3 to %4.</translation>
+    </message>
+    <message>
+        <source>%1 : %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source> ; </source>
+        <translation>; </translation>
+    </message>
+    <message>
+        <source>Enregistrer l&apos;image du graphique</source>
+        <translation>Save the chart&apos;s image</translation>
+    </message>
+    <message>
+        <source>Image PNG (*.png)</source>
+        <translation>PNG image (*.png)</translation>
+    </message>
+    <message>
+        <source>L&apos;image n&apos;a pas pu être enregistrée dans « %1 » : le dossier n&apos;existe pas.</source>
+        <translation>The image could not be saved in “%1”: the folder does not exist.</translation>
+    </message>
+    <message>
+        <source>L&apos;image n&apos;a pas pu être enregistrée dans « %1 » : vous n&apos;avez pas le droit d&apos;écrire dans ce dossier.</source>
+        <translation>The image could not be saved in “%1”: you may not write in this folder.</translation>
+    </message>
+    <message>
+        <source>L&apos;image n&apos;a pas pu être enregistrée dans « %1 » : l&apos;écriture a échoué ; le disque est peut-être plein.</source>
+        <translation>The image could not be saved in “%1”: writing failed; the disk may be full.</translation>
     </message>
 </context>
 </TS>

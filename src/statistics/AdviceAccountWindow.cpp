@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "statistics/AdviceAccountWindow.h"
 
+#include "platform/Language.h"
 #include "platform/Widgets.h"
 #include "statistics/AdviceAccountTexts.h"
 
@@ -65,7 +66,7 @@ AdviceAccountWindow::AdviceAccountWindow(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint)
 {
     setObjectName(QStringLiteral("AdviceAccountWindow"));
-    setWindowTitle(AdviceAccountTexts::Caption);
+    setWindowTitle(AdviceAccountTexts::caption());
     buildTable();
     buildChart();
 
@@ -78,7 +79,7 @@ AdviceAccountWindow::AdviceAccountWindow(QWidget* parent)
         label->setWordWrap(true);
         label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     }
-    m_copy = new QPushButton(AdviceAccountTexts::Copy, this);
+    m_copy = new QPushButton(AdviceAccountTexts::copy(), this);
     m_copy->setObjectName(QStringLiteral("Copy"));
     m_copy->setAutoDefault(false);
     connect(m_copy, &QPushButton::clicked, this, &AdviceAccountWindow::copyToClipboard);
@@ -104,21 +105,21 @@ void AdviceAccountWindow::buildTable()
 {
     m_table = new QTableWidget(AdviceAccount::RowCount, AdviceAccountWords::ColumnCount, this);
     m_table->setObjectName(QStringLiteral("Account"));
-    m_table->setAccessibleName(AdviceAccountTexts::Caption);
+    m_table->setAccessibleName(AdviceAccountTexts::caption());
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setAlternatingRowColors(true);
     m_table->setShowGrid(false);
     m_table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_table->setToolTip(AdviceAccountTexts::UnitsTip);
+    m_table->setToolTip(AdviceAccountTexts::unitsTip());
 
     QStringList rows;
-    for (const QString& name : AdviceAccountTexts::RowNames) {
-        rows << name;
+    for (int row = 0; row < AdviceAccount::RowCount; ++row) {
+        rows << AdviceAccountTexts::rowName(row);
     }
     m_table->setVerticalHeaderLabels(rows);
     m_table->verticalHeaderItem(static_cast<int>(Row::EvenChancesProgression))
-        ->setToolTip(AdviceAccountTexts::ProgressionTip);
+        ->setToolTip(AdviceAccountTexts::progressionTip());
     QHeaderView* across = m_table->horizontalHeader();
     QHeaderView* down = m_table->verticalHeader();
     down->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -131,7 +132,7 @@ void AdviceAccountWindow::buildTable()
     const int widestFigure = metrics.horizontalAdvance(QStringLiteral("−100 000,0"));
     QStringList headers;
     for (int column = 0; column < AdviceAccountWords::ColumnCount; ++column) {
-        const QString& header = AdviceAccountTexts::Headers[column];
+        const QString header = AdviceAccountTexts::header(column);
         headers << header;
         int widestWord = 0;
         for (const QString& word : header.split(QLatin1Char(' '))) {
@@ -161,29 +162,29 @@ void AdviceAccountWindow::buildTable()
 void AdviceAccountWindow::buildChart()
 {
     m_chart = new QChart;
-    m_chart->setTitle(AdviceAccountTexts::ChartName);
+    m_chart->setTitle(AdviceAccountTexts::chartName());
     m_chart->setBackgroundRoundness(0);
     m_chart->setMargins(QMargins(2, 2, 2, 2));
     m_chart->legend()->setAlignment(Qt::AlignBottom);
-    // Figures on the axes as in the table: 200 000 rather than 200000.
-    m_chart->setLocale(QLocale(QLocale::French, QLocale::France));
+    // Figures on the axes as in the table: 200 000 rather than 200000 in French, 200,000 in English.
+    m_chart->setLocale(Language::locale());
     m_chart->setLocalizeNumbers(true);
     m_drawsAxis = new QValueAxis(m_chart);
     m_drawsAxis->setLabelFormat(QStringLiteral("%.0f"));
-    m_drawsAxis->setTitleText(AdviceAccountTexts::DrawsAxis);
+    m_drawsAxis->setTitleText(AdviceAccountTexts::drawsAxis());
     m_unitsAxis = new QValueAxis(m_chart);
     m_unitsAxis->setLabelFormat(QStringLiteral("%.0f"));
-    m_unitsAxis->setTitleText(AdviceAccountTexts::UnitsAxis);
+    m_unitsAxis->setTitleText(AdviceAccountTexts::unitsAxis());
     m_chart->addAxis(m_drawsAxis, Qt::AlignBottom);
     m_chart->addAxis(m_unitsAxis, Qt::AlignLeft);
     for (int row = 0; row < AdviceAccount::RowCount; ++row) {
         auto* series = new QLineSeries;
-        series->setName(AdviceAccountTexts::RowNames[row]);
+        series->setName(AdviceAccountTexts::rowName(row));
         series->setPen(QPen(RowColours[row], row == static_cast<int>(Row::All) ? 2 : 1));
         m_series[static_cast<std::size_t>(row)] = series;
     }
     m_expected = new QLineSeries;
-    m_expected->setName(AdviceAccountTexts::ExpectedLegend);
+    m_expected->setName(AdviceAccountTexts::expectedLegend());
     m_expected->setPen(QPen(ExpectedColour, 2, Qt::DashLine));
     for (QLineSeries* series : m_series) {
         m_chart->addSeries(series);
@@ -257,7 +258,7 @@ void AdviceAccountWindow::refreshChart(const AdviceAccount& account)
 void AdviceAccountWindow::copyToClipboard()
 {
     QString text = m_verdict->text() + QLatin1Char('\n') + m_price->text() + QLatin1Char('\n');
-    QString table = AdviceAccountTexts::Corner;
+    QString table = AdviceAccountTexts::corner();
     for (int column = 0; column < AdviceAccountWords::ColumnCount; ++column) {
         table += QLatin1Char('\t') + m_table->horizontalHeaderItem(column)->text();
     }

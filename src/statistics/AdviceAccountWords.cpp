@@ -17,7 +17,7 @@ QString whole(std::int64_t value)
 
 QString percent(double share)
 {
-    return AdviceAccountTexts::Percent.arg(decimal(100.0 * share, 1));
+    return AdviceAccountTexts::percent().arg(decimal(100.0 * share, 1));
 }
 
 } // namespace
@@ -53,9 +53,10 @@ QString cell(const AdviceAccount::Figures& figures, Column column)
 QString verdict(const AdviceAccount& account)
 {
     const AdviceAccount::Figures& all = account.figures(AdviceAccount::Row::All);
-    const QString draws = StatisticsWords::draws(account.draws());
+    const int drawCount = account.draws();
+    const QString draws = StatisticsWords::count(drawCount);
     if (all.stakes == 0) {
-        return AdviceAccountTexts::NothingPlayed.arg(draws);
+        return AdviceAccountTexts::nothingPlayed(drawCount).arg(draws);
     }
     const double stakes = static_cast<double>(all.stakes);
     const double share = 100.0 * all.result / stakes;
@@ -67,15 +68,17 @@ QString verdict(const AdviceAccount& account)
     const QString part = gain ? decimal(share, 1) : decimal(all.result < 0.0 ? -share : 0.0, 1);
     const QString expectedPart = gain ? StatisticsWords::gap(expected) : decimal(-expected, 1);
     if (unusual) {
-        const QString& text = gain ? AdviceAccountTexts::UnusualGain : AdviceAccountTexts::UnusualCost;
+        const QString text
+            = gain ? AdviceAccountTexts::unusualGain(drawCount) : AdviceAccountTexts::unusualCost(drawCount);
         return text.arg(draws, part, expectedPart, gap, StatisticsWords::pValue(all.p()));
     }
-    return (gain ? AdviceAccountTexts::Gain : AdviceAccountTexts::Cost).arg(draws, part, expectedPart, gap);
+    const QString text = gain ? AdviceAccountTexts::gain(drawCount) : AdviceAccountTexts::cost(drawCount);
+    return text.arg(draws, part, expectedPart, gap);
 }
 
 QString price()
 {
-    return AdviceAccountTexts::Price.arg(decimal(100.0 * StatisticsModel::houseEdge(), 2),
+    return AdviceAccountTexts::price().arg(decimal(100.0 * StatisticsModel::houseEdge(), 2),
         decimal(100.0 * StatisticsModel::evenChanceHouseEdge(), 2));
 }
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The account of the advice in French words and figures: the cells of its table, the
+// The account of the advice in the program's words and figures: the cells of its table, the
 // sentence about all the advice and the price of playing.
 #pragma once
 

@@ -21,8 +21,9 @@ using Column = StatisticsWords::ChanceColumn;
 constexpr Column ShownColumns[]
     = {Column::Observed, Column::Expected, Column::Gap, Column::P, Column::LongestRun, Column::UsualRun};
 
-// Figures drawn from glyphs looked up once: a figure is made of digits, a decimal comma, a
-// sign and a narrow space, none of which needs shaping or line breaking.
+// Figures drawn from glyphs looked up once: a figure is made of digits, a decimal comma or
+// point, a sign and a narrow space or a comma between thousands, none of which needs shaping
+// or line breaking.
 class FigureGlyphs
 {
 public:
@@ -67,8 +68,8 @@ public:
     }
 
 private:
-    static constexpr std::array<char16_t, 15> Alphabet = {
-        u'0', u'1', u'2', u'3', u'4', u'5', u'6', u'7', u'8', u'9', u',', u'+', u'\u2212', u'\u202f', u' '};
+    static constexpr std::array<char16_t, 16> Alphabet = {u'0', u'1', u'2', u'3', u'4', u'5', u'6', u'7',
+        u'8', u'9', u',', u'+', u'\u2212', u'\u202f', u' ', u'.'};
     // French groups thousands with a narrow no-break space, which many fonts lack; it draws
     // nothing, so a thin space's width, a fifth of an em, stands in for it.
     static constexpr std::size_t NarrowSpace = 13;
@@ -132,7 +133,7 @@ ChancesTable::ChancesTable(QWidget* parent)
     : QTableWidget(StatisticsModel::ChanceCount, Columns, parent)
 {
     setObjectName(QStringLiteral("Chances"));
-    setAccessibleName(StatisticsTexts::ChancesTitle);
+    setAccessibleName(StatisticsTexts::chancesTitle());
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     // Rows told apart by their shade rather than a grid: the grid's lines are redrawn a pixel
     // at a time around every changed cell.
@@ -144,15 +145,15 @@ ChancesTable::ChancesTable(QWidget* parent)
 
     QStringList headers;
     for (int column = 0; column < Columns; ++column) {
-        headers << StatisticsTexts::ChanceHeaders[column + 1];
+        headers << StatisticsTexts::chanceHeader(column + 1);
     }
     setHorizontalHeaderLabels(headers);
-    horizontalHeaderItem(2)->setToolTip(StatisticsTexts::GapTip);
-    horizontalHeaderItem(3)->setToolTip(StatisticsTexts::PTip);
-    horizontalHeaderItem(5)->setToolTip(StatisticsTexts::UsualRunTip);
+    horizontalHeaderItem(2)->setToolTip(StatisticsTexts::gapTip());
+    horizontalHeaderItem(3)->setToolTip(StatisticsTexts::pTip());
+    horizontalHeaderItem(5)->setToolTip(StatisticsTexts::usualRunTip());
     QStringList names;
-    for (const QString& name : StatisticsTexts::ChanceNames) {
-        names << name;
+    for (int row = 0; row < StatisticsModel::ChanceCount; ++row) {
+        names << StatisticsTexts::chanceName(row);
     }
     setVerticalHeaderLabels(names);
     verticalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -191,7 +192,7 @@ void ChancesTable::refresh(const StatisticsModel& model)
 QString ChancesTable::tabSeparated() const
 {
     const QChar tab = QLatin1Char('\t');
-    QString text = StatisticsTexts::ChanceHeaders[0];
+    QString text = StatisticsTexts::chanceHeader(0);
     for (int column = 0; column < Columns; ++column) {
         text += tab + horizontalHeaderItem(column)->text();
     }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "statistics/NumbersChart.h"
 
-#include "platform/NumberText.h"
+#include "platform/Language.h"
 #include "platform/Widgets.h"
 #include "statistics/StatisticsTexts.h"
 #include "statistics/StatisticsWords.h"
@@ -70,7 +70,7 @@ NumbersChart::NumbersChart(QWidget* parent)
     m_bandLow->append({QPointF(LeftEdge, 0), QPointF(RightEdge, 0)});
     m_bandArea->setUpperSeries(m_bandHigh);
     m_bandArea->setLowerSeries(m_bandLow);
-    m_bandArea->setName(StatisticsTexts::BandLegend);
+    m_bandArea->setName(StatisticsTexts::bandLegend());
     m_bandArea->setBrush(BandColour);
     m_bandArea->setPen(Qt::NoPen);
     chart->addSeries(m_bandArea);
@@ -99,7 +99,7 @@ NumbersChart::NumbersChart(QWidget* parent)
 
     m_expectedLine = new QLineSeries;
     m_expectedLine->append({QPointF(LeftEdge, 0), QPointF(RightEdge, 0)});
-    m_expectedLine->setName(StatisticsTexts::ExpectedLegend);
+    m_expectedLine->setName(StatisticsTexts::expectedLegend());
     m_expectedLine->setPen(QPen(ExpectedColour, 2));
     chart->addSeries(m_expectedLine);
 
@@ -113,15 +113,15 @@ NumbersChart::NumbersChart(QWidget* parent)
     const int perNumber = QFontMetrics(numbersFont).horizontalAdvance(QStringLiteral("00")) + 10;
     setMinimumSize(perNumber * (Places + 1) + 80, 240);
     m_hitsAxis = new QValueAxis;
-    // Counts as the player writes them: "3 000" on a French desktop. Qt Charts reads a
-    // localised format only with a precision.
+    // Counts as the program's language writes them: "3 000" in French, "3,000" in English. Qt
+    // Charts reads a localised format only with a precision.
     m_hitsAxis->setLabelFormat(QStringLiteral("%.0i"));
     chart->setLocalizeNumbers(true);
-    chart->setLocale(NumberText::userLocale());
+    chart->setLocale(Language::locale());
     // The band and the expected line are the chart's reference lines. Horizontal grid lines
     // would be redrawn a pixel at a time across the whole plot whenever a bar moves.
     m_hitsAxis->setGridLineVisible(false);
-    m_hitsAxis->setTitleText(StatisticsTexts::HitsAxis);
+    m_hitsAxis->setTitleText(StatisticsTexts::hitsAxis());
     chart->addAxis(m_numbersAxis, Qt::AlignBottom);
     chart->addAxis(m_hitsAxis, Qt::AlignLeft);
     for (QAbstractSeries* series : chart->series()) {
@@ -158,7 +158,7 @@ void NumbersChart::setOrder(Order order)
     }
     m_numbersAxis->setCategories(categories);
     m_numbersAxis->setTitleText(
-        order == Order::Wheel ? StatisticsTexts::WheelAxis : StatisticsTexts::TableAxis);
+        order == Order::Wheel ? StatisticsTexts::wheelAxis() : StatisticsTexts::tableAxis());
     for (QBarSet* set : m_colourSets) {
         for (int place = 0; place < Places; ++place) {
             set->replace(place, 0.0);
@@ -266,12 +266,13 @@ void NumbersChart::describe()
     QStringList numbers;
     for (int place = 0; place < Places; ++place) {
         const int number = numberAt(place);
-        numbers << StatisticsTexts::DescribedNumber.arg(
+        numbers << StatisticsTexts::describedNumber().arg(
             StatisticsWords::count(number), StatisticsWords::count(m_hits[static_cast<std::size_t>(number)]));
     }
-    const QString order = m_order == Order::Wheel ? StatisticsTexts::WheelOrder : StatisticsTexts::TableOrder;
-    describeForScreenReaders(this, StatisticsTexts::ChartName,
-        StatisticsTexts::ChartDescription.arg(order, numbers.join(QStringLiteral(" ; ")),
+    const QString description = m_order == Order::Wheel ? StatisticsTexts::wheelChartDescription()
+                                                        : StatisticsTexts::tableChartDescription();
+    describeForScreenReaders(this, StatisticsTexts::chartName(),
+        description.arg(numbers.join(StatisticsTexts::describedNumbersSeparator()),
             StatisticsWords::decimal(m_expected, 1), StatisticsWords::count(m_band.low),
             StatisticsWords::count(m_band.high)));
 }

@@ -78,7 +78,7 @@ StatisticsWindow::StatisticsWindow(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint)
 {
     setObjectName(QStringLiteral("StatisticsWindow"));
-    setWindowTitle(StatisticsTexts::Caption);
+    setWindowTitle(StatisticsTexts::caption());
     // Kept above the board without taking the focus from it: its bars tell their figures
     // even while the board is the active window.
     setAttribute(Qt::WA_AlwaysShowToolTips, true);
@@ -91,11 +91,11 @@ StatisticsWindow::StatisticsWindow(QWidget* parent)
 void StatisticsWindow::buildControls()
 {
     auto* order = new QHBoxLayout;
-    order->addWidget(new QLabel(StatisticsTexts::OrderLabel, this));
-    m_wheelOrder = new QRadioButton(StatisticsTexts::WheelOrder, this);
+    order->addWidget(new QLabel(StatisticsTexts::orderLabel(), this));
+    m_wheelOrder = new QRadioButton(StatisticsTexts::wheelOrder(), this);
     m_wheelOrder->setObjectName(QStringLiteral("WheelOrder"));
     m_wheelOrder->setChecked(true);
-    m_tableOrder = new QRadioButton(StatisticsTexts::TableOrder, this);
+    m_tableOrder = new QRadioButton(StatisticsTexts::tableOrder(), this);
     m_tableOrder->setObjectName(QStringLiteral("TableOrder"));
     order->addWidget(m_wheelOrder);
     order->addWidget(m_tableOrder);
@@ -118,9 +118,9 @@ void StatisticsWindow::buildControls()
     verdict->setObjectName(QStringLiteral("Verdict"));
     verdict->setFont(bold(font(), 1.1));
     colourVerdict(verdict, m_shownVerdict);
-    auto* beneath = new SteadyLabel(StatisticsTexts::Beneath, test);
+    auto* beneath = new SteadyLabel(StatisticsTexts::beneath(), test);
     beneath->setObjectName(QStringLiteral("Beneath"));
-    beneath->setText(StatisticsTexts::Beneath);
+    beneath->setText(StatisticsTexts::beneath());
     for (SteadyLabel* label : {chiSquare, verdict, beneath}) {
         test->add(label);
     }
@@ -139,11 +139,11 @@ void StatisticsWindow::buildControls()
     m_houseEdge = makeLabel(this, QStringLiteral("HouseEdge"), StatisticsWords::houseEdgeLine());
     m_losingStreak = makeLabel(this, QStringLiteral("LosingStreak"), StatisticsWords::losingStreakLine());
 
-    m_copy = new QPushButton(StatisticsTexts::Copy, this);
+    m_copy = new QPushButton(StatisticsTexts::copy(), this);
     m_copy->setObjectName(QStringLiteral("Copy"));
     m_copy->setAutoDefault(false);
     connect(m_copy, &QPushButton::clicked, this, &StatisticsWindow::copyToClipboard);
-    m_saveImage = new QPushButton(StatisticsTexts::SaveImage, this);
+    m_saveImage = new QPushButton(StatisticsTexts::saveImage(), this);
     m_saveImage->setObjectName(QStringLiteral("SaveImage"));
     m_saveImage->setAutoDefault(false);
     connect(m_saveImage, &QPushButton::clicked, this, &StatisticsWindow::chooseImageFile);
@@ -153,16 +153,16 @@ void StatisticsWindow::buildControls()
     buttons->addWidget(m_saveImage);
 
     auto* chances = new QVBoxLayout;
-    chances->addWidget(makeHeading(this, StatisticsTexts::ChancesTitle));
+    chances->addWidget(makeHeading(this, StatisticsTexts::chancesTitle()));
     chances->addWidget(m_chances);
     chances->addStretch(1);
 
     auto* side = new QVBoxLayout;
-    side->addWidget(makeHeading(this, StatisticsTexts::TestTitle));
+    side->addWidget(makeHeading(this, StatisticsTexts::testTitle()));
     side->addWidget(test);
     side->addWidget(m_unusualChances);
     side->addSpacing(fontMetrics().height());
-    side->addWidget(makeHeading(this, StatisticsTexts::PriceTitle));
+    side->addWidget(makeHeading(this, StatisticsTexts::priceTitle()));
     side->addWidget(m_houseEdge);
     side->addWidget(m_losingStreak);
     side->addStretch(1);
@@ -206,8 +206,8 @@ void StatisticsWindow::copyToClipboard()
 void StatisticsWindow::chooseImageFile()
 {
     const QDir pictures(QStandardPaths::writableLocation(QStandardPaths::PicturesLocation));
-    QString path = QFileDialog::getSaveFileName(this, StatisticsTexts::SaveTitle,
-        pictures.filePath(StatisticsTexts::SaveName), StatisticsTexts::SaveFilter);
+    QString path = QFileDialog::getSaveFileName(this, StatisticsTexts::saveTitle(),
+        pictures.filePath(StatisticsTexts::SaveName), StatisticsTexts::saveFilter());
     if (path.isEmpty()) {
         return;
     }
@@ -220,22 +220,21 @@ void StatisticsWindow::chooseImageFile()
 bool StatisticsWindow::saveImage(const QString& path)
 {
     const QFileInfo target(path);
-    QString reason;
+    QString failure;
     if (!target.absoluteDir().exists()) {
-        reason = StatisticsTexts::NoFolder;
+        failure = StatisticsTexts::noFolder();
     } else {
         QSaveFile file(target.absoluteFilePath());
         if (!file.open(QIODevice::WriteOnly)) {
-            reason = StatisticsTexts::FolderReadOnly;
+            failure = StatisticsTexts::folderReadOnly();
         } else if (!m_chart->picture().save(&file, "PNG") || !file.commit()) {
-            reason = StatisticsTexts::WriteFailed;
+            failure = StatisticsTexts::writeFailed();
         }
     }
-    if (reason.isEmpty()) {
+    if (failure.isEmpty()) {
         return true;
     }
-    MessageBox::show(this,
-        StatisticsTexts::SaveFailed.arg(QDir::toNativeSeparators(target.absoluteFilePath()), reason),
-        MessageBox::OkOnly | MessageBox::Exclamation, StatisticsTexts::Caption);
+    MessageBox::show(this, failure.arg(QDir::toNativeSeparators(target.absoluteFilePath())),
+        MessageBox::OkOnly | MessageBox::Exclamation, StatisticsTexts::caption());
     return false;
 }

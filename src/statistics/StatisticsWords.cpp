@@ -2,6 +2,7 @@
 #include "statistics/StatisticsWords.h"
 
 #include "platform/DecimalText.h"
+#include "platform/Language.h"
 #include "statistics/StatisticsTexts.h"
 
 #include <QLocale>
@@ -15,16 +16,18 @@ namespace StatisticsWords {
 
 namespace {
 
-const QLocale& french()
+// The figures of the program's language: "41,3" and "100 000" in French, "41.3" and "100,000"
+// in English. Made again only when another language is installed, for every figure of the
+// statistics goes through it after each entry.
+const QLocale& written()
 {
-    static const QLocale locale(QLocale::French, QLocale::France);
+    static Language::Choice language = Language::current();
+    static QLocale locale = Language::locale();
+    if (language != Language::current()) {
+        language = Language::current();
+        locale = Language::locale();
+    }
     return locale;
-}
-
-// French puts a noun in the singular below two: "1 tirage", "1,5 sortie attendue".
-const QString& agreed(double value, const QString& singular, const QString& plural)
-{
-    return std::abs(value) < 2.0 ? singular : plural;
 }
 
 constexpr double SmallestP = 0.0001;
@@ -37,17 +40,12 @@ QString count(int value)
     if (value >= 0 && value < 1000) {
         return DecimalText::of(value);
     }
-    return french().toString(value);
+    return written().toString(value);
 }
 
 QString decimal(double value, int decimals)
 {
-    return french().toString(value, 'f', decimals);
-}
-
-QString draws(int count)
-{
-    return agreed(count, StatisticsTexts::Draw, StatisticsTexts::Draws).arg(StatisticsWords::count(count));
+    return written().toString(value, 'f', decimals);
 }
 
 QString gap(double deviations)
@@ -56,19 +54,20 @@ QString gap(double deviations)
     if (tenths == 0.0) {
         return decimal(0.0, 1);
     }
-    const QString sign = tenths < 0 ? StatisticsTexts::MinusSign : StatisticsTexts::PlusSign;
+    const QString& sign = tenths < 0 ? StatisticsTexts::MinusSign : StatisticsTexts::PlusSign;
     return sign + decimal(std::abs(tenths) / 10.0, 1);
 }
 
 QString pValue(double p)
 {
-    return p < SmallestP ? StatisticsTexts::PBelowFloor : StatisticsTexts::PEquals.arg(pFigure(p));
+    return p < SmallestP ? StatisticsTexts::pBelowFloor().arg(decimal(SmallestP, 4))
+                         : StatisticsTexts::pEquals().arg(pFigure(p));
 }
 
 QString pFigure(double p)
 {
     if (p < SmallestP) {
-        return StatisticsTexts::BelowFloor;
+        return StatisticsTexts::belowFloor().arg(decimal(SmallestP, 4));
     }
     // Two significant digits: the exponent of the rounded value decides how many decimals.
     char scientific[32];
@@ -85,7 +84,7 @@ QString pFigure(double p)
 
 QString chiSquareLine(double chiSquare, int drawCount)
 {
-    return StatisticsTexts::ChiSquareLine.arg(decimal(chiSquare, 1), draws(drawCount));
+    return StatisticsTexts::chiSquareLine(drawCount).arg(decimal(chiSquare, 1), count(drawCount));
 }
 
 QString chiSquareLine(const StatisticsModel& model)
@@ -97,13 +96,13 @@ QString verdict(StatisticsModel::Verdict verdict, int draws, double p)
 {
     switch (verdict) {
     case StatisticsModel::Verdict::NotEnoughDraws:
-        return StatisticsTexts::NotEnoughDraws.arg(count(draws), count(StatisticsModel::MinimumDraws));
+        return StatisticsTexts::notEnoughDraws().arg(count(draws), count(StatisticsModel::MinimumDraws));
     case StatisticsModel::Verdict::NothingAbnormal:
-        return StatisticsTexts::NothingAbnormal.arg(pValue(p));
+        return StatisticsTexts::nothingAbnormal().arg(pValue(p));
     case StatisticsModel::Verdict::Unusual:
         break;
     }
-    return StatisticsTexts::Unusual.arg(pValue(p));
+    return StatisticsTexts::unusual().arg(pValue(p));
 }
 
 QString verdict(const StatisticsModel& model)
@@ -114,21 +113,21 @@ QString verdict(const StatisticsModel& model)
 QString absence(int drawsSince)
 {
     if (drawsSince == StatisticsModel::NeverDrawn) {
-        return StatisticsTexts::NotYetDrawn;
+        return StatisticsTexts::notYetDrawn();
     }
     if (drawsSince == 0) {
-        return StatisticsTexts::DrawnLast;
+        return StatisticsTexts::drawnLast();
     }
-    return StatisticsTexts::AbsentSince.arg(draws(drawsSince));
+    return StatisticsTexts::absentSince(drawsSince).arg(count(drawsSince));
 }
 
 QString numberTip(int number, int hits, double expected, int drawsSince)
 {
-    return StatisticsTexts::NumberTip.arg(count(number),
-        agreed(hits, StatisticsTexts::Hit, StatisticsTexts::Hits).arg(count(hits)),
-        agreed(expected, StatisticsTexts::ExpectedOne, StatisticsTexts::ExpectedMany)
-            .arg(decimal(expected, 1)),
-        absence(drawsSince));
+    // French puts the hits expected in the singular below two, "1,5 attendue": a rule of
+    // decimals that the plural forms of a whole count cannot say.
+    const QString tip = std::abs(expected) < 2.0 ? StatisticsTexts::numberTipExpectedOne(hits)
+                                                 : StatisticsTexts::numberTipExpectedMany(hits);
+    return tip.arg(count(number), count(hits), decimal(expected, 1), absence(drawsSince));
 }
 
 QString numberTip(const StatisticsModel& model, int number)
@@ -141,7 +140,7 @@ QString chanceCell(const StatisticsModel& model, StatisticsModel::Chance chance,
     const bool even = StatisticsModel::isEvenChance(chance);
     switch (column) {
     case ChanceColumn::Name:
-        return StatisticsTexts::ChanceNames[static_cast<int>(chance)];
+        return StatisticsTexts::chanceName(static_cast<int>(chance));
     case ChanceColumn::Observed:
         return count(model.chance(chance).observed);
     case ChanceColumn::Expected:
@@ -162,8 +161,8 @@ QStringList unusualChances(const StatisticsModel& model)
 {
     QStringList lines;
     for (const StatisticsModel::UnusualChance& row : model.unusualChances()) {
-        lines << StatisticsTexts::UnusualChance.arg(
-            StatisticsTexts::ChanceNames[static_cast<int>(row.chance)], gap(row.gap), pValue(row.p),
+        lines << StatisticsTexts::unusualChance().arg(
+            StatisticsTexts::chanceName(static_cast<int>(row.chance)), gap(row.gap), pValue(row.p),
             pFigure(row.adjustedP), count(StatisticsModel::ChanceCount));
     }
     return lines;
@@ -171,13 +170,13 @@ QStringList unusualChances(const StatisticsModel& model)
 
 QString houseEdgeLine()
 {
-    return StatisticsTexts::HouseEdgeLine.arg(decimal(100.0 * StatisticsModel::houseEdge(), 2),
+    return StatisticsTexts::houseEdgeLine().arg(decimal(100.0 * StatisticsModel::houseEdge(), 2),
         decimal(100.0 * StatisticsModel::evenChanceHouseEdge(), 2));
 }
 
 QString losingStreakLine()
 {
-    return StatisticsTexts::LosingStreakLine.arg(
+    return StatisticsTexts::losingStreakLine().arg(
         decimal(100.0 * StatisticsModel::losingStreakProbability(), 2),
         count(StatisticsModel::losingStreakCost()));
 }

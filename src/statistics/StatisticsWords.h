@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The statistics in French words and figures: a decimal comma whatever the desktop's
-// locale, p-values with two significant digits, and the table of chances as text.
+// The statistics in the program's words and figures: those of its language whatever the
+// desktop's locale ("41,3" in French, "41.3" in English), p-values with two significant
+// digits, and the table of chances as text.
 #pragma once
 
 #include "statistics/StatisticsModel.h"
@@ -14,9 +15,8 @@ namespace StatisticsWords {
 enum class ChanceColumn { Name, Observed, Expected, Gap, P, LongestRun, UsualRun };
 constexpr int ChanceColumnCount = 7;
 
-QString count(int value); // "100 000" (French grouping)
-QString decimal(double value, int decimals); // "41,3"
-QString draws(int count); // "400 tirages", "1 tirage"
+QString count(int value); // "100 000" in French, "100,000" in English
+QString decimal(double value, int decimals); // "41,3", "41.3"
 QString gap(double deviations); // "+2,6", "−3,1", "0,0"
 QString pValue(double p); // "p = 0,42", "p = 0,0041", "p < 0,0001"
 QString pFigure(double p); // "0,42", "0,0041", "< 0,0001"

@@ -3,6 +3,7 @@
 #include "board/BoardWindow.h"
 #include "games/FileChoice.h"
 #include "games/GameLibrary.h"
+#include "platform/Language.h"
 #include "platform/Widgets.h"
 #include "statistics/AdviceAccountWindow.h"
 #include "statistics/StatisticsWindow.h"
@@ -59,6 +60,7 @@ class TestBoardGames : public QObject
 
 private slots:
     void initTestCase() { dropOffscreenWindowWarnings(); }
+    void init() { Language::install(*QCoreApplication::instance(), Language::Choice::French); }
     void cleanup() { MessageBox::clearNextAnswer(); }
 
     // A game taken up again, then taken back number by number, shows in every window as the

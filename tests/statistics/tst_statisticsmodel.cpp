@@ -2,6 +2,7 @@
 // The statistics without their window, against known values: the test of the wheel and its
 // verdict, the rows said in words, the band, the sectors, the law of the longest run, the
 // price of playing, what following the advice cost in one sentence.
+#include "platform/Language.h"
 #include "statistics/AdviceAccountWords.h"
 #include "statistics/StatisticsModel.h"
 #include "statistics/StatisticsWords.h"
@@ -20,6 +21,14 @@ class TestStatisticsModel : public QObject
     Q_OBJECT
 
 private slots:
+    // French, with its plural forms; English in the rows named so.
+    void init()
+    {
+        Language::install(*QCoreApplication::instance(),
+            QByteArray(QTest::currentDataTag()).startsWith("English") ? Language::Choice::English
+                                                                      : Language::Choice::French);
+    }
+
     // Reference values of the chi-square distribution with 36 degrees of freedom.
     void pValue_data()
     {
@@ -61,6 +70,15 @@ private slots:
         QTest::addRow("one") << 185 << 1.0 << Verdict::NothingAbnormal << fair.arg("p = 1,0");
         QTest::addRow("0.0001") << 185 << 0.0001 << Verdict::Unusual << unusual.arg("p = 0,00010");
         QTest::addRow("below 0.0001") << 185 << 0.000099 << Verdict::Unusual << unusual.arg("p < 0,0001");
+        QTest::addRow("English, 120 draws")
+            << 120 << 0.5 << Verdict::NotEnoughDraws
+            << "Not enough draws yet to judge the wheel: 120 of at least 185.";
+        QTest::addRow("English, 0.42")
+            << 400 << 0.42 << Verdict::NothingAbnormal
+            << "Nothing abnormal: these deviations are those of chance (p = 0.42).";
+        QTest::addRow("English, 0.0041")
+            << 400 << 0.0041 << Verdict::Unusual
+            << "Unusual deviation (p = 0.0041): confirm it over thousands of draws before believing it.";
     }
 
     void verdict()
@@ -71,6 +89,21 @@ private slots:
         QFETCH(QString, text);
         QCOMPARE(StatisticsModel::verdictOf(draws, p), verdict);
         QCOMPARE(StatisticsWords::verdict(verdict, draws, p), text);
+    }
+
+    // The test's first line, its count grouped and agreed as the row's language writes it.
+    void chiSquareLine_data()
+    {
+        QTest::addColumn<int>("draws");
+        QTest::addColumn<QString>("line");
+        QTest::addRow("grouped") << 100000 << "χ² = 41,3 pour 36 degrés de liberté, sur 100\u202f000 tirages";
+        QTest::addRow("English") << 400 << "χ² = 41.3 for 36 degrees of freedom, over 400 draws";
+    }
+
+    void chiSquareLine()
+    {
+        QFETCH(int, draws);
+        QTEST(StatisticsWords::chiSquareLine(41.3, draws), "line");
     }
 
     // Games made of `base` draws of every number and some more of a few: the rows chance

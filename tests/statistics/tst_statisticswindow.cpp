@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The statistics window after a known game: its table and test lines, the clipboard, the
-// order of the chart, its tooltips, its axis in the desktop's format, and saving the chart.
+// order of the chart, its tooltips, its axis in the language's format, and saving the chart.
+#include "platform/Language.h"
 #include "platform/MessageBox.h"
-#include "platform/NumberText.h"
 #include "statistics/NumbersChart.h"
 #include "statistics/StatisticsWindow.h"
 #include "support/Controls.h"
@@ -44,6 +44,8 @@ class TestStatisticsWindow : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase() { Language::install(*QCoreApplication::instance(), Language::Choice::French); }
+
     void init()
     {
         m_board = std::make_unique<QWidget>();
@@ -141,12 +143,10 @@ private slots:
         MessageBox::clearNextAnswer();
     }
 
-    // The hits axis counts as the desktop writes numbers: "1 000" in French.
-    void hitsAxisInTheDesktopsFormat()
+    // The hits axis counts as the program's language writes numbers: "1 000" in French.
+    void hitsAxisInTheLanguagesFormat()
     {
-        NumberText::setUserLocale(QLocale(QLocale::French, QLocale::France));
         StatisticsWindow window(m_board.get());
-        NumberText::resetUserLocale();
         StatisticsModel model;
         model.rebuild(std::vector<std::uint8_t>(1200, 7));
         window.refresh(model);
