@@ -476,4 +476,170 @@
         <translation>The image could not be saved in “%1”: writing failed; the disk may be full.</translation>
     </message>
 </context>
+<context>
+    <name>TrendTexts</name>
+    <message>
+        <source>  %1% de Chance sur : </source>
+        <translation>  %1% chance on: </translation>
+    </message>
+    <message>
+        <source>I</source>
+        <comment>initial of impair</comment>
+        <translation>O</translation>
+    </message>
+    <message>
+        <source>P</source>
+        <comment>initial of pair</comment>
+        <translation>E</translation>
+    </message>
+    <message>
+        <source>Aide</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Ouvrir ou fermer les compteurs</source>
+        <translation>Open or close the counters</translation>
+    </message>
+    <message>
+        <source>Suggestion : %1</source>
+        <translation>Suggestion: %1</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>advice caption, then the side it suggests</comment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1 : %2</source>
+        <comment>counter caption, then its alert</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Couleur Noir/Rouge</source>
+        <translation>Colour Black/Red</translation>
+    </message>
+    <message>
+        <source>Pass/Manque</source>
+        <translation>High/Low</translation>
+    </message>
+    <message>
+        <source>Pair/Impair</source>
+        <translation>Even/Odd</translation>
+    </message>
+    <message>
+        <source>Risque de Repetition Superieur a: 4</source>
+        <translation>Risk of a run over: 4</translation>
+    </message>
+    <message>
+        <source>Risque de Repetition Superieur a: 5</source>
+        <translation>Risk of a run over: 5</translation>
+    </message>
+    <message>
+        <source>Risque d&apos; Alternance Superieur a: 4</source>
+        <translation>Risk of alternation over: 4</translation>
+    </message>
+    <message>
+        <source>Risque d&apos; Alternance Superieur a: 5</source>
+        <translation>Risk of alternation over: 5</translation>
+    </message>
+    <message>
+        <source>Tirage Normal entre Repet de 4 = 33-&gt;200</source>
+        <translation>Normal gap between runs of 4 = 33-&gt;200</translation>
+    </message>
+    <message>
+        <source>Tirage Normal entre Repet de 5 = 40-&gt;133</source>
+        <translation>Normal gap between runs of 5 = 40-&gt;133</translation>
+    </message>
+    <message>
+        <source>Tirage Normal entre Altern de 4 = 33-&gt;200</source>
+        <translation>Normal gap, alternations of 4 = 33-&gt;200</translation>
+    </message>
+    <message>
+        <source>Tirage Normal entre Altern de 5 = 40-&gt;133</source>
+        <translation>Normal gap, alternations of 5 = 40-&gt;133</translation>
+    </message>
+</context>
+<context>
+    <name>TrendWords</name>
+    <message>
+        <source>rouge</source>
+        <translation>red</translation>
+    </message>
+    <message>
+        <source>noir</source>
+        <translation>black</translation>
+    </message>
+    <message>
+        <source>manque</source>
+        <translation>low</translation>
+    </message>
+    <message>
+        <source>passe</source>
+        <translation>high</translation>
+    </message>
+    <message>
+        <source>impair</source>
+        <translation>odd</translation>
+    </message>
+    <message>
+        <source>pair</source>
+        <translation>even</translation>
+    </message>
+    <message>
+        <source>vert</source>
+        <translation>green</translation>
+    </message>
+    <message>
+        <source>vide</source>
+        <translation>empty</translation>
+    </message>
+    <message>
+        <source>Tirages depuis la dernière série de 5 : %1</source>
+        <translation>Draws since the last run of 5: %1</translation>
+    </message>
+    <message>
+        <source>Tirages depuis la dernière série de 5 : pas encore</source>
+        <translation>Draws since the last run of 5: none yet</translation>
+    </message>
+    <message>
+        <source>Tirages depuis la dernière série de 6 : %1</source>
+        <translation>Draws since the last run of 6: %1</translation>
+    </message>
+    <message>
+        <source>Tirages depuis la dernière série de 6 : pas encore</source>
+        <translation>Draws since the last run of 6: none yet</translation>
+    </message>
+    <message>
+        <source>Tirages depuis la dernière alternance de 5 : %1</source>
+        <translation>Draws since the last alternation of 5: %1</translation>
+    </message>
+    <message>
+        <source>Tirages depuis la dernière alternance de 5 : pas encore</source>
+        <translation>Draws since the last alternation of 5: none yet</translation>
+    </message>
+    <message>
+        <source>Tirages depuis la dernière alternance de 6 : %1</source>
+        <translation>Draws since the last alternation of 6: %1</translation>
+    </message>
+    <message>
+        <source>Tirages depuis la dernière alternance de 6 : pas encore</source>
+        <translation>Draws since the last alternation of 6: none yet</translation>
+    </message>
+    <message>
+        <source>alerte orange</source>
+        <translation>orange alert</translation>
+    </message>
+    <message>
+        <source>alerte rouge</source>
+        <translation>red alert</translation>
+    </message>
+    <message>
+        <source>pas d’alerte</source>
+        <translation>no alert</translation>
+    </message>
+    <message>
+        <source>Aucun conseil</source>
+        <translation>No advice</translation>
+    </message>
+</context>
 </TS>

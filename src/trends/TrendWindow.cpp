@@ -61,8 +61,11 @@ ColourCode cellColour(Mark mark)
 
 QString cellText(EvenChance pair, Mark mark)
 {
-    static const QString texts[2][2]
-        = {{QStringLiteral("-"), QStringLiteral("+")}, {QStringLiteral("I"), QStringLiteral("P")}};
+    using Texts = std::array<std::array<QString, 2>, 2>;
+    const Texts& texts = TrendWords::translatedOnce([] {
+        return Texts{{{TrendTexts::LowSign, TrendTexts::HighSign},
+            {TrendTexts::oddInitial(), TrendTexts::evenInitial()}}};
+    });
     if (!EvenChances::isSide(mark)) {
         return {};
     }
@@ -84,30 +87,25 @@ ColourCode warningColour(EvenChanceTracker::Warning warning)
 
 QString writeChanceCaption(int length)
 {
-    return TrendTexts::ChancePrefix + QString::number((length + 10) * 10) + TrendTexts::ChanceSuffix;
+    return TrendTexts::chance((length + 10) * 10);
 }
 
 // The advice caption: the chance the run or alternation gives. Runs and alternations are never
 // longer than the history, so their captions are made once.
 QString chanceCaption(int length)
 {
-    static const std::array<QString, EvenChanceTracker::HistoryLength + 1> captions = [] {
+    const auto& captions = TrendWords::translatedOnce([] {
         std::array<QString, EvenChanceTracker::HistoryLength + 1> made;
         for (std::size_t i = 0; i < made.size(); ++i) {
             made[i] = writeChanceCaption(static_cast<int>(i));
         }
         return made;
-    }();
+    });
     if (length >= 0 && length <= EvenChanceTracker::HistoryLength) {
         return captions[static_cast<std::size_t>(length)];
     }
     return writeChanceCaption(length);
 }
-
-const QString* riskCaptions[4] = {&TrendTexts::RepetitionRisk4, &TrendTexts::RepetitionRisk5,
-    &TrendTexts::AlternationRisk4, &TrendTexts::AlternationRisk5};
-const QString* normalCaptions[4] = {&TrendTexts::RepetitionNormal4, &TrendTexts::RepetitionNormal5,
-    &TrendTexts::AlternationNormal4, &TrendTexts::AlternationNormal5};
 
 } // namespace
 
@@ -117,7 +115,7 @@ TrendWindow::TrendWindow(EvenChance pair, QWidget* parent)
 {
     const WindowDesign& design = Designs[static_cast<int>(pair)];
     setObjectName(QString::fromLatin1(design.name));
-    setWindowTitle(TrendTexts::WindowCaptions[static_cast<int>(pair)]);
+    setWindowTitle(TrendTexts::windowCaption(pair));
     setAttribute(Qt::WA_ShowWithoutActivating, true);
     Colours::setBackColour(this, Colours::ButtonFace);
     const QRect client = Twips::toPixels(design.left, design.top, design.width, design.height);
@@ -184,7 +182,7 @@ void TrendWindow::buildControls()
     m_slideButton = new QPushButton(this);
     nameControl(m_slideButton, QStringLiteral("slideButton"));
     Twips::place(m_slideButton, 7080, 0, 255, 375);
-    m_slideButton->setAccessibleName(QStringLiteral("Ouvrir ou fermer les compteurs"));
+    m_slideButton->setAccessibleName(TrendTexts::slideName());
     m_slideButton->setToolTip(m_slideButton->accessibleName());
     connect(m_slideButton, &QPushButton::clicked, this, &TrendWindow::toggleSlide);
 
@@ -193,18 +191,18 @@ void TrendWindow::buildControls()
     Twips::place(m_helpButton, 7320, 0, 255, 375);
     m_helpButton->setIcon(Pictures::helpBulb());
     m_helpButton->setProperty("Tag", QStringLiteral("0"));
-    m_helpButton->setAccessibleName(QStringLiteral("Aide"));
-    m_helpButton->setToolTip(QStringLiteral("Aide"));
+    m_helpButton->setAccessibleName(TrendTexts::helpTip());
+    m_helpButton->setToolTip(TrendTexts::helpTip());
     connect(m_helpButton, &QPushButton::clicked, this, &TrendWindow::openHelp);
 
     for (int kind = 0; kind < EvenChanceTracker::CounterCount; ++kind) {
         const CounterPlaces& place = Places[kind];
         addLabel(QStringLiteral("riskCaption"), kind, place.riskLeft, place.riskTop, 2655, 255,
-            *riskCaptions[kind], Colours::InactiveTitleBar);
+            TrendTexts::riskCaption(kind), Colours::InactiveTitleBar);
         m_warningBoxes[static_cast<std::size_t>(kind)] = addLabel(QStringLiteral("warningBox"), kind,
             place.warningLeft, place.riskTop, 975, 255, QString(), Colours::InactiveTitleBar);
         const QLabel* normal = addLabel(QStringLiteral("normalCaption"), kind, place.normalLeft,
-            place.normalTop, 3135, 255, *normalCaptions[kind], Colours::ButtonFace);
+            place.normalTop, 3135, 255, TrendTexts::normalCaption(kind), Colours::ButtonFace);
         QLabel* count = addLabel(QStringLiteral("counter"), kind, place.countLeft, place.normalTop, 615, 255,
             QString(), Colours::InactiveTitleBar);
         count->setAlignment(Qt::AlignCenter);
@@ -261,12 +259,12 @@ void TrendWindow::refresh(const EvenChanceTracker& tracker)
     }
     const Mark suggestion = tracker.suggestion();
     describeForScreenReaders(m_cells[EvenChanceTracker::SuggestionCell],
-        QStringLiteral("Suggestion : ") + TrendWords::markWord(m_pair, suggestion));
+        TrendTexts::suggestionName(TrendWords::markWord(m_pair, suggestion)));
     describeForScreenReaders(m_adviceLabel, TrendWords::adviceText(advice, m_pair, suggestion));
     for (int kind = 0; kind < EvenChanceTracker::CounterCount; ++kind) {
         describeForScreenReaders(m_warningBoxes[static_cast<std::size_t>(kind)],
-            *riskCaptions[kind] + QStringLiteral(" : ")
-                + TrendWords::warningWord(tracker.counter(kind).warning));
+            TrendTexts::warningName(
+                TrendTexts::riskCaption(kind), TrendWords::warningWord(tracker.counter(kind).warning)));
         describeForScreenReaders(m_countLabels[static_cast<std::size_t>(kind)],
             TrendWords::counterName(kind, tracker.counter(kind).drawsSince));
     }
