@@ -148,6 +148,73 @@
     </message>
 </context>
 <context>
+    <name>DozensTexts</name>
+    <message>
+        <source>Colonne/Douzaine</source>
+        <translation>Column/Dozen</translation>
+    </message>
+    <message>
+        <source>Colonnes   :</source>
+        <translation>Columns:</translation>
+    </message>
+    <message>
+        <source>Douzaines :</source>
+        <translation>Dozens:</translation>
+    </message>
+    <message>
+        <source>Aide</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Colonne du tirage %1 : %2</source>
+        <translation>Column of draw %1: %2</translation>
+    </message>
+    <message>
+        <source>Douzaine du tirage %1 : %2</source>
+        <translation>Dozen of draw %1: %2</translation>
+    </message>
+    <message>
+        <source>Colonnes : aucun conseil</source>
+        <translation>Columns: no advice</translation>
+    </message>
+    <message>
+        <source>Douzaines : aucun conseil</source>
+        <translation>Dozens: no advice</translation>
+    </message>
+    <message>
+        <source>Colonnes : conseil en cours, jouer %1</source>
+        <translation>Columns: advice in progress, play %1</translation>
+    </message>
+    <message>
+        <source>Douzaines : conseil en cours, jouer %1</source>
+        <translation>Dozens: advice in progress, play %1</translation>
+    </message>
+    <message>
+        <source>%1 et %2</source>
+        <translation>%1 and %2</translation>
+    </message>
+    <message>
+        <source>%1 et %2 et %3</source>
+        <translation>%1, %2 and %3</translation>
+    </message>
+    <message>
+        <source>vide</source>
+        <translation>empty</translation>
+    </message>
+    <message>
+        <source>1re</source>
+        <translation>1st</translation>
+    </message>
+    <message>
+        <source>2e</source>
+        <translation>2nd</translation>
+    </message>
+    <message>
+        <source>3e</source>
+        <translation>3rd</translation>
+    </message>
+</context>
+<context>
     <name>LanguageMenu</name>
     <message>
         <source>Langue</source>

@@ -5,6 +5,7 @@
 #include "dozens/DozensTexts.h"
 #include "platform/Colours.h"
 #include "platform/HelpPages.h"
+#include "platform/Language.h"
 #include "platform/Twips.h"
 #include "platform/Widgets.h"
 
@@ -12,6 +13,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QStringList>
+#include <optional>
 
 namespace {
 
@@ -66,36 +68,39 @@ QString squareText(int value)
     return value >= 1 && value <= 3 ? texts[value] : texts[0];
 }
 
-// A square in words, "Douzaine du tirage 3 : 2e", the latest draw being the first; made once.
+// A square in words, "Douzaine du tirage 3 : 2e", the latest draw being the first; made once
+// for each language it is read in.
 const QString& squareName(Group group, int square, int value)
 {
-    static const auto names = [] {
-        std::array<std::array<std::array<QString, 4>, HistoryRow::Length>, 2> made;
-        const QString groups[2]
-            = {QStringLiteral("Colonne du tirage "), QStringLiteral("Douzaine du tirage ")};
-        const QString values[4]
-            = {QStringLiteral("vide"), QStringLiteral("1re"), QStringLiteral("2e"), QStringLiteral("3e")};
+    using Names = std::array<std::array<std::array<QString, 4>, HistoryRow::Length>, 2>;
+    static std::optional<Names> madeFor[2];
+    std::optional<Names>& names = madeFor[Language::current() == Language::Choice::French ? 0 : 1];
+    if (!names) {
+        Names made;
+        const QString groups[2] = {DozensTexts::columnSquareName(), DozensTexts::dozenSquareName()};
         for (std::size_t g = 0; g < made.size(); ++g) {
             for (int i = 0; i < HistoryRow::Length; ++i) {
                 for (std::size_t v = 0; v < 4; ++v) {
-                    made[g][static_cast<std::size_t>(i)][v] = groups[g]
-                        + QString::number(HistoryRow::Length - i) + QStringLiteral(" : ") + values[v];
+                    made[g][static_cast<std::size_t>(i)][v]
+                        = groups[g].arg(QString::number(HistoryRow::Length - i),
+                            DozensTexts::squareValue(static_cast<int>(v)));
                 }
             }
         }
-        return made;
-    }();
+        names = std::move(made);
+    }
     const int shown = value >= 1 && value <= 3 ? value : 0;
-    return names[group == Group::Columns ? 0 : 1][static_cast<std::size_t>(square)]
-                [static_cast<std::size_t>(shown)];
+    return (*names)[group == Group::Columns ? 0 : 1][static_cast<std::size_t>(square)]
+                   [static_cast<std::size_t>(shown)];
 }
 
 // The blinking indicator in words: idle, or the two dozens (columns) that follow a run of
 // the repeated one.
-QString indicatorWords(const QString& group, const DozenColumnTracker& tracker, Group which)
+QString indicatorWords(const DozenColumnTracker& tracker, Group which)
 {
+    const bool columns = which == Group::Columns;
     if (tracker.indicator(which) == DozenColumnTracker::Indicator::Idle) {
-        return group + QStringLiteral(" : aucun conseil");
+        return columns ? DozensTexts::columnsIdle() : DozensTexts::dozensIdle();
     }
     QStringList others;
     for (int other = 1; other <= 3; ++other) {
@@ -103,7 +108,9 @@ QString indicatorWords(const QString& group, const DozenColumnTracker& tracker, 
             others << QString::number(other);
         }
     }
-    return group + QStringLiteral(" : conseil en cours, jouer ") + others.join(QStringLiteral(" et "));
+    const QString advised = others.size() == 2 ? DozensTexts::twoOf().arg(others[0], others[1])
+                                               : DozensTexts::threeOf().arg(others[0], others[1], others[2]);
+    return (columns ? DozensTexts::columnsAdvised() : DozensTexts::dozensAdvised()).arg(advised);
 }
 
 } // namespace
@@ -114,7 +121,7 @@ DozensWindow::DozensWindow(QWidget* parent)
             | Qt::WindowStaysOnTopHint)
 {
     setObjectName(QStringLiteral("dozensWindow"));
-    setWindowTitle(DozensTexts::Title);
+    setWindowTitle(DozensTexts::title());
     Colours::setBackColour(this, Colours::ButtonFace);
     // Like every side window, it stays above the table's window without taking the focus.
     setAttribute(Qt::WA_ShowWithoutActivating, true);
@@ -132,9 +139,9 @@ void DozensWindow::buildControls()
     const QFont bold = boldFont();
 
     m_columnsTitle = makeLabel(this, QStringLiteral("columnsTitle"), -1, 0, ColumnRowTop, 1335);
-    m_columnsTitle->setText(DozensTexts::Columns);
+    m_columnsTitle->setText(DozensTexts::columns());
     m_dozensTitle = makeLabel(this, QStringLiteral("dozensTitle"), -1, 0, DozenRowTop, 1335);
-    m_dozensTitle->setText(DozensTexts::Dozens);
+    m_dozensTitle->setText(DozensTexts::dozens());
     for (QLabel* title : {m_columnsTitle, m_dozensTitle}) {
         title->setFont(bold);
         title->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -157,7 +164,7 @@ void DozensWindow::buildControls()
     m_columnsIndicator = makeLabel(this, QStringLiteral("columnsIndicator"), -1, 6120, ColumnRowTop, 615);
     m_dozensIndicator = makeLabel(this, QStringLiteral("dozensIndicator"), -1, 6120, DozenRowTop, 615);
 
-    m_helpButton = makeHelpButton(this, 6840, 120, 255, 375, DozensTexts::Help);
+    m_helpButton = makeHelpButton(this, 6840, 120, 255, 375, DozensTexts::help());
     connect(m_helpButton, &QPushButton::clicked, this, &DozensWindow::openHelp);
 }
 
@@ -175,10 +182,8 @@ void DozensWindow::refresh(const DozenColumnTracker& tracker)
     }
     Colours::setBackColour(m_columnsIndicator, indicatorColour(tracker.indicator(Group::Columns)));
     Colours::setBackColour(m_dozensIndicator, indicatorColour(tracker.indicator(Group::Dozens)));
-    describeForScreenReaders(
-        m_columnsIndicator, indicatorWords(QStringLiteral("Colonnes"), tracker, Group::Columns));
-    describeForScreenReaders(
-        m_dozensIndicator, indicatorWords(QStringLiteral("Douzaines"), tracker, Group::Dozens));
+    describeForScreenReaders(m_columnsIndicator, indicatorWords(tracker, Group::Columns));
+    describeForScreenReaders(m_dozensIndicator, indicatorWords(tracker, Group::Dozens));
 }
 
 void DozensWindow::openHelp()
