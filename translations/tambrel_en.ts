@@ -230,6 +230,57 @@
     </message>
 </context>
 <context>
+    <name>SpeechTexts</name>
+    <message>
+        <source>Vous pouvez jouer , la couleur ROUGE !</source>
+        <translation>You may play red!</translation>
+    </message>
+    <message>
+        <source>Vous pouvez jouer , la couleur NOIR !</source>
+        <translation>You may play black!</translation>
+    </message>
+    <message>
+        <source>Vous pouvez jouer , les numeros de 1 , a 18 !</source>
+        <translation>You may play the numbers 1 to 18!</translation>
+    </message>
+    <message>
+        <source>Vous pouvez jouer , les numeros de 19 , a 36 !</source>
+        <translation>You may play the numbers 19 to 36!</translation>
+    </message>
+    <message>
+        <source>Vous pouvez jouer , les numeros , PAIRE !</source>
+        <translation>You may play the even numbers!</translation>
+    </message>
+    <message>
+        <source>Vous pouvez jouer , les numeros , IMPAIRE !</source>
+        <translation>You may play the odd numbers!</translation>
+    </message>
+    <message>
+        <source>Vous pouvez jouer , les colonnes , JAUNES !</source>
+        <translation>You may play the yellow columns!</translation>
+    </message>
+    <message>
+        <source>Vous pouvez jouer , les douzaines , JAUNES !</source>
+        <translation>You may play the yellow dozens!</translation>
+    </message>
+    <message>
+        <source>Vous pouvez jouer , les numeros  , clignotants !</source>
+        <translation>You may play the flashing numbers!</translation>
+    </message>
+    <message>
+        <source>Conseils parlés : cliquez ici (ou appuyez sur Espace) pour les activer ou les couper</source>
+        <translation>Spoken advice: click here (or press Space) to turn it on or off</translation>
+    </message>
+    <message>
+        <source>Conseils parlés activés</source>
+        <translation>Spoken advice on</translation>
+    </message>
+    <message>
+        <source>Conseils parlés coupés</source>
+        <translation>Spoken advice off</translation>
+    </message>
+</context>
+<context>
     <name>StakeTexts</name>
     <message>
         <source>Mise !</source>

@@ -12,15 +12,15 @@ SpeechIndicator::SpeechIndicator(QWidget* parent)
     setCheckable(true);
     setFocusPolicy(Qt::StrongFocus);
     setCursor(Qt::PointingHandCursor);
-    setToolTip(SpeechTexts::IndicatorTip);
+    setToolTip(SpeechTexts::indicatorTip());
     showState(false);
 }
 
 void SpeechIndicator::showState(bool on)
 {
     setChecked(on);
-    setAccessibleName(on ? SpeechTexts::IndicatorOn : SpeechTexts::IndicatorOff);
-    setAccessibleDescription(SpeechTexts::IndicatorTip);
+    setAccessibleName(on ? SpeechTexts::indicatorOn() : SpeechTexts::indicatorOff());
+    setAccessibleDescription(SpeechTexts::indicatorTip());
     update();
 }
 

@@ -10,31 +10,31 @@ QStringList phrases(const AdviceSummary& advice)
     using namespace Roulette;
     QStringList said;
     if (advice.colour == NumberColour::Red) {
-        said << SpeechTexts::Red;
+        said << SpeechTexts::red();
     }
     if (advice.colour == NumberColour::Black) {
-        said << SpeechTexts::Black;
+        said << SpeechTexts::black();
     }
     if (advice.half == Half::Manque) {
-        said << SpeechTexts::Manque;
+        said << SpeechTexts::manque();
     }
     if (advice.half == Half::Passe) {
-        said << SpeechTexts::Passe;
+        said << SpeechTexts::passe();
     }
     if (advice.parity == Parity::Pair) {
-        said << SpeechTexts::Pair;
+        said << SpeechTexts::pair();
     }
     if (advice.parity == Parity::Impair) {
-        said << SpeechTexts::Impair;
+        said << SpeechTexts::impair();
     }
     if (advice.columns) {
-        said << SpeechTexts::Columns;
+        said << SpeechTexts::columns();
     }
     if (advice.dozens) {
-        said << SpeechTexts::Dozens;
+        said << SpeechTexts::dozens();
     }
     if (advice.numbersWaitedLong) {
-        said << SpeechTexts::Numbers;
+        said << SpeechTexts::numbers();
     }
     return said;
 }

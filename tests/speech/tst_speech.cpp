@@ -2,6 +2,7 @@
 // Spoken advice: an entry's phrases reach the engine one after the other, only while the
 // indicator has switched speech on; the desktop's engine, present or missing.
 #include "board/BoardWindow.h"
+#include "platform/Language.h"
 #include "platform/SpeechEngine.h"
 #include "speech/SpeechIndicator.h"
 #include "speech/SpeechQueue.h"
@@ -107,6 +108,33 @@ private slots:
         const qsizetype said = spoken.size();
         QVERIFY(enterConfirmed(board, 17));
         QCOMPARE(spoken.size(), said);
+    }
+
+    void spokenInEnglish_data()
+    {
+        using namespace Roulette;
+        QTest::addColumn<AdviceSummary>("advice");
+        QTest::addColumn<QStringList>("said");
+        QTest::addRow("black, low, even")
+            << AdviceSummary{NumberColour::Black, Half::Manque, Parity::Pair, false, false, false}
+            << QStringList{"You may play black!", "You may play the numbers 1 to 18!",
+                   "You may play the even numbers!"};
+        QTest::addRow("red, high, odd, columns, dozens, numbers")
+            << AdviceSummary{NumberColour::Red, Half::Passe, Parity::Impair, true, true, true}
+            << QStringList{"You may play red!", "You may play the numbers 19 to 36!",
+                   "You may play the odd numbers!", "You may play the yellow columns!",
+                   "You may play the yellow dozens!", "You may play the flashing numbers!"};
+    }
+
+    // Each advice is one whole sentence in the language the program speaks.
+    void spokenInEnglish()
+    {
+        QFETCH(AdviceSummary, advice);
+        QFETCH(QStringList, said);
+        Language::install(*QCoreApplication::instance(), Language::Choice::English);
+        const QStringList english = SpokenAdvice::phrases(advice);
+        Language::install(*QCoreApplication::instance(), Language::Choice::French);
+        QCOMPARE(english, said);
     }
 
     void desktopEngine_data()
