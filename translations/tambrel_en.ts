@@ -230,6 +230,49 @@
     </message>
 </context>
 <context>
+    <name>SimulationTexts</name>
+    <message>
+        <source>Simulation Jeu</source>
+        <translation>Game simulation</translation>
+    </message>
+    <message>
+        <source>Lancer la simulation</source>
+        <translation>Start the simulation</translation>
+    </message>
+    <message>
+        <source>Arreter la simulation</source>
+        <translation>Stop the simulation</translation>
+    </message>
+    <message>
+        <source>Pause !</source>
+        <translation>Pause!</translation>
+    </message>
+    <message>
+        <source>Reprendre !</source>
+        <translation>Resume!</translation>
+    </message>
+    <message>
+        <source>Seconde(S)</source>
+        <translation>Second(s)</translation>
+    </message>
+    <message>
+        <source>Aide</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Numéro tiré : %1</source>
+        <translation>Number drawn: %1</translation>
+    </message>
+    <message>
+        <source>Numéro tiré : aucun</source>
+        <translation>Number drawn: none</translation>
+    </message>
+    <message>
+        <source>Secondes entre deux tirages</source>
+        <translation>Seconds between two draws</translation>
+    </message>
+</context>
+<context>
     <name>SpeechTexts</name>
     <message>
         <source>Vous pouvez jouer , la couleur ROUGE !</source>

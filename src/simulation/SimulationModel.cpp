@@ -19,7 +19,7 @@ constexpr int LongestInterval
 SimulationModel::SimulationModel(std::unique_ptr<RandomSource> random)
     : m_random(random ? std::move(random) : std::make_unique<ClockSeededRandom>())
     , m_paceText(SimulationTexts::DesignPace)
-    , m_pauseCaption(SimulationTexts::Pause)
+    , m_pauseCaption(SimulationTexts::pause())
 { }
 
 void SimulationModel::setRandomSource(std::unique_ptr<RandomSource> random)
@@ -43,7 +43,7 @@ void SimulationModel::stop()
 void SimulationModel::pauseOrResume()
 {
     m_timerEnabled = !m_timerEnabled;
-    m_pauseCaption = m_timerEnabled ? SimulationTexts::Pause : SimulationTexts::Resume;
+    m_pauseCaption = m_timerEnabled ? SimulationTexts::pause() : SimulationTexts::resume();
 }
 
 // The limit is read from the pace box, so a pace typed below 60 lets "+" go one second

@@ -1,25 +1,31 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The draw simulator's own texts, exactly as the player reads them.
+// The draw simulator's own texts, exactly as the player reads them in French, the language
+// they are written in, and through the translations in the player's language.
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
-namespace SimulationTexts {
+class SimulationTexts
+{
+    Q_DECLARE_TR_FUNCTIONS(SimulationTexts)
 
-inline const QString Caption = QStringLiteral("Simulation Jeu");
-inline const QString Start = QStringLiteral("Lancer la simulation");
-inline const QString Stop = QStringLiteral("Arreter la simulation");
-inline const QString Pause = QStringLiteral("Pause !");
-inline const QString Resume = QStringLiteral("Reprendre !");
-inline const QString Slower = QStringLiteral("+");
-inline const QString Faster = QStringLiteral("-");
-inline const QString DesignPace = QStringLiteral("5");
-inline const QString Unit = QStringLiteral("Seconde(S)");
-inline const QString HelpPage = QStringLiteral("AideSimulation.html");
-inline const QString HelpTip = QStringLiteral("Aide");
-// For screen readers: "Numéro tiré : 17".
-inline const QString DrawnNumberName = QStringLiteral("Numéro tiré : ");
-inline const QString NoDrawName = QStringLiteral("aucun");
-inline const QString PaceName = QStringLiteral("Secondes entre deux tirages");
+public:
+    static QString caption() { return tr("Simulation Jeu"); }
+    static QString start() { return tr("Lancer la simulation"); }
+    static QString stop() { return tr("Arreter la simulation"); }
+    static QString pause() { return tr("Pause !"); }
+    static QString resume() { return tr("Reprendre !"); }
+    static QString unit() { return tr("Seconde(S)"); }
+    static QString helpTip() { return tr("Aide"); }
+    // For screen readers: "Numéro tiré : 17", or that none is drawn yet.
+    static QString drawnNumberName() { return tr("Numéro tiré : %1"); }
+    static QString noDrawName() { return tr("Numéro tiré : aucun"); }
+    static QString paceName() { return tr("Secondes entre deux tirages"); }
 
-} // namespace SimulationTexts
+    // Signs, figures and the page's name, the same in every language.
+    static inline const QString Slower = QStringLiteral("+");
+    static inline const QString Faster = QStringLiteral("-");
+    static inline const QString DesignPace = QStringLiteral("5");
+    static inline const QString HelpPage = QStringLiteral("AideSimulation.html");
+};

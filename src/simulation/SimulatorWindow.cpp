@@ -57,7 +57,7 @@ SimulatorWindow::SimulatorWindow(QWidget* board)
     : QWidget(board, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("simulatorWindow"));
-    setWindowTitle(SimulationTexts::Caption);
+    setWindowTitle(SimulationTexts::caption());
     setAttribute(Qt::WA_DeleteOnClose, true);
     Colours::setBackColour(this, Colours::ButtonFace);
 
@@ -75,10 +75,10 @@ SimulatorWindow::SimulatorWindow(QWidget* board)
 void SimulatorWindow::buildControls()
 {
     m_startButton
-        = makeButton(this, QStringLiteral("startButton"), SimulationTexts::Start, 45, 75, 1710, 420);
+        = makeButton(this, QStringLiteral("startButton"), SimulationTexts::start(), 45, 75, 1710, 420);
     connect(m_startButton, &QPushButton::clicked, this, &SimulatorWindow::start);
 
-    m_helpButton = makeHelpButton(this, 1800, 0, 255, 495, SimulationTexts::HelpTip);
+    m_helpButton = makeHelpButton(this, 1800, 0, 255, 495, SimulationTexts::helpTip());
     connect(m_helpButton, &QPushButton::clicked, this, &SimulatorWindow::openHelp);
 
     m_drawnNumberLabel = new QLabel(this);
@@ -103,20 +103,20 @@ void SimulatorWindow::buildControls()
     Twips::place(m_paceBox, 3285, 105, 345, 360);
     m_paceBox->setFont(boldFont(font(), 0));
     m_paceBox->setText(m_model.paceText());
-    m_paceBox->setAccessibleName(SimulationTexts::PaceName);
+    m_paceBox->setAccessibleName(SimulationTexts::paceName());
     // The pace box is the player's to type into; what it shows only counts at the next "+".
     connect(m_paceBox, &QLineEdit::textEdited, this, [this](const QString& text) { m_model.typePace(text); });
 
-    m_unitLabel = new QLabel(SimulationTexts::Unit, this);
+    m_unitLabel = new QLabel(SimulationTexts::unit(), this);
     nameControl(m_unitLabel, QStringLiteral("unitLabel"));
     Twips::place(m_unitLabel, 3810, 180, 930, 240);
 
     m_pauseButton
-        = makeButton(this, QStringLiteral("pauseButton"), SimulationTexts::Pause, 1425, 645, 1065, 420);
+        = makeButton(this, QStringLiteral("pauseButton"), SimulationTexts::pause(), 1425, 645, 1065, 420);
     connect(m_pauseButton, &QPushButton::clicked, this, &SimulatorWindow::pauseOrResume);
 
     m_stopButton
-        = makeButton(this, QStringLiteral("stopButton"), SimulationTexts::Stop, 2700, 630, 1710, 420);
+        = makeButton(this, QStringLiteral("stopButton"), SimulationTexts::stop(), 2700, 630, 1710, 420);
     connect(m_stopButton, &QPushButton::clicked, this, &SimulatorWindow::stop);
 }
 
@@ -182,8 +182,8 @@ void SimulatorWindow::refresh()
     }
     m_drawnNumberLabel->setText(m_model.lastDraw() < 0 ? QString() : QString::number(m_model.lastDraw()));
     describeForScreenReaders(m_drawnNumberLabel,
-        SimulationTexts::DrawnNumberName
-            + (m_model.lastDraw() < 0 ? SimulationTexts::NoDrawName : m_drawnNumberLabel->text()));
+        m_model.lastDraw() < 0 ? SimulationTexts::noDrawName()
+                               : SimulationTexts::drawnNumberName().arg(m_drawnNumberLabel->text()));
     Colours::setBackColour(m_drawnNumberLabel, colourOfDraw(m_model.lastDraw()));
 
     if (m_drawTimer->interval() != m_model.interval()) {
