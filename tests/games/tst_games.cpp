@@ -9,6 +9,7 @@
 #include "games/GameLibrary.h"
 #include "games/GamesWords.h"
 #include "games/NumberList.h"
+#include "platform/Language.h"
 
 #include <QCoreApplication>
 #include <QProcess>
@@ -111,6 +112,7 @@ void TestGames::init()
     m_home = std::make_unique<QTemporaryDir>();
     qputenv("HOME", m_home->path().toUtf8());
     qputenv("XDG_DATA_HOME", (m_home->path() + QStringLiteral("/data")).toUtf8());
+    Language::install(*QCoreApplication::instance(), Language::Choice::French);
     QVERIFY(GameLibrary::defaultFolder().startsWith(m_home->path() + QStringLiteral("/data/")));
 }
 
