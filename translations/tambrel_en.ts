@@ -215,6 +215,409 @@
     </message>
 </context>
 <context>
+    <name>GamesTexts</name>
+    <message>
+        <source>Saisir une liste de numéros</source>
+        <translation>Enter a list of numbers</translation>
+    </message>
+    <message>
+        <source>Collez ou tapez les numéros, séparés par des espaces, des virgules, des points-virgules ou des retours à la ligne :</source>
+        <translation>Paste or type the numbers, separated by spaces, commas, semicolons or line breaks:</translation>
+    </message>
+    <message>
+        <source>Ordre de la liste</source>
+        <translation>Order of the list</translation>
+    </message>
+    <message>
+        <source>Du plus ancien au plus récent</source>
+        <translation>Oldest first</translation>
+    </message>
+    <message>
+        <source>Du plus récent au plus ancien</source>
+        <translation>Newest first</translation>
+    </message>
+    <message>
+        <source>Ajouter</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Aucun numéro à ajouter</source>
+        <translation>No numbers to add</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 numéro(s) à ajouter</source>
+        <extracomment>%1: how many, written with its thousands grouped</extracomment>
+        <translation>
+            <numerusform>%1 number to add</numerusform>
+            <numerusform>%1 numbers to add</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 erreur(s) à corriger</source>
+        <extracomment>%1: how many, written with its thousands grouped</extracomment>
+        <translation>
+            <numerusform>%1 mistake to correct</numerusform>
+            <numerusform>%1 mistakes to correct</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>« %1 » n&apos;est pas un numéro de 0 à 36 (1re position)</source>
+        <translation>“%1” is not a number from 0 to 36 (position 1)</translation>
+    </message>
+    <message>
+        <source>« %1 » n&apos;est pas un numéro de 0 à 36 (%2e position)</source>
+        <extracomment>%1: the word typed; %2: its place in the list, 2 or more</extracomment>
+        <translation>“%1” is not a number from 0 to 36 (position %2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>… et %1 autre(s) erreur(s)</source>
+        <extracomment>Under the mistakes shown; %1: how many more, written with its thousands grouped</extracomment>
+        <translation>
+            <numerusform>… and %1 more mistake</numerusform>
+            <numerusform>… and %1 more mistakes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 : cette partie ne peut en recevoir que %2 de plus.</source>
+        <extracomment>%1: the numbers of the list (&quot;42 numéros&quot;); %2: how many the game can still take</extracomment>
+        <translation>%1: this game can take only %2 more.</translation>
+    </message>
+    <message>
+        <source>Importer des tirages</source>
+        <translation>Import draws</translation>
+    </message>
+    <message>
+        <source>Tirages (%1)</source>
+        <translation>Draws (%1)</translation>
+    </message>
+    <message>
+        <source>Tous les fichiers (%1)</source>
+        <translation>All files (%1)</translation>
+    </message>
+    <message>
+        <source>Fichier : %1</source>
+        <translation>File: %1</translation>
+    </message>
+    <message>
+        <source>Numéros séparés par des virgules, des espaces, des points-virgules, des tabulations ou des retours à la ligne&#xa0;; les lignes sans chiffre sont laissées de côté.</source>
+        <translation>Numbers separated by commas, spaces, semicolons, tabs or line breaks; lines without a digit are left out.</translation>
+    </message>
+    <message>
+        <source>Tableau exporté par Tambrel : sa colonne « numéro ».</source>
+        <extracomment>« numéro » is the name of the column in the file, the same in every language</extracomment>
+        <translation>Table exported by Tambrel: its “numéro” column.</translation>
+    </message>
+    <message>
+        <source>Partie enregistrée par Tambrel, annulations faites.</source>
+        <translation>Game saved by Tambrel, with its undos applied.</translation>
+    </message>
+    <message>
+        <source>Les tirages deviendront une nouvelle partie&#xa0;; la partie en cours sera terminée et gardée dans les parties précédentes.</source>
+        <translation>The draws will become a new game; the current game will be ended and kept among the previous games.</translation>
+    </message>
+    <message>
+        <source>Aucun numéro à importer</source>
+        <translation>No numbers to import</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 numéro(s) à importer</source>
+        <extracomment>%1: how many, written with its thousands grouped</extracomment>
+        <translation>
+            <numerusform>%1 number to import</numerusform>
+            <numerusform>%1 numbers to import</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 ligne(s) en erreur. Sans elle(s) : %2 à importer.</source>
+        <extracomment>%1: how many lines, written with its thousands grouped; %2: the numbers left (&quot;42 numéros&quot;)</extracomment>
+        <translation>
+            <numerusform>%1 line with mistakes. Without it: %2 to import.</numerusform>
+            <numerusform>%1 lines with mistakes. Without them: %2 to import.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 : une partie en garde au plus %2.</source>
+        <extracomment>%1: the numbers of the file (&quot;42 numéros&quot;); %2: the most a game keeps</extracomment>
+        <translation>%1: a game keeps %2 at most.</translation>
+    </message>
+    <message>
+        <source>ligne %1, colonne %2 : « %3 » n&apos;est pas un numéro de 0 à 36</source>
+        <translation>line %1, column %2: “%3” is not a number from 0 to 36</translation>
+    </message>
+    <message>
+        <source>Importer</source>
+        <translation>Import</translation>
+    </message>
+    <message>
+        <source>Importer sans ces lignes</source>
+        <translation>Import without those lines</translation>
+    </message>
+    <message>
+        <source>Lecture du fichier…</source>
+        <translation>Reading the file…</translation>
+    </message>
+    <message>
+        <source>Importation des tirages…</source>
+        <translation>Importing the draws…</translation>
+    </message>
+    <message>
+        <source>Ce fichier n&apos;a pas pu être importé : %1.
+
+Rien n&apos;a changé.</source>
+        <translation>This file could not be imported: %1.
+
+Nothing has changed.</translation>
+    </message>
+    <message>
+        <source>il ne peut pas être lu</source>
+        <translation>it cannot be read</translation>
+    </message>
+    <message>
+        <source>il ne contient aucun numéro</source>
+        <translation>it contains no numbers</translation>
+    </message>
+    <message>
+        <source>ce n&apos;est pas un fichier texte (des numéros, un tableau CSV ou une partie de Tambrel)</source>
+        <translation>it is not a text file (numbers, a CSV table or a Tambrel game)</translation>
+    </message>
+    <message>
+        <source>c&apos;est une partie enregistrée par une version plus récente de Tambrel</source>
+        <translation>it is a game saved by a newer version of Tambrel</translation>
+    </message>
+    <message>
+        <source>Cette partie compte %1, le plus grand nombre qu&apos;une partie peut garder : le numéro n&apos;a pas été ajouté.
+
+Commencez une nouvelle partie pour continuer.</source>
+        <extracomment>%1: the most numbers a game keeps (&quot;2 000 000 numéros&quot;)</extracomment>
+        <translation>This game holds %1, the most a game can keep: the number was not added.
+
+Start a new game to carry on.</translation>
+    </message>
+    <message>
+        <source>Parties précédentes</source>
+        <translation>Previous games</translation>
+    </message>
+    <message>
+        <source>Aucune partie précédente.</source>
+        <translation>No previous games.</translation>
+    </message>
+    <message>
+        <source>Commencée le</source>
+        <translation>Started</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Table</translation>
+    </message>
+    <message>
+        <source>Numéros</source>
+        <translation>Numbers</translation>
+    </message>
+    <message>
+        <source>Derniers numéros</source>
+        <translation>Last numbers</translation>
+    </message>
+    <message>
+        <source>État</source>
+        <translation>State</translation>
+    </message>
+    <message>
+        <source>Terminée</source>
+        <translation>Finished</translation>
+    </message>
+    <message>
+        <source>Interrompue</source>
+        <translation>Interrupted</translation>
+    </message>
+    <message>
+        <source>Version plus récente</source>
+        <translation>Newer version</translation>
+    </message>
+    <message>
+        <source>Reprendre</source>
+        <translation>Resume</translation>
+    </message>
+    <message>
+        <source>Exporter…</source>
+        <translation>Export…</translation>
+    </message>
+    <message>
+        <source>Supprimer</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Fermer</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Supprimer la partie commencée le %1 (%2) ?
+
+Elle sera effacée de cet ordinateur.</source>
+        <extracomment>%1: when the game started; %2: its numbers (&quot;42 numéros&quot;)</extracomment>
+        <translation>Delete the game started on %1 (%2)?
+
+It will be erased from this computer.</translation>
+    </message>
+    <message>
+        <source>La partie n&apos;a pas pu être supprimée : %1.</source>
+        <translation>The game could not be deleted: %1.</translation>
+    </message>
+    <message>
+        <source>cette partie est ouverte dans un autre Tambrel</source>
+        <translation>this game is open in another Tambrel</translation>
+    </message>
+    <message>
+        <source>cette partie a été enregistrée par une version plus récente de Tambrel</source>
+        <translation>this game was saved by a newer version of Tambrel</translation>
+    </message>
+    <message>
+        <source>le fichier de cette partie n&apos;existe plus</source>
+        <translation>this game&apos;s file no longer exists</translation>
+    </message>
+    <message>
+        <source>le fichier de cette partie ne peut pas être lu</source>
+        <translation>this game&apos;s file cannot be read</translation>
+    </message>
+    <message>
+        <source>La partie n&apos;a pas pu être reprise : %1.</source>
+        <translation>The game could not be resumed: %1.</translation>
+    </message>
+    <message>
+        <source>Exporter la partie</source>
+        <translation>Export the game</translation>
+    </message>
+    <message>
+        <source>Fichiers CSV (%1)</source>
+        <translation>CSV files (%1)</translation>
+    </message>
+    <message>
+        <source>La partie n&apos;a pas pu être exportée : %1.</source>
+        <translation>The game could not be exported: %1.</translation>
+    </message>
+    <message>
+        <source>Cette partie ne contient aucun numéro.</source>
+        <translation>This game holds no numbers.</translation>
+    </message>
+    <message>
+        <source>Cette partie n&apos;est pas enregistrée : %1.
+
+La partie continue, mais elle ne pourra être ni reprise ni retrouvée dans les parties précédentes.</source>
+        <translation>This game is not being saved: %1.
+
+The game goes on, but it can be neither resumed nor found among the previous games.</translation>
+    </message>
+    <message>
+        <source>le disque est plein</source>
+        <translation>the disk is full</translation>
+    </message>
+    <message>
+        <source>votre espace disque autorisé est épuisé</source>
+        <translation>your disk quota is used up</translation>
+    </message>
+    <message>
+        <source>le dossier %1 ne peut pas être écrit</source>
+        <translation>the folder %1 cannot be written to</translation>
+    </message>
+    <message>
+        <source>le dossier %1 est en lecture seule</source>
+        <translation>the folder %1 is read-only</translation>
+    </message>
+    <message>
+        <source>le dossier %1 ne peut pas être créé</source>
+        <translation>the folder %1 cannot be created</translation>
+    </message>
+    <message>
+        <source>le disque a signalé une erreur d&apos;écriture</source>
+        <translation>the disk reported a write error</translation>
+    </message>
+    <message>
+        <source>le nom du dossier %1 est trop long</source>
+        <translation>the name of the folder %1 is too long</translation>
+    </message>
+    <message>
+        <source>une erreur inattendue s&apos;est produite (code %1)</source>
+        <translation>an unexpected error occurred (code %1)</translation>
+    </message>
+    <message>
+        <source>le fichier %1 ne peut pas être remplacé</source>
+        <translation>the file %1 cannot be replaced</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 ligne(s) du fichier de cette partie n&apos;a/n&apos;ont pas pu être lue(s) : elle(s) a/ont été laissée(s) de côté.</source>
+        <extracomment>%1: how many lines, written with its thousands grouped</extracomment>
+        <translation>
+            <numerusform>%1 line of this game&apos;s file could not be read: it was left out.</numerusform>
+            <numerusform>%1 lines of this game&apos;s file could not be read: they were left out.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>le fichier de cette partie est trop grand pour être lu en entier</source>
+        <translation>this game&apos;s file is too large to be read whole</translation>
+    </message>
+    <message>
+        <source>cette partie compte %1 au-delà des %2 qu&apos;une partie peut garder</source>
+        <extracomment>%1: the numbers beyond (&quot;2 numéros&quot;); %2: the most a game keeps</extracomment>
+        <translation>this game holds %1 beyond the %2 a game can keep</translation>
+    </message>
+    <message>
+        <source>Partie interrompue</source>
+        <translation>Interrupted game</translation>
+    </message>
+    <message>
+        <source>Reprendre la partie interrompue ?
+
+%1, commencée le %2.</source>
+        <extracomment>%1: the game&apos;s numbers (&quot;42 numéros&quot;); %2: when it started</extracomment>
+        <translation>Resume the interrupted game?
+
+%1, started on %2.</translation>
+    </message>
+    <message>
+        <source>Tables interrompues</source>
+        <translation>Interrupted tables</translation>
+    </message>
+    <message numerus="yes">
+        <source>Reprendre les %n tables interrompues ?
+
+%1</source>
+        <extracomment>Never fewer than 2 tables; %1: one line per table</extracomment>
+        <translation>
+            <numerusform>Resume the interrupted table?
+
+%1</numerusform>
+            <numerusform>Resume the %n interrupted tables?
+
+%1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 : %2, commencée le %3.</source>
+        <extracomment>%1: the table&apos;s name; %2: its numbers (&quot;42 numéros&quot;); %3: when its game started</extracomment>
+        <translation>%1: %2, started on %3.</translation>
+    </message>
+    <message>
+        <source>aucun numéro</source>
+        <translation>no numbers</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 numéro(s)</source>
+        <extracomment>%1: how many, written with its thousands grouped</extracomment>
+        <translation>
+            <numerusform>%1 number</numerusform>
+            <numerusform>%1 numbers</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>dd/MM/yyyy &apos;à&apos; HH:mm</source>
+        <extracomment>How a game&apos;s start is written (06/12/2026 à 20:15): a QDateTime format, quoted words between &apos;&apos;</extracomment>
+        <translation>dd/MM/yyyy &apos;at&apos; HH:mm</translation>
+    </message>
+</context>
+<context>
     <name>LanguageMenu</name>
     <message>
         <source>Langue</source>

@@ -23,9 +23,9 @@ constexpr int ProgressSteps = 1000;
 void prepare(QProgressDialog& progress)
 {
     progress.setObjectName(QStringLiteral("importProgress"));
-    progress.setWindowTitle(GamesTexts::ImportTitle);
+    progress.setWindowTitle(GamesTexts::importTitle());
     // Wide enough for its title under a window manager's frame.
-    progress.setMinimumWidth(progress.fontMetrics().horizontalAdvance(GamesTexts::ImportTitle) * 2 + 120);
+    progress.setMinimumWidth(progress.fontMetrics().horizontalAdvance(GamesTexts::importTitle()) * 2 + 120);
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(ProgressDelay);
     progress.setAutoReset(false);
@@ -42,13 +42,13 @@ int step(qint64 done, qint64 total)
 
 void BoardWindow::importDraws()
 {
-    const QString path = FileChoice::openFile(this, GamesTexts::ImportTitle, GamesTexts::ImportFilter);
+    const QString path = FileChoice::openFile(this, GamesTexts::importTitle(), GamesTexts::importFilter());
     if (path.isEmpty()) {
         return;
     }
     DrawImport::Reading reading;
     {
-        QProgressDialog progress(GamesTexts::ReadingFile, GamesTexts::Cancel, 0, ProgressSteps, this);
+        QProgressDialog progress(GamesTexts::readingFile(), GamesTexts::cancel(), 0, ProgressSteps, this);
         prepare(progress);
         reading = DrawImport::read(path, [&progress](qint64 done, qint64 total) {
             progress.setValue(step(done, total));
@@ -70,7 +70,7 @@ void BoardWindow::importDraws()
 
 void BoardWindow::startImportedGame(const QVector<int>& numbers)
 {
-    QProgressDialog progress(GamesTexts::MakingGame, GamesTexts::Cancel, 0, ProgressSteps, this);
+    QProgressDialog progress(GamesTexts::makingGame(), GamesTexts::cancel(), 0, ProgressSteps, this);
     prepare(progress);
     const qint64 total = numbers.size();
     m_session->startGameWith(numbers, [&progress, total](int entered) {

@@ -188,7 +188,7 @@ bool BoardWindow::offerInterruptedGame()
     }
     if (MessageBox::show(this, GamesWords::resumeQuestion(interrupted),
             MessageBox::YesNo | MessageBox::Question,
-            interrupted.size() == 1 ? GamesTexts::ResumeTitle : GamesTexts::ResumeTablesTitle)
+            interrupted.size() == 1 ? GamesTexts::resumeTitle() : GamesTexts::resumeTablesTitle())
         != MessageBox::Yes) {
         m_tables->setAside(interrupted);
         return false;

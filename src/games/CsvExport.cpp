@@ -2,7 +2,6 @@
 #include "games/CsvExport.h"
 
 #include "games/DiskFolder.h"
-#include "games/GamesTexts.h"
 #include "roulette/Roulette.h"
 
 #include <QFileInfo>
@@ -16,26 +15,39 @@ namespace {
 const QString Separator = QStringLiteral(";");
 const QString RowEnd = QStringLiteral("\r\n");
 
+// The table's French words, written the same whatever language the program speaks: a file
+// exported on one desktop is read alike on any other, and by this program's import.
+const QString Header
+    = QStringLiteral("rang;numéro;couleur;pair/impair;manque/passe;douzaine;colonne;date et heure");
+const QString Rouge = QStringLiteral("rouge");
+const QString Noir = QStringLiteral("noir");
+const QString Vert = QStringLiteral("vert");
+const QString Pair = QStringLiteral("pair");
+const QString Impair = QStringLiteral("impair");
+const QString Manque = QStringLiteral("manque");
+const QString Passe = QStringLiteral("passe");
+const QString FileName = QStringLiteral("tambrel-%1.csv"); // 2026-12-06-2015
+
 QString colourWord(int number)
 {
     switch (Roulette::colourOf(number)) {
     case Roulette::NumberColour::Red:
-        return GamesTexts::Rouge;
+        return Rouge;
     case Roulette::NumberColour::Black:
-        return GamesTexts::Noir;
+        return Noir;
     case Roulette::NumberColour::Green:
         break;
     }
-    return GamesTexts::Vert;
+    return Vert;
 }
 
 QString parityWord(int number)
 {
     switch (Roulette::parityOf(number)) {
     case Roulette::Parity::Pair:
-        return GamesTexts::Pair;
+        return Pair;
     case Roulette::Parity::Impair:
-        return GamesTexts::Impair;
+        return Impair;
     case Roulette::Parity::None:
         break;
     }
@@ -46,9 +58,9 @@ QString halfWord(int number)
 {
     switch (Roulette::halfOf(number)) {
     case Roulette::Half::Manque:
-        return GamesTexts::Manque;
+        return Manque;
     case Roulette::Half::Passe:
-        return GamesTexts::Passe;
+        return Passe;
     case Roulette::Half::None:
         break;
     }
@@ -67,7 +79,7 @@ QString thirdWord(Third third)
 
 QByteArray table(const GameRecord& game)
 {
-    QString text = GamesTexts::CsvHeader + RowEnd;
+    QString text = Header + RowEnd;
     int rank = 0;
     for (const Draw& draw : game.draws) {
         const int number = draw.number;
@@ -82,7 +94,7 @@ QByteArray table(const GameRecord& game)
 QString suggestedFileName(const QDateTime& started)
 {
     const QDateTime when = started.isValid() ? started : QDateTime::currentDateTime();
-    return GamesTexts::ExportFileName.arg(when.toString(QStringLiteral("yyyy-MM-dd-HHmm")));
+    return FileName.arg(when.toString(QStringLiteral("yyyy-MM-dd-HHmm")));
 }
 
 std::optional<DiskFailure> write(const GameRecord& game, const QString& path)

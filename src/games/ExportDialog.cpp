@@ -26,7 +26,7 @@ QString askFileName(QWidget* parent, const GameRecord& game)
     if (folder.isEmpty() || !QDir(folder).exists()) {
         folder = QDir::homePath();
     }
-    QFileDialog dialog(parent, GamesTexts::ExportTitle, folder, GamesTexts::ExportFilter);
+    QFileDialog dialog(parent, GamesTexts::exportTitle(), folder, GamesTexts::exportFilter());
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(QStringLiteral("csv"));
@@ -42,7 +42,8 @@ QString askFileName(QWidget* parent, const GameRecord& game)
 bool exportGame(QWidget* parent, const GameRecord& game)
 {
     if (game.draws.isEmpty()) {
-        MessageBox::show(parent, GamesTexts::NothingToExport, MessageBox::Information, Application::title());
+        MessageBox::show(
+            parent, GamesTexts::nothingToExport(), MessageBox::Information, Application::title());
         return false;
     }
     const QString path = askFileName(parent, game);

@@ -3,6 +3,7 @@
 #include "games/GamesWords.h"
 
 #include "games/GamesTexts.h"
+#include "platform/Language.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -22,25 +23,25 @@ QString diskFailure(const DiskFailure& failure)
     const QString shown = QDir::toNativeSeparators(failure.path);
     switch (failure.kind) {
     case Kind::DiskFull:
-        return GamesTexts::DiskFull;
+        return GamesTexts::diskFull();
     case Kind::QuotaReached:
-        return GamesTexts::QuotaReached;
+        return GamesTexts::quotaReached();
     case Kind::FolderNotWritable:
-        return GamesTexts::FolderNotWritable.arg(shown);
+        return GamesTexts::folderNotWritable().arg(shown);
     case Kind::FolderReadOnly:
-        return GamesTexts::FolderReadOnly.arg(shown);
+        return GamesTexts::folderReadOnly().arg(shown);
     case Kind::FolderNotCreated:
-        return GamesTexts::FolderNotCreated.arg(shown);
+        return GamesTexts::folderNotCreated().arg(shown);
     case Kind::NameTooLong:
-        return GamesTexts::NameTooLong.arg(shown);
+        return GamesTexts::nameTooLong().arg(shown);
     case Kind::DiskError:
-        return GamesTexts::DiskError;
+        return GamesTexts::diskError();
     case Kind::FileNotReplaced:
-        return GamesTexts::FileNotReplaced.arg(QFileInfo(failure.path).fileName());
+        return GamesTexts::fileNotReplaced().arg(QFileInfo(failure.path).fileName());
     case Kind::Unexpected:
         break;
     }
-    return GamesTexts::OtherError.arg(failure.errorNumber);
+    return GamesTexts::otherError().arg(failure.errorNumber);
 }
 
 QString refusal(const GameArchive::Outcome& outcome)
@@ -48,17 +49,17 @@ QString refusal(const GameArchive::Outcome& outcome)
     using Status = GameArchive::Outcome::Status;
     switch (outcome.status) {
     case Status::WrittenByNewerVersion:
-        return GamesTexts::WrittenByNewerVersion;
+        return GamesTexts::writtenByNewerVersion();
     case Status::HeldElsewhere:
-        return GamesTexts::HeldElsewhere;
+        return GamesTexts::heldElsewhere();
     case Status::Gone:
-        return GamesTexts::Gone;
+        return GamesTexts::gone();
     case Status::Unreadable:
-        return GamesTexts::Unreadable;
+        return GamesTexts::unreadable();
     case Status::TooLarge:
         return outcome.drawsBeyond == 0
-            ? GamesTexts::FileTooLarge
-            : GamesTexts::DrawsBeyond.arg(drawCount(outcome.drawsBeyond), count(GameRecord::MaxDraws));
+            ? GamesTexts::fileTooLarge()
+            : GamesTexts::drawsBeyond().arg(drawCount(outcome.drawsBeyond), count(GameRecord::MaxDraws));
     case Status::DiskRefused:
         return diskFailure(outcome.failure);
     case Status::Done:
@@ -69,57 +70,57 @@ QString refusal(const GameArchive::Outcome& outcome)
 
 QString notSaved(const DiskFailure& failure)
 {
-    return GamesTexts::NotSaved.arg(diskFailure(failure));
+    return GamesTexts::notSaved().arg(diskFailure(failure));
 }
 
 QString exportFailed(const DiskFailure& failure)
 {
-    return GamesTexts::ExportFailed.arg(diskFailure(failure));
+    return GamesTexts::exportFailed().arg(diskFailure(failure));
 }
 
 QString notResumed(const GameArchive::Outcome& outcome)
 {
-    return GamesTexts::NotResumed.arg(refusal(outcome));
+    return GamesTexts::notResumed().arg(refusal(outcome));
 }
 
 QString notDeleted(const GameArchive::Outcome& outcome)
 {
-    return GamesTexts::NotDeleted.arg(refusal(outcome));
+    return GamesTexts::notDeleted().arg(refusal(outcome));
 }
 
 QString leftOut(const GameArchive::Outcome& outcome)
 {
     const int lines = outcome.linesLeftOut;
-    return lines == 0 ? QString()
-        : lines == 1  ? GamesTexts::OneLineLeftOut
-                      : GamesTexts::LinesLeftOut.arg(count(lines));
+    return lines == 0 ? QString() : GamesTexts::linesLeftOut(lines).arg(count(lines));
 }
 
 QString count(qint64 value)
 {
-    // Grouped by thousands with a no-break space, as French writes them: "1 242 616".
+    // Grouped by thousands as the language writes them: "1 242 616" with no-break spaces in
+    // French (not the narrow ones Qt's French locale takes), "1,242,616" in English.
+    const QString separator = Language::current() == Language::Choice::French
+        ? QString(QChar(0x00A0))
+        : Language::locale().groupSeparator();
     QString digits = QString::number(qAbs(value));
     for (qsizetype at = digits.size() - 3; at > 0; at -= 3) {
-        digits.insert(at, QChar(0x00A0));
+        digits.insert(at, separator);
     }
     return value < 0 ? QLatin1Char('-') + digits : digits;
 }
 
 QString drawCount(qint64 number)
 {
-    return number == 0 ? GamesTexts::NoDraw
-        : number == 1  ? GamesTexts::OneDraw
-                       : GamesTexts::ManyDraws.arg(count(number));
+    return number == 0 ? GamesTexts::noDraw() : GamesTexts::draws(number).arg(count(number));
 }
 
 QString dateAndTime(const QDateTime& when)
 {
-    return when.toString(GamesTexts::DateAndTime);
+    return Language::locale().toString(when, GamesTexts::dateAndTimeFormat());
 }
 
 QString resumeQuestion(const GameSummary& game)
 {
-    return GamesTexts::ResumeQuestion.arg(drawCount(game.drawCount), dateAndTime(game.started));
+    return GamesTexts::resumeQuestion().arg(drawCount(game.drawCount), dateAndTime(game.started));
 }
 
 QString resumeQuestion(const QVector<GameSummary>& tables)
@@ -129,10 +130,11 @@ QString resumeQuestion(const QVector<GameSummary>& tables)
     }
     QStringList lines;
     for (const GameSummary& game : tables) {
-        lines.append(GamesTexts::ResumeTableLine.arg(
+        lines.append(GamesTexts::resumeTableLine().arg(
             game.tableName, drawCount(game.drawCount), dateAndTime(game.started)));
     }
-    return GamesTexts::ResumeTablesQuestion.arg(tables.size()).arg(lines.join(QLatin1Char('\n')));
+    return GamesTexts::resumeTablesQuestion(static_cast<int>(tables.size()))
+        .arg(lines.join(QLatin1Char('\n')));
 }
 
 namespace {
@@ -151,42 +153,43 @@ QString shownWord(QString word)
 
 QString notANumber(const NumberList::Mistake& mistake)
 {
-    const QString place
-        = mistake.place == 1 ? GamesTexts::FirstPlace : GamesTexts::NthPlace.arg(mistake.place);
-    return GamesTexts::NotANumber.arg(shownWord(mistake.word), place);
+    // The first place has a word of its own in French (1re, then 2e, 3e…): one sentence each.
+    const QString word = shownWord(mistake.word);
+    return mistake.place == 1 ? GamesTexts::notANumberFirst().arg(word)
+                              : GamesTexts::notANumberAtPlace().arg(word, QString::number(mistake.place));
 }
 
 QString notANumberAt(const NumberList::Mistake& mistake)
 {
-    return GamesTexts::NotANumberAt.arg(
+    return GamesTexts::notANumberAt().arg(
         count(mistake.line), QString::number(mistake.column), shownWord(mistake.word));
 }
 
 QString notImported(DrawImport::Reading::Status status)
 {
     using Status = DrawImport::Reading::Status;
-    QString why = GamesTexts::FileUnreadable;
+    QString why = GamesTexts::fileUnreadable();
     switch (status) {
     case Status::Empty:
-        why = GamesTexts::FileEmpty;
+        why = GamesTexts::fileEmpty();
         break;
     case Status::NotText:
-        why = GamesTexts::FileNotText;
+        why = GamesTexts::fileNotText();
         break;
     case Status::NewerGame:
-        why = GamesTexts::FileOfNewerVersion;
+        why = GamesTexts::fileOfNewerVersion();
         break;
     case Status::CannotOpen:
     case Status::Read:
     case Status::Stopped:
         break;
     }
-    return GamesTexts::NotImported.arg(why);
+    return GamesTexts::notImported().arg(why);
 }
 
 QString gameFull()
 {
-    return GamesTexts::GameFull.arg(drawCount(GameRecord::MaxDraws));
+    return GamesTexts::gameFull().arg(drawCount(GameRecord::MaxDraws));
 }
 
 } // namespace GamesWords

@@ -30,11 +30,12 @@ QString notDeleted(const GameArchive::Outcome& outcome);
 // What was left out of the file of a game taken up again, or an empty text.
 QString leftOut(const GameArchive::Outcome& outcome);
 
-// "1 242 616": a count grouped by thousands (no-break spaces).
+// "1 242 616": a count grouped by thousands as the language writes them (no-break spaces in
+// French, "1,242,616" in English).
 QString count(qint64 value);
 // "1 numéro", "42 numéros", "1 242 616 numéros", "aucun numéro".
 QString drawCount(qint64 number);
-// "06/12/2026 à 20:15".
+// "06/12/2026 à 20:15", "06/12/2026 at 20:15".
 QString dateAndTime(const QDateTime& when);
 // "Reprendre la partie interrompue ?\n\n42 numéros, commencée le 06/12/2026 à 20:15."
 QString resumeQuestion(const GameSummary& game);

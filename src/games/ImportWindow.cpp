@@ -20,13 +20,13 @@ QString layoutLine(DrawImport::Layout layout)
 {
     switch (layout) {
     case DrawImport::Layout::ExportedTable:
-        return GamesTexts::ReadAsTable;
+        return GamesTexts::readAsTable();
     case DrawImport::Layout::KeptGame:
-        return GamesTexts::ReadAsGame;
+        return GamesTexts::readAsGame();
     case DrawImport::Layout::Numbers:
         break;
     }
-    return GamesTexts::ReadAsNumbers;
+    return GamesTexts::readAsNumbers();
 }
 
 QLabel* wrappedLabel(const QString& text, const char* name, QWidget* parent)
@@ -45,7 +45,7 @@ ImportWindow::ImportWindow(const QString& path, DrawImport::Reading reading, QWi
     , m_reading(std::move(reading))
 {
     setObjectName(QStringLiteral("ImportWindow"));
-    setWindowTitle(GamesTexts::ImportTitle);
+    setWindowTitle(GamesTexts::importTitle());
     setAttribute(Qt::WA_DeleteOnClose, true);
     buildControls(path);
     refresh();
@@ -55,23 +55,23 @@ ImportWindow::ImportWindow(const QString& path, DrawImport::Reading reading, QWi
 
 void ImportWindow::buildControls(const QString& path)
 {
-    QLabel* file = wrappedLabel(GamesTexts::ImportFile.arg(QFileInfo(path).fileName()), "file", this);
+    QLabel* file = wrappedLabel(GamesTexts::importFile().arg(QFileInfo(path).fileName()), "file", this);
     file->setToolTip(QDir::toNativeSeparators(path));
     QLabel* layoutRead = wrappedLabel(layoutLine(m_reading.layout), "layout", this);
-    QLabel* newGame = wrappedLabel(GamesTexts::ImportAsNewGame, "newGame", this);
+    QLabel* newGame = wrappedLabel(GamesTexts::importAsNewGame(), "newGame", this);
 
     m_preview = new ReadingPreview(ReadingPreview::Source::File, this);
     m_preview->setOrderKnown(m_reading.layout != DrawImport::Layout::Numbers);
     connect(m_preview, &ReadingPreview::orderChanged, this, &ImportWindow::refresh);
 
     auto* buttons = new QDialogButtonBox(this);
-    m_import = buttons->addButton(GamesTexts::Import, QDialogButtonBox::AcceptRole);
+    m_import = buttons->addButton(GamesTexts::import(), QDialogButtonBox::AcceptRole);
     m_import->setObjectName(QStringLiteral("import"));
     m_import->setDefault(true);
-    m_withoutLines = buttons->addButton(GamesTexts::ImportWithoutThoseLines, QDialogButtonBox::AcceptRole);
+    m_withoutLines = buttons->addButton(GamesTexts::importWithoutThoseLines(), QDialogButtonBox::AcceptRole);
     m_withoutLines->setObjectName(QStringLiteral("importWithoutLines"));
     m_withoutLines->setAutoDefault(false);
-    QPushButton* cancel = buttons->addButton(GamesTexts::Cancel, QDialogButtonBox::RejectRole);
+    QPushButton* cancel = buttons->addButton(GamesTexts::cancel(), QDialogButtonBox::RejectRole);
     cancel->setObjectName(QStringLiteral("cancel"));
     connect(m_import, &QPushButton::clicked, this, &ImportWindow::choose);
     connect(m_withoutLines, &QPushButton::clicked, this, &ImportWindow::choose);

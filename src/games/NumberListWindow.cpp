@@ -15,7 +15,7 @@ NumberListWindow::NumberListWindow(QWidget* parent, int roomLeft)
     , m_roomLeft(roomLeft)
 {
     setObjectName(QStringLiteral("NumberListWindow"));
-    setWindowTitle(GamesTexts::ListTitle);
+    setWindowTitle(GamesTexts::listTitle());
     setAttribute(Qt::WA_DeleteOnClose, true);
     buildControls();
     refresh();
@@ -23,14 +23,14 @@ NumberListWindow::NumberListWindow(QWidget* parent, int roomLeft)
 
 void NumberListWindow::buildControls()
 {
-    auto* prompt = new QLabel(GamesTexts::ListPrompt, this);
+    auto* prompt = new QLabel(GamesTexts::listPrompt(), this);
     prompt->setObjectName(QStringLiteral("prompt"));
     prompt->setWordWrap(true);
 
     m_text = new QPlainTextEdit(this);
     m_text->setObjectName(QStringLiteral("numbers"));
     m_text->setTabChangesFocus(true);
-    m_text->setAccessibleName(GamesTexts::ListTitle);
+    m_text->setAccessibleName(GamesTexts::listTitle());
     m_text->setMinimumHeight(m_text->fontMetrics().lineSpacing() * 8);
     prompt->setBuddy(m_text);
     connect(m_text, &QPlainTextEdit::textChanged, this, &NumberListWindow::refresh);
@@ -39,10 +39,10 @@ void NumberListWindow::buildControls()
     connect(m_preview, &ReadingPreview::orderChanged, this, &NumberListWindow::refresh);
 
     auto* buttons = new QDialogButtonBox(this);
-    m_add = buttons->addButton(GamesTexts::Add, QDialogButtonBox::AcceptRole);
+    m_add = buttons->addButton(GamesTexts::add(), QDialogButtonBox::AcceptRole);
     m_add->setObjectName(QStringLiteral("add"));
     m_add->setDefault(true);
-    m_cancel = buttons->addButton(GamesTexts::Cancel, QDialogButtonBox::RejectRole);
+    m_cancel = buttons->addButton(GamesTexts::cancel(), QDialogButtonBox::RejectRole);
     m_cancel->setObjectName(QStringLiteral("cancel"));
     connect(m_add, &QPushButton::clicked, this, &NumberListWindow::add);
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);

@@ -32,9 +32,9 @@ QString lastNumbersText(const GameSummary& game)
 QString stateText(const GameSummary& game)
 {
     if (game.newerVersion) {
-        return GamesTexts::NewerVersion;
+        return GamesTexts::newerVersion();
     }
-    return game.endedNormally ? GamesTexts::Finished : GamesTexts::Interrupted;
+    return game.endedNormally ? GamesTexts::finished() : GamesTexts::interrupted();
 }
 
 } // namespace
@@ -44,7 +44,7 @@ PreviousGamesWindow::PreviousGamesWindow(GameArchive& archive, QWidget* parent)
     , m_archive(archive)
 {
     setObjectName(QStringLiteral("PreviousGamesWindow"));
-    setWindowTitle(GamesTexts::PreviousTitle);
+    setWindowTitle(GamesTexts::previousTitle());
     setAttribute(Qt::WA_DeleteOnClose, true);
     buildControls();
     reload();
@@ -54,10 +54,10 @@ void PreviousGamesWindow::buildControls()
 {
     m_list = new QTreeWidget(this);
     m_list->setObjectName(QStringLiteral("games"));
-    m_list->setAccessibleName(GamesTexts::PreviousTitle);
+    m_list->setAccessibleName(GamesTexts::previousTitle());
     m_list->setColumnCount(ColumnCount);
-    m_list->setHeaderLabels({GamesTexts::ColumnStarted, GamesTexts::ColumnTable, GamesTexts::ColumnDraws,
-        GamesTexts::ColumnLastNumbers, GamesTexts::ColumnState});
+    m_list->setHeaderLabels({GamesTexts::columnStarted(), GamesTexts::columnTable(),
+        GamesTexts::columnDraws(), GamesTexts::columnLastNumbers(), GamesTexts::columnState()});
     m_list->setRootIsDecorated(false);
     m_list->setUniformRowHeights(true);
     m_list->setAllColumnsShowFocus(true);
@@ -68,17 +68,17 @@ void PreviousGamesWindow::buildControls()
     m_list->header()->setSectionResizeMode(LastNumbersColumn, QHeaderView::Stretch);
     connect(m_list, &QTreeWidget::itemSelectionChanged, this, &PreviousGamesWindow::updateButtons);
 
-    m_empty = new QLabel(GamesTexts::NoPreviousGame, this);
+    m_empty = new QLabel(GamesTexts::noPreviousGame(), this);
     m_empty->setObjectName(QStringLiteral("empty"));
     m_empty->setAlignment(Qt::AlignCenter);
 
-    m_resume = new QPushButton(GamesTexts::Resume, this);
+    m_resume = new QPushButton(GamesTexts::resume(), this);
     m_resume->setObjectName(QStringLiteral("resume"));
-    m_export = new QPushButton(GamesTexts::Export, this);
+    m_export = new QPushButton(GamesTexts::exportGame(), this);
     m_export->setObjectName(QStringLiteral("export"));
-    m_delete = new QPushButton(GamesTexts::Delete, this);
+    m_delete = new QPushButton(GamesTexts::remove(), this);
     m_delete->setObjectName(QStringLiteral("delete"));
-    m_close = new QPushButton(GamesTexts::Close, this);
+    m_close = new QPushButton(GamesTexts::close(), this);
     m_close->setObjectName(QStringLiteral("close"));
     for (QPushButton* button : {m_resume, m_export, m_delete, m_close}) {
         button->setAutoDefault(false);
@@ -176,8 +176,8 @@ void PreviousGamesWindow::exportSelected()
     }
     const JournalReading reading = m_archive.read(*game);
     if (reading.status != JournalReading::Status::Read) {
-        MessageBox::show(this, GamesTexts::ExportFailed.arg(GamesTexts::Unreadable), MessageBox::Exclamation,
-            Application::title());
+        MessageBox::show(this, GamesTexts::exportFailed().arg(GamesTexts::unreadable()),
+            MessageBox::Exclamation, Application::title());
         reload();
         return;
     }
@@ -191,7 +191,7 @@ void PreviousGamesWindow::deleteSelected()
         return;
     }
     const GameSummary chosen = *game;
-    const QString question = GamesTexts::DeleteQuestion.arg(
+    const QString question = GamesTexts::deleteQuestion().arg(
         GamesWords::dateAndTime(chosen.started), GamesWords::drawCount(chosen.drawCount));
     if (MessageBox::show(this, question,
             MessageBox::YesNo | MessageBox::Question | MessageBox::DefaultButton2, Application::title())

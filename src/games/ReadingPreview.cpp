@@ -23,12 +23,12 @@ ReadingPreview::ReadingPreview(Source source, QWidget* parent)
     : QWidget(parent)
     , m_source(source)
 {
-    m_order = new QGroupBox(GamesTexts::ListOrder, this);
+    m_order = new QGroupBox(GamesTexts::listOrder(), this);
     m_order->setObjectName(QStringLiteral("order"));
-    m_oldestFirst = new QRadioButton(GamesTexts::OldestFirst, m_order);
+    m_oldestFirst = new QRadioButton(GamesTexts::oldestFirst(), m_order);
     m_oldestFirst->setObjectName(QStringLiteral("oldestFirst"));
     m_oldestFirst->setChecked(true);
-    m_newestFirst = new QRadioButton(GamesTexts::NewestFirst, m_order);
+    m_newestFirst = new QRadioButton(GamesTexts::newestFirst(), m_order);
     m_newestFirst->setObjectName(QStringLiteral("newestFirst"));
     auto* orderLayout = new QVBoxLayout(m_order);
     orderLayout->addWidget(m_oldestFirst);
@@ -77,28 +77,23 @@ QString ReadingPreview::countLine(const NumberList::Reading& reading, qint64 roo
     if (m_source == Source::TypedList) {
         const qint64 mistakes = reading.mistakeCount;
         if (mistakes > 0) {
-            return mistakes == 1 ? GamesTexts::OneToCorrect
-                                 : GamesTexts::ManyToCorrect.arg(GamesWords::count(mistakes));
+            return GamesTexts::toCorrect(mistakes).arg(GamesWords::count(mistakes));
         }
         if (count > roomLeft) {
-            return GamesTexts::BeyondRoom.arg(GamesWords::drawCount(count), GamesWords::count(roomLeft));
+            return GamesTexts::beyondRoom().arg(GamesWords::drawCount(count), GamesWords::count(roomLeft));
         }
-        return count == 0 ? GamesTexts::NothingToAdd
-            : count == 1  ? GamesTexts::OneToAdd
-                          : GamesTexts::ManyToAdd.arg(GamesWords::count(count));
+        return count == 0 ? GamesTexts::nothingToAdd()
+                          : GamesTexts::toAdd(count).arg(GamesWords::count(count));
     }
     if (count > roomLeft) {
-        return GamesTexts::BeyondLargestGame.arg(GamesWords::drawCount(count), GamesWords::count(roomLeft));
+        return GamesTexts::beyondLargestGame().arg(GamesWords::drawCount(count), GamesWords::count(roomLeft));
     }
     const qint64 lines = reading.linesWithMistakes;
     if (lines > 0) {
-        return lines == 1
-            ? GamesTexts::OneLineWithErrors.arg(GamesWords::drawCount(count))
-            : GamesTexts::LinesWithErrors.arg(GamesWords::count(lines), GamesWords::drawCount(count));
+        return GamesTexts::linesWithErrors(lines).arg(GamesWords::count(lines), GamesWords::drawCount(count));
     }
-    return count == 0 ? GamesTexts::NothingToImport
-        : count == 1  ? GamesTexts::OneToImport
-                      : GamesTexts::ManyToImport.arg(GamesWords::count(count));
+    return count == 0 ? GamesTexts::nothingToImport()
+                      : GamesTexts::toImport(count).arg(GamesWords::count(count));
 }
 
 void ReadingPreview::showReading(const NumberList::Reading& reading, qint64 roomLeft)
@@ -115,8 +110,7 @@ void ReadingPreview::showReading(const NumberList::Reading& reading, qint64 room
     }
     const qint64 unseen = reading.mistakeCount - described.size();
     if (unseen > 0 && !described.isEmpty()) {
-        described.append(
-            unseen == 1 ? GamesTexts::OneMoreError : GamesTexts::MoreErrors.arg(GamesWords::count(unseen)));
+        described.append(GamesTexts::moreErrors(unseen).arg(GamesWords::count(unseen)));
     }
     m_mistakes->setText(described.join(QLatin1Char('\n')));
     m_mistakes->setVisible(!described.isEmpty());

@@ -9,6 +9,7 @@
 #include "games/GameLibrary.h"
 #include "games/GamesWords.h"
 #include "games/NumberList.h"
+#include "platform/Language.h"
 
 #include <QCoreApplication>
 #include <QProcess>
@@ -28,6 +29,7 @@ private slots:
     void numberList();
     void importer_data();
     void importer();
+    void journalWrittenAndReadBack_data();
     void journalWrittenAndReadBack();
     void damagedJournals_data();
     void damagedJournals();
@@ -111,6 +113,7 @@ void TestGames::init()
     m_home = std::make_unique<QTemporaryDir>();
     qputenv("HOME", m_home->path().toUtf8());
     qputenv("XDG_DATA_HOME", (m_home->path() + QStringLiteral("/data")).toUtf8());
+    Language::install(*QCoreApplication::instance(), Language::Choice::French);
     QVERIFY(GameLibrary::defaultFolder().startsWith(m_home->path() + QStringLiteral("/data/")));
 }
 
@@ -221,8 +224,26 @@ void TestGames::importer()
     QCOMPARE(DrawImport::read(m_home->path()).status, DrawImport::Reading::Status::CannotOpen);
 }
 
+// Written in one language and read in the other: the files are the same in every language.
+void TestGames::journalWrittenAndReadBack_data()
+{
+    QTest::addColumn<Language::Choice>("written");
+    QTest::addColumn<Language::Choice>("read");
+    QTest::addColumn<QString>("question");
+    QTest::addRow("French, then English")
+        << Language::Choice::French << Language::Choice::English
+        << "Resume the interrupted game?\n\n3 numbers, started on 06/12/2026 at 20:15.";
+    QTest::addRow("English, then French")
+        << Language::Choice::English << Language::Choice::French
+        << "Reprendre la partie interrompue ?\n\n3 numéros, commencée le 06/12/2026 à 20:15.";
+}
+
 void TestGames::journalWrittenAndReadBack()
 {
+    QFETCH(Language::Choice, written);
+    QFETCH(Language::Choice, read);
+    QFETCH(QString, question);
+    Language::install(*QCoreApplication::instance(), written);
     GameLibrary library;
     GameJournal& journal = library.journal();
     journal.setClock(ticking());
@@ -234,7 +255,9 @@ void TestGames::journalWrittenAndReadBack()
     journal.recordNumber(4);
     // Written at once: a program killed now loses nothing.
     QCOMPARE(readJournal(path).game.draws.size(), 3);
+    const QByteArray exported = CsvExport::table(journal.game());
     journal.endGame();
+    Language::install(*QCoreApplication::instance(), read);
 
     QVERIFY(!QFile::exists(path));
     const QVector<GameSummary> games = library.archive().previousGames();
@@ -247,6 +270,8 @@ void TestGames::journalWrittenAndReadBack()
     QCOMPARE(reading.game.draws[2].when, Start.addSecs(3));
     QCOMPARE(reading.game.started, Start);
     QCOMPARE(games[0].lastNumbers, QVector<int>({17, 0, 4}));
+    QCOMPARE(CsvExport::table(reading.game), exported);
+    QCOMPARE(GamesWords::resumeQuestion(games[0]), question);
 
     // A game whose every number was taken back leaves no file.
     journal.recordNumber(9);

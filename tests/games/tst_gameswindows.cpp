@@ -8,6 +8,7 @@
 #include "games/ImportWindow.h"
 #include "games/NumberListWindow.h"
 #include "games/PreviousGamesWindow.h"
+#include "platform/Language.h"
 #include "platform/MessageBox.h"
 #include "support/Controls.h"
 #include "support/OffscreenWarnings.h"
@@ -94,6 +95,7 @@ void TestGamesWindows::init()
     m_home = std::make_unique<QTemporaryDir>();
     qputenv("HOME", m_home->path().toUtf8());
     qputenv("XDG_DATA_HOME", (m_home->path() + QStringLiteral("/data")).toUtf8());
+    Language::install(*qApp, Language::Choice::French); // its plural forms are translations too
     // The windows belong to the board, a tool window: closing them must not end the program.
     m_board = std::make_unique<QWidget>(nullptr, Qt::Tool);
     m_board->show();
