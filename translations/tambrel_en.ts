@@ -148,6 +148,53 @@
     </message>
 </context>
 <context>
+    <name>CommandLineTexts</name>
+    <message>
+        <source>Utilisation : tambrel [option]
+Suit les tirages de la roulette française et dit ce qui vaut d’être joué.
+
+Options :
+  -h, --help     affiche cette aide
+  -v, --version  affiche le nom et la version du programme
+
+Sans option, le programme montre son avertissement, puis son tableau.
+Les options de Qt (-platform, -style, -reverse…) sont aussi acceptées.
+</source>
+        <translation>Usage: tambrel [option]
+Follows the draws of French roulette and says what is worth playing.
+
+Options:
+  -h, --help     shows this help
+  -v, --version  shows the program’s name and version
+
+Without an option, the program shows its disclaimer, then its board.
+Qt’s own options (-platform, -style, -reverse…) are accepted too.
+</translation>
+    </message>
+    <message>
+        <source>tambrel : option inconnue « %1 »
+Essayez « tambrel --help » pour en savoir plus.
+</source>
+        <translation>tambrel: unknown option ‘%1’
+Try ‘tambrel --help’ for more information.
+</translation>
+    </message>
+    <message>
+        <source>tambrel : argument inattendu « %1 »
+Essayez « tambrel --help » pour en savoir plus.
+</source>
+        <translation>tambrel: unexpected argument ‘%1’
+Try ‘tambrel --help’ for more information.
+</translation>
+    </message>
+    <message>
+        <source>tambrel : aucun écran où s’afficher
+</source>
+        <translation>tambrel: no display to show on
+</translation>
+    </message>
+</context>
+<context>
     <name>DozensTexts</name>
     <message>
         <source>Colonne/Douzaine</source>
@@ -630,6 +677,13 @@ The game goes on, but it can be neither resumed nor found among the previous gam
     <message>
         <source>Tambrel parlera anglais à son prochain démarrage.</source>
         <translation>Tambrel will speak English from its next start.</translation>
+    </message>
+</context>
+<context>
+    <name>NumberText</name>
+    <message>
+        <source>Trop grand</source>
+        <translation>Too large</translation>
     </message>
 </context>
 <context>
@@ -1204,6 +1258,13 @@ The game goes on, but it can be neither resumed nor found among the previous gam
     <message>
         <source>Aucun conseil</source>
         <translation>No advice</translation>
+    </message>
+</context>
+<context>
+    <name>Widgets</name>
+    <message>
+        <source>sans objet</source>
+        <translation>not applicable</translation>
     </message>
 </context>
 </TS>

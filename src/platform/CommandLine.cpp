@@ -36,9 +36,10 @@ Answer refuse(const QStringList& arguments, const QList<QCommandLineOption>& opt
             argument = arguments[i];
         }
     }
-    const QString& message = argument.startsWith(QLatin1Char('-')) ? CommandLineTexts::UnknownOption
-                                                                   : CommandLineTexts::UnexpectedArgument;
-    return {Request::Refused, message.arg(argument) + CommandLineTexts::SeeHelp, UsageError};
+    const QString message = argument.startsWith(QLatin1Char('-'))
+        ? CommandLineTexts::unknownOption(argument)
+        : CommandLineTexts::unexpectedArgument(argument);
+    return {Request::Refused, message, UsageError};
 }
 
 } // namespace
@@ -55,7 +56,7 @@ Answer read(const QStringList& arguments)
         return refuse(arguments, {help, version});
     }
     if (parser.isSet(help)) {
-        return {Request::Help, CommandLineTexts::Help, 0};
+        return {Request::Help, CommandLineTexts::help(), 0};
     }
     if (parser.isSet(version)) {
         return {Request::Version,
@@ -66,7 +67,7 @@ Answer read(const QStringList& arguments)
 
 Answer noDisplay()
 {
-    return {Request::Refused, CommandLineTexts::NoDisplay, 1};
+    return {Request::Refused, CommandLineTexts::noDisplay(), 1};
 }
 
 int print(const Answer& answer)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/NumberText.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -158,6 +159,11 @@ double readWithPoint(QStringView text, char16_t otherPoint)
 
 } // namespace
 
+QString outOfRange()
+{
+    return QCoreApplication::translate("NumberText", "Trop grand");
+}
+
 double read(QStringView text)
 {
     return readWithPoint(text, u'.');
@@ -172,7 +178,7 @@ double read(QStringView text, const QLocale& locale)
 QString write(double value, const QLocale& locale)
 {
     if (!std::isfinite(value)) {
-        return OutOfRange;
+        return outOfRange();
     }
     if (value == 0.0) {
         return QStringLiteral("0");

@@ -10,7 +10,7 @@
 namespace NumberText {
 
 // Shown in place of a number that lies beyond what the program can compute.
-inline const QString OutOfRange = QStringLiteral("Trop grand");
+QString outOfRange();
 
 // Reads the number at the start of a text. Blanks, tabs and line feeds are skipped wherever
 // they stand; then the longest leading decimal number is taken: an optional sign, digits
@@ -27,7 +27,7 @@ double read(QStringView text, const QLocale& locale);
 // Writes a number the way the player reads it: up to 15 significant digits, no trailing
 // zeros, the locale's decimal separator, no group separators ("7", "17,5" in French), and
 // the scientific form for very large or very small values ("1,27E+22", "1E-05"). An
-// infinity or a not-a-number is written as OutOfRange.
+// infinity or a not-a-number is written as outOfRange().
 QString write(double value, const QLocale& locale);
 
 // The same with the player's own locale.

@@ -4,6 +4,7 @@
 #include "platform/Pictures.h"
 #include "platform/Twips.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QKeyEvent>
 #include <QLabel>
@@ -309,7 +310,10 @@ int textEnd(const QWidget* widget, const QString& text)
 namespace {
 
 // What a screen reader says of a blank cell rather than nothing.
-const QString BlankCellName = QStringLiteral("sans objet");
+QString blankCellName()
+{
+    return QCoreApplication::translate("Widgets", "sans objet");
+}
 
 } // namespace
 
@@ -318,7 +322,7 @@ QTableWidgetItem* makeFigureCell()
     auto* item = new QTableWidgetItem;
     item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
     item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-    item->setData(Qt::AccessibleTextRole, BlankCellName);
+    item->setData(Qt::AccessibleTextRole, blankCellName());
     return item;
 }
 
@@ -326,6 +330,6 @@ void showFigure(QTableWidgetItem* cell, const QString& text)
 {
     if (cell->text() != text) {
         cell->setText(text);
-        cell->setData(Qt::AccessibleTextRole, text.isEmpty() ? QVariant(BlankCellName) : QVariant());
+        cell->setData(Qt::AccessibleTextRole, text.isEmpty() ? QVariant(blankCellName()) : QVariant());
     }
 }

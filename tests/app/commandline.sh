@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The command line: help and version answered without a display, anything else refused with
-# status 2 on the error output, with or without a display, Qt's own options still taken.
+# status 2 on the error output, with or without a display, Qt's own options still taken; in
+# English on an English desktop.
 # usage: commandline.sh /path/to/tambrel VERSION
 set -u
 program=${1:?usage: commandline.sh PROGRAM VERSION} version=${2:?} failed=0
@@ -24,5 +25,10 @@ export QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)
 check 2 stderr "tambrel : option inconnue « --couleur »" --couleur
 check 2 stderr "tambrel : argument inattendu « 17 »" 17
 check 0 stdout "Tambrel $version" -reverse -style Fusion -v
+# On an English desktop, with no language chosen, the answers are in English.
+export XDG_CONFIG_HOME=$(mktemp -d) LANG=en_GB.UTF-8 LC_ALL=en_GB.UTF-8
+check 0 stdout "  -v, --version  shows the program’s name and version" --help
+check 2 stderr "tambrel: unknown option ‘--couleur’" --couleur
+rm -rf "$XDG_CONFIG_HOME"
 [ "$failed" = 0 ] && echo "command line: OK"
 exit "$failed"
