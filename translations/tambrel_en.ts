@@ -687,6 +687,25 @@ The game goes on, but it can be neither resumed nor found among the previous gam
     </message>
 </context>
 <context>
+    <name>NumberWords</name>
+    <message>
+        <source>%1 rouge</source>
+        <translation>%1 red</translation>
+    </message>
+    <message>
+        <source>%1 noir</source>
+        <translation>%1 black</translation>
+    </message>
+    <message>
+        <source>%1 vert</source>
+        <translation>%1 green</translation>
+    </message>
+    <message>
+        <source>vide</source>
+        <translation>empty</translation>
+    </message>
+</context>
+<context>
     <name>SimulationTexts</name>
     <message>
         <source>Simulation Jeu</source>

@@ -1,34 +1,44 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "roulette/NumberWords.h"
 
+#include "platform/Language.h"
+
+#include <QCoreApplication>
+#include <optional>
+
 namespace NumberWords {
 
-QString colourWord(Roulette::NumberColour colour)
+namespace {
+
+QString nameOf(int number)
 {
-    switch (colour) {
+    switch (Roulette::colourOf(number)) {
     case Roulette::NumberColour::Red:
-        return QStringLiteral("rouge");
+        return QCoreApplication::translate("NumberWords", "%1 rouge").arg(number);
     case Roulette::NumberColour::Black:
-        return QStringLiteral("noir");
+        return QCoreApplication::translate("NumberWords", "%1 noir").arg(number);
     case Roulette::NumberColour::Green:
         break;
     }
-    return QStringLiteral("vert");
+    return QCoreApplication::translate("NumberWords", "%1 vert").arg(number);
 }
 
-// Every window says its numbers again after every entry: the 37 names are made once.
+} // namespace
+
+// Every window says its numbers again after every entry: the 37 names are made once for the
+// language they are said in.
 QString numberName(int number)
 {
-    static const std::array<QString, Roulette::NumberCount> names = [] {
-        std::array<QString, Roulette::NumberCount> made;
+    static std::optional<Language::Choice> madeIn;
+    static std::array<QString, Roulette::NumberCount> names;
+    if (madeIn != Language::current()) {
         for (int n = 0; n < Roulette::NumberCount; ++n) {
-            made[static_cast<std::size_t>(n)]
-                = QString::number(n) + QLatin1Char(' ') + colourWord(Roulette::colourOf(n));
+            names[static_cast<std::size_t>(n)] = nameOf(n);
         }
-        return made;
-    }();
+        madeIn = Language::current();
+    }
     if (!Roulette::isValidNumber(number)) {
-        return QStringLiteral("vide");
+        return QCoreApplication::translate("NumberWords", "vide");
     }
     return names[static_cast<std::size_t>(number)];
 }

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Numbers said in words, for screen readers: "7 rouge", "0 vert".
+// Numbers said in words for screen readers, in the player's language: "7 rouge", "0 vert".
 #pragma once
 
 #include "roulette/Roulette.h"
@@ -7,9 +7,6 @@
 #include <QString>
 
 namespace NumberWords {
-
-// "rouge", "noir", "vert".
-QString colourWord(Roulette::NumberColour colour);
 
 // "7 rouge", "0 vert"; "vide" for a square that holds no number (-1).
 QString numberName(int number);
