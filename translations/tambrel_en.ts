@@ -195,6 +195,89 @@ Try ‘tambrel --help’ for more information.
     </message>
 </context>
 <context>
+    <name>DisclaimerTexts</name>
+    <message>
+        <source>Probabilités de chance pour </source>
+        <translation>The odds of winning at </translation>
+    </message>
+    <message>
+        <source>la Roulette</source>
+        <translation>Roulette</translation>
+    </message>
+    <message>
+        <source>Roulette de Casino</source>
+        <translation>Casino Roulette</translation>
+    </message>
+    <message>
+        <source>Plate-forme Linux</source>
+        <translation>Linux platform</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>Conseils statistiques</source>
+        <translation>Statistical advice</translation>
+    </message>
+    <message>
+        <source>Parties gardées sur l’ordinateur</source>
+        <translation>Games kept on the computer</translation>
+    </message>
+    <message>
+        <source>Avertissement :</source>
+        <translation>Warning:</translation>
+    </message>
+    <message>
+        <source>VALIDER</source>
+        <translation>ACCEPT</translation>
+    </message>
+    <message>
+        <source>ANNULER</source>
+        <translation>CANCEL</translation>
+    </message>
+    <message>
+        <source>Logo du programme</source>
+        <translation>Program logo</translation>
+    </message>
+    <message>
+        <source>Texte de l’avertissement</source>
+        <translation>Disclaimer text</translation>
+    </message>
+    <message>
+        <source>Note du réalisateur</source>
+        <translation>Maker’s note</translation>
+    </message>
+    <message>
+        <source>Ce programme conseille, après étude de nombreuses probabilités, ce qu’il faut jouer à la roulette <byte value="xd"/>
+française de casino, pour avoir un maximum de chance de gain.<byte value="xd"/>
+Il est bien entendu, que ce programme, n’est pas un programme MAGIQUE.<byte value="xd"/>
+Si la malchance s’acharne sur vous, l’auteur de ce programme ne peut en être tenu pour <byte value="xd"/>
+responsable.<byte value="xd"/>
+<byte value="xd"/>
+En validant, je reconnais avoir pris connaissance de ces avertissements, et de ne me retourner  <byte value="xd"/>
+en aucun cas, contre l’auteur de ce programme.<byte value="xd"/>
+</source>
+        <translation>After studying many probabilities, this program advises what to play at French casino <byte value="xd"/>
+roulette, to give you the best chance of winning.<byte value="xd"/>
+It goes without saying that this program is not a MAGIC program.<byte value="xd"/>
+If bad luck hounds you, the author of this program cannot be held <byte value="xd"/>
+responsible for it.<byte value="xd"/>
+<byte value="xd"/>
+By accepting, I acknowledge that I have read these warnings, and that I will not, under any <byte value="xd"/>
+circumstances, turn against the author of this program.<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Réalisateur de logiciels sur les jeux de casino , <byte value="xd"/>
+conception à la demande : %1<byte value="xd"/>
+</source>
+        <translation>Maker of software for casino games, <byte value="xd"/>
+designed to order: %1<byte value="xd"/>
+</translation>
+    </message>
+</context>
+<context>
     <name>DozensTexts</name>
     <message>
         <source>Colonne/Douzaine</source>

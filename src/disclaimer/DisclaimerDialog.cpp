@@ -84,46 +84,46 @@ DisclaimerDialog::DisclaimerDialog(QWidget* parent)
     auto* logo = new QLabel(frame);
     nameControl(logo, QStringLiteral("logo"));
     Twips::place(logo, 240, 360, 960, 960);
-    logo->setAccessibleName(DisclaimerTexts::LogoName);
+    logo->setAccessibleName(DisclaimerTexts::logoName());
     const QIcon icon = Pictures::applicationIcon();
     if (!icon.isNull()) {
         logo->setPixmap(icon.pixmap(logo->size()));
     }
 
-    makeLabel(frame, QStringLiteral("companyProductLabel"), DisclaimerTexts::CompanyProduct, arial(18, true),
-        1800, 480, 4950, 435);
-    makeLabel(frame, QStringLiteral("productTitleLabel"), DisclaimerTexts::ProductTitle, arial(18, true),
+    makeLabel(frame, QStringLiteral("companyProductLabel"), DisclaimerTexts::companyProduct(),
+        arial(18, true), 1800, 480, 4950, 435);
+    makeLabel(frame, QStringLiteral("productTitleLabel"), DisclaimerTexts::productTitle(), arial(18, true),
         2640, 960, 3510, 435);
-    makeLabel(frame, QStringLiteral("productNameLabel"), DisclaimerTexts::ProductNameDesign,
+    makeLabel(frame, QStringLiteral("productNameLabel"), DisclaimerTexts::productNameDesign(),
         arial(32.25, true), 600, 1560, 5820, 765, Qt::AlignCenter);
-    makeLabel(frame, QStringLiteral("platformLabel"), DisclaimerTexts::Platform, arial(15.75, true), 2745,
+    makeLabel(frame, QStringLiteral("platformLabel"), DisclaimerTexts::platform(), arial(15.75, true), 2745,
         2340, 3930, 360, Qt::AlignRight | Qt::AlignVCenter);
     makeLabel(frame, QStringLiteral("versionLabel"), QStringLiteral("Version"), arial(12, true), 5970, 2700,
         885, 285, Qt::AlignRight | Qt::AlignVCenter);
     // Two small lines under the product name. Drawn lower down, they would fall past the
     // frame's bottom edge and never be seen; they sit at its bottom left instead.
-    makeLabel(frame, QStringLiteral("firstSmallLine"), DisclaimerTexts::SmallLine1, arial(8.25, false), 240,
+    makeLabel(frame, QStringLiteral("firstSmallLine"), DisclaimerTexts::smallLine1(), arial(8.25, false), 240,
         2580, 2415, 255);
-    makeLabel(frame, QStringLiteral("secondSmallLine"), DisclaimerTexts::SmallLine2, arial(8.25, false), 240,
-        2790, 2415, 255);
+    makeLabel(frame, QStringLiteral("secondSmallLine"), DisclaimerTexts::smallLine2(), arial(8.25, false),
+        240, 2790, 2415, 255);
 
-    QLabel* warning = makeLabel(this, QStringLiteral("warningLabel"), DisclaimerTexts::Warning,
+    QLabel* warning = makeLabel(this, QStringLiteral("warningLabel"), DisclaimerTexts::warning(),
         arial(8.25, true), 120, 3240, 6855, 195);
     Colours::setForeColour(warning, Colours::Red);
 
-    makeTextBox(this, QStringLiteral("disclaimerText"), DisclaimerTexts::Disclaimer, 240, 3480, 6855, 1815)
-        ->setAccessibleName(DisclaimerTexts::DisclaimerName);
+    makeTextBox(this, QStringLiteral("disclaimerText"), DisclaimerTexts::disclaimer(), 240, 3480, 6855, 1815)
+        ->setAccessibleName(DisclaimerTexts::disclaimerName());
     QPlainTextEdit* note
-        = makeTextBox(this, QStringLiteral("makerNote"), DisclaimerTexts::MakerNote, 240, 5520, 6855, 735);
+        = makeTextBox(this, QStringLiteral("makerNote"), DisclaimerTexts::makerNote(), 240, 5520, 6855, 735);
     Colours::setForeColour(note, Colours::DarkRed);
-    note->setAccessibleName(DisclaimerTexts::MakerNoteName);
+    note->setAccessibleName(DisclaimerTexts::makerNoteName());
 
-    auto* accept = new QPushButton(DisclaimerTexts::Accept, this);
+    auto* accept = new QPushButton(DisclaimerTexts::accept(), this);
     nameControl(accept, QStringLiteral("acceptButton"));
     Twips::place(accept, 720, 6480, 2415, 495);
     connect(accept, &QPushButton::clicked, this, &QDialog::accept);
 
-    auto* cancel = new QPushButton(DisclaimerTexts::Cancel, this);
+    auto* cancel = new QPushButton(DisclaimerTexts::cancel(), this);
     nameControl(cancel, QStringLiteral("cancelButton"));
     Twips::place(cancel, 4200, 6480, 2415, 495);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -139,7 +139,7 @@ DisclaimerDialog::DisclaimerDialog(QWidget* parent)
 void DisclaimerDialog::showVersion()
 {
     auto* version = findChild<QLabel*>(QStringLiteral("versionLabel"));
-    version->setText(DisclaimerTexts::VersionPrefix + Application::versionText());
+    version->setText(DisclaimerTexts::version(Application::versionText()));
     growLeftToFit(version);
     findChild<QLabel*>(QStringLiteral("productNameLabel"))->setText(Application::title());
 }
