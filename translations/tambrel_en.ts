@@ -148,6 +148,204 @@
     </message>
 </context>
 <context>
+    <name>BoardTexts</name>
+    <message>
+        <source>N° Pas encore Sortis :</source>
+        <translation>Numbers not drawn yet:</translation>
+    </message>
+    <message numerus="yes">
+        <source> N° Sortis Seulement : %n Fois</source>
+        <translation>
+            <numerusform> Numbers drawn only once</numerusform>
+            <numerusform> Numbers drawn only %n times</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> %n Fois Sorti</source>
+        <translation>
+            <numerusform> Drawn once</numerusform>
+            <numerusform> Drawn %n times</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Votre chiffre : </source>
+        <translation>Your number: </translation>
+    </message>
+    <message>
+        <source>Vous avez choisi le Chiffre :%1</source>
+        <translation>You have chosen the number %1</translation>
+    </message>
+    <message>
+        <source>Nombre de tirage</source>
+        <translation>Number of draws</translation>
+    </message>
+    <message>
+        <source>Vous pouvez Jouer les Numeros Clignotants</source>
+        <translation>You may play the blinking numbers</translation>
+    </message>
+    <message>
+        <source>SIMULER</source>
+        <translation>SIMULATE</translation>
+    </message>
+    <message>
+        <source>M</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>Aide</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Nombre de tirage : %1</source>
+        <translation>Number of draws: %1</translation>
+    </message>
+    <message>
+        <source>Numéros à ce niveau : %1</source>
+        <translation>Numbers at this level: %1</translation>
+    </message>
+    <message>
+        <source>Annuler le dernier numéro</source>
+        <translation>Undo last number</translation>
+    </message>
+    <message>
+        <source>Statistiques…</source>
+        <translation>Statistics…</translation>
+    </message>
+    <message>
+        <source>Bilan des conseils</source>
+        <translation>Advice results</translation>
+    </message>
+    <message>
+        <source>Saisir une liste de numéros…</source>
+        <translation>Enter a list of numbers…</translation>
+    </message>
+    <message>
+        <source>Importer des tirages…</source>
+        <translation>Import draws…</translation>
+    </message>
+    <message>
+        <source>Exporter la partie…</source>
+        <translation>Export the game…</translation>
+    </message>
+    <message>
+        <source>Parties précédentes…</source>
+        <translation>Previous games…</translation>
+    </message>
+    <message>
+        <source>Nouvelle partie</source>
+        <translation>New game</translation>
+    </message>
+    <message>
+        <source>Tables</source>
+        <translation>Tables</translation>
+    </message>
+    <message>
+        <source>Nouvelle table</source>
+        <translation>New table</translation>
+    </message>
+    <message>
+        <source>Renommer la table…</source>
+        <translation>Rename the table…</translation>
+    </message>
+    <message>
+        <source>Fermer la table</source>
+        <translation>Close the table</translation>
+    </message>
+    <message>
+        <source>%1 — conseil</source>
+        <translation>%1 — advice</translation>
+    </message>
+    <message>
+        <source>Renommer la table</source>
+        <translation>Rename the table</translation>
+    </message>
+    <message>
+        <source>Nom de la table :</source>
+        <translation>Name of the table:</translation>
+    </message>
+    <message>
+        <source>%1 — %2</source>
+        <translation>%1 — %2</translation>
+    </message>
+    <message>
+        <source>%1 : %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Annuler le dernier numéro : %1 ?</source>
+        <translation>Undo the last number: %1?</translation>
+    </message>
+    <message>
+        <source>    1er Douzaine</source>
+        <translation>    1st dozen</translation>
+    </message>
+    <message>
+        <source>   2em Douzaine</source>
+        <translation>   2nd dozen</translation>
+    </message>
+    <message>
+        <source>   3em Douzaine</source>
+        <translation>   3rd dozen</translation>
+    </message>
+    <message>
+        <source>1e Col</source>
+        <translation>1st col</translation>
+    </message>
+    <message>
+        <source>2e Col</source>
+        <translation>2nd col</translation>
+    </message>
+    <message>
+        <source>3e Col</source>
+        <translation>3rd col</translation>
+    </message>
+</context>
+<context>
+    <name>BoardWords</name>
+    <message>
+        <source>Pas encore sorti, numéro conseillé</source>
+        <translation>Not drawn yet, advised number</translation>
+    </message>
+    <message>
+        <source>Pas encore sorti</source>
+        <translation>Not drawn yet</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Fois Sorti, numéro conseillé</source>
+        <translation>
+            <numerusform>Drawn once, advised number</numerusform>
+            <numerusform>Drawn %n times, advised number</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Fois Sorti</source>
+        <translation>
+            <numerusform>Drawn once</numerusform>
+            <numerusform>Drawn %n times</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Attente des numéros conseillés : orange, longue</source>
+        <translation>Waiting for the advised numbers: orange, long</translation>
+    </message>
+    <message>
+        <source>Attente des numéros conseillés : rouge, très longue</source>
+        <translation>Waiting for the advised numbers: red, very long</translation>
+    </message>
+    <message>
+        <source>Attente des numéros conseillés : vert</source>
+        <translation>Waiting for the advised numbers: green</translation>
+    </message>
+    <message>
+        <source>conseillée, à jouer</source>
+        <translation>advised, to be played</translation>
+    </message>
+    <message>
+        <source>non conseillée</source>
+        <translation>not advised</translation>
+    </message>
+</context>
+<context>
     <name>CommandLineTexts</name>
     <message>
         <source>Utilisation : tambrel [option]

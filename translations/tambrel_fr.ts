@@ -40,6 +40,40 @@
     </message>
 </context>
 <context>
+    <name>BoardTexts</name>
+    <message numerus="yes">
+        <source> N° Sortis Seulement : %n Fois</source>
+        <translation>
+            <numerusform> N° Sortis Seulement : %n Fois</numerusform>
+            <numerusform> N° Sortis Seulement : %n Fois</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> %n Fois Sorti</source>
+        <translation>
+            <numerusform> %n Fois Sorti</numerusform>
+            <numerusform> %n Fois Sorti</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>BoardWords</name>
+    <message numerus="yes">
+        <source>%n Fois Sorti, numéro conseillé</source>
+        <translation>
+            <numerusform>%n Fois Sorti, numéro conseillé</numerusform>
+            <numerusform>%n Fois Sorti, numéro conseillé</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Fois Sorti</source>
+        <translation>
+            <numerusform>%n Fois Sorti</numerusform>
+            <numerusform>%n Fois Sorti</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>GamesTexts</name>
     <message numerus="yes">
         <source>%1 numéro(s) à ajouter</source>

@@ -72,7 +72,7 @@ QString toolTipOf(int hits)
     if (hits == 0) {
         return {};
     }
-    return QLatin1Char(' ') + QString::number(hits) + BoardTexts::HitCountSuffix;
+    return BoardTexts::hitCountTip(hits);
 }
 
 QLabel* makeLabel(QWidget* parent, const QString& name, int index, int left, int top, int width, int height)
@@ -177,7 +177,7 @@ void BoardWindow::buildControls()
         nameControl(box, QStringLiteral("dozenColumnBox"), i);
         Twips::place(box, BoxPlaces[i].left, BoxPlaces[i].top, BoxPlaces[i].width, 285);
         box->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        box->setText(BoardTexts::DozenColumnBoxes[i]);
+        box->setText(BoardTexts::dozenColumnBox(i));
         box->setCursorPosition(0);
         m_dozenColumnBoxes[static_cast<std::size_t>(i)] = box;
     }
@@ -190,26 +190,26 @@ void BoardWindow::buildControls()
             = makeLabel(this, QStringLiteral("candidateSquare"), i, 2640 + 240 * i, 960, 255, 255);
     }
     m_drawCountLabel = makeLabel(this, QStringLiteral("drawCountLabel"), -1, 4560, 720, 495, 255);
-    m_drawCountLabel->setToolTip(BoardTexts::DrawCountTip);
+    m_drawCountLabel->setToolTip(BoardTexts::drawCountTip());
     for (int i = 0; i < Table::StripLength; ++i) {
         m_stripSquares[static_cast<std::size_t>(i)]
             = makeLabel(this, QStringLiteral("stripSquare"), i, 240 * i, 1200, 255, 255);
     }
     m_adviceRowCaption = makeLabel(this, QStringLiteral("adviceRowCaption"), -1, 0, 1440, 3255, 255);
-    m_adviceRowCaption->setText(BoardTexts::AdviceRow);
+    m_adviceRowCaption->setText(BoardTexts::adviceRow());
     m_adviceRowCaption->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     Colours::setForeColour(m_adviceRowCaption, Colours::White);
     m_waitingIndicator = makeLabel(this, QStringLiteral("waitingIndicator"), -1, 3240, 1440, 2295, 255);
 
-    m_stakesButton = new QPushButton(BoardTexts::Stakes, this);
+    m_stakesButton = new QPushButton(BoardTexts::stakes(), this);
     nameControl(m_stakesButton, QStringLiteral("stakesButton"));
     Twips::place(m_stakesButton, 0, 0, 375, 255);
 
-    m_simulateButton = new StackedCaptionButton(BoardTexts::Simulate, this);
+    m_simulateButton = new StackedCaptionButton(BoardTexts::simulate(), this);
     nameControl(m_simulateButton, QStringLiteral("simulateButton"));
     Twips::place(m_simulateButton, 5280, 0, 255, 1455);
 
-    m_helpButton = makeHelpButton(this, 5040, 720, 255, 495, QStringLiteral("Aide"));
+    m_helpButton = makeHelpButton(this, 5040, 720, 255, 495, BoardTexts::helpTip());
     connect(m_helpButton, &QPushButton::clicked, this, &BoardWindow::openHelp);
     connect(m_simulateButton, &QPushButton::clicked, this, &BoardWindow::openSimulator);
     connect(m_stakesButton, &QPushButton::clicked, this, &BoardWindow::openStakeCalculator);
@@ -252,13 +252,13 @@ bool BoardWindow::ask(int table, GameSession::Question question, int number)
     }
     // A table not shown (the simulator's) says whose number it asks about.
     const QString title = table == m_tables->currentIndex()
-        ? BoardTexts::ConfirmTitle
-        : BoardTexts::TitleWithTable.arg(m_tables->name(table), BoardTexts::ConfirmTitle);
+        ? BoardTexts::confirmTitle()
+        : BoardTexts::titleWithTable(m_tables->name(table), BoardTexts::confirmTitle());
     const bool yes = question == GameSession::Question::Undo
-        ? MessageBox::show(this, BoardTexts::UndoPrompt.arg(number),
+        ? MessageBox::show(this, BoardTexts::undoPrompt(number),
               MessageBox::YesNo | MessageBox::Question | MessageBox::DefaultButton2, Application::title())
             == MessageBox::Yes
-        : MessageBox::show(this, BoardTexts::ConfirmPrompt + QString::number(number),
+        : MessageBox::show(this, BoardTexts::confirmPrompt(number),
               MessageBox::YesNo | MessageBox::Information | MessageBox::DefaultButton2, title)
             == MessageBox::Yes;
     // The player has just answered: the keyboard goes back to the board. Without a window
@@ -282,7 +282,7 @@ void BoardWindow::showEntry()
 void BoardWindow::speakElsewhere(int table)
 {
     for (const QString& phrase : m_tables->at(table).table().spokenPhrases()) {
-        m_speech->speak(BoardTexts::SpokenAtTable.arg(m_tables->name(table), phrase));
+        m_speech->speak(BoardTexts::spokenAtTable(m_tables->name(table), phrase));
     }
 }
 
@@ -299,7 +299,7 @@ void BoardWindow::showTitle()
 {
     setWindowTitle(m_tables->count() < 2
             ? Application::title()
-            : BoardTexts::TitleWithTable.arg(Application::title(), m_tables->name(m_tables->currentIndex())));
+            : BoardTexts::titleWithTable(Application::title(), m_tables->name(m_tables->currentIndex())));
 }
 
 // After the game changed other than by one entry: every window as it would be after an
@@ -373,9 +373,7 @@ void BoardWindow::refresh()
         showNumberSquare(m_stripSquares[static_cast<std::size_t>(i)], table().stripNumber(i));
     }
     const int level = table().level();
-    m_levelLabel->setText(level == 0
-            ? BoardTexts::LevelNotYetDrawn
-            : BoardTexts::LevelPrefix + QString::number(level) + BoardTexts::LevelSuffix);
+    m_levelLabel->setText(level == 0 ? BoardTexts::levelNotYetDrawn() : BoardTexts::levelDrawn(level));
     m_levelCountLabel->setText(
         table().shownLevelCount() == 0 ? QString() : DecimalText::of(table().shownLevelCount()));
     m_drawCountLabel->setText(table().drawCount() == 0 ? QString() : DecimalText::of(table().drawCount()));
@@ -438,8 +436,7 @@ void BoardWindow::describeForScreenReaders()
     }
     for (int n = 0; n < Roulette::NumberCount; ++n) {
         ::describeForScreenReaders(m_numberCells[static_cast<std::size_t>(n)], NumberWords::numberName(n),
-            BoardWords::cellDescription(
-                m_numberCells[static_cast<std::size_t>(n)]->toolTip(), advice.isCandidate(n)));
+            BoardWords::cellDescription(table().hitCount(n), advice.isCandidate(n)));
     }
     for (int i = 0; i < Table::StripLength; ++i) {
         ::describeForScreenReaders(
@@ -447,13 +444,11 @@ void BoardWindow::describeForScreenReaders()
     }
     for (int i = 0; i < DozenColumnBoxCount; ++i) {
         ::describeForScreenReaders(m_dozenColumnBoxes[static_cast<std::size_t>(i)],
-            BoardTexts::DozenColumnBoxes[i].trimmed(), BoardWords::boxDescription(isBoxAdvised(table(), i)));
+            BoardTexts::dozenColumnBox(i).trimmed(), BoardWords::boxDescription(isBoxAdvised(table(), i)));
     }
     ::describeForScreenReaders(m_waitingIndicator, BoardWords::waitingIndicator(advice.waitingLevel()));
-    ::describeForScreenReaders(
-        m_levelCountLabel, QStringLiteral("Numéros à ce niveau : ") + m_levelCountLabel->text());
-    ::describeForScreenReaders(
-        m_drawCountLabel, BoardTexts::DrawCountTip + QStringLiteral(" : ") + m_drawCountLabel->text());
+    ::describeForScreenReaders(m_levelCountLabel, BoardTexts::levelCountName(m_levelCountLabel->text()));
+    ::describeForScreenReaders(m_drawCountLabel, BoardTexts::drawCountName(m_drawCountLabel->text()));
 }
 
 void BoardWindow::closeEvent(QCloseEvent* event)

@@ -38,27 +38,28 @@ void BoardWindow::buildMenu()
 {
     m_menu = new QMenu(this);
     m_menu->setObjectName(QStringLiteral("menu"));
-    m_undoAction = addMenuAction(m_menu, QStringLiteral("undo"), BoardTexts::MenuUndo);
+    m_undoAction = addMenuAction(m_menu, QStringLiteral("undo"), BoardTexts::menuUndo());
     m_undoAction->setShortcut(QKeySequence::Undo);
     // On the board as well, so that Ctrl+Z works with the menu closed.
     addAction(m_undoAction);
-    QAction* statistics = addMenuAction(m_menu, QStringLiteral("statistics"), BoardTexts::MenuStatistics);
+    QAction* statistics = addMenuAction(m_menu, QStringLiteral("statistics"), BoardTexts::menuStatistics());
     statistics->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
     addAction(statistics); // Ctrl+T with the menu closed
-    QAction* account = addMenuAction(m_menu, QStringLiteral("adviceAccount"), BoardTexts::MenuAdviceAccount);
+    QAction* account
+        = addMenuAction(m_menu, QStringLiteral("adviceAccount"), BoardTexts::menuAdviceAccount());
     account->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
     addAction(account);
     connect(account, &QAction::triggered, this, &BoardWindow::openAdviceAccount);
     m_menu->addSeparator();
-    QAction* numberList = addMenuAction(m_menu, QStringLiteral("numberList"), BoardTexts::MenuNumberList);
-    QAction* import = addMenuAction(m_menu, QStringLiteral("import"), BoardTexts::MenuImport);
+    QAction* numberList = addMenuAction(m_menu, QStringLiteral("numberList"), BoardTexts::menuNumberList());
+    QAction* import = addMenuAction(m_menu, QStringLiteral("import"), BoardTexts::menuImport());
     import->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     addAction(import); // Ctrl+O with the menu closed
-    m_exportAction = addMenuAction(m_menu, QStringLiteral("export"), BoardTexts::MenuExport);
+    m_exportAction = addMenuAction(m_menu, QStringLiteral("export"), BoardTexts::menuExport());
     m_previousGamesAction
-        = addMenuAction(m_menu, QStringLiteral("previousGames"), BoardTexts::MenuPreviousGames);
+        = addMenuAction(m_menu, QStringLiteral("previousGames"), BoardTexts::menuPreviousGames());
     m_menu->addSeparator();
-    QAction* newGame = addMenuAction(m_menu, QStringLiteral("newGame"), BoardTexts::MenuNewGame);
+    QAction* newGame = addMenuAction(m_menu, QStringLiteral("newGame"), BoardTexts::menuNewGame());
     m_tablesMenu = new TablesMenu(m_menu, this, *m_tables);
     m_menu->addSeparator();
     new LanguageMenu(m_menu, this);

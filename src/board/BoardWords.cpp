@@ -1,33 +1,39 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "board/BoardWords.h"
 
+#include <QCoreApplication>
+
 namespace BoardWords {
 
-QString cellDescription(const QString& toolTip, bool advised)
+QString cellDescription(int hits, bool advised)
 {
-    QString description = toolTip.isEmpty() ? QStringLiteral("Pas encore sorti") : toolTip.trimmed();
-    if (advised) {
-        description += QStringLiteral(", numéro conseillé");
+    if (hits == 0) {
+        return advised ? QCoreApplication::translate("BoardWords", "Pas encore sorti, numéro conseillé")
+                       : QCoreApplication::translate("BoardWords", "Pas encore sorti");
     }
-    return description;
+    return advised
+        ? QCoreApplication::translate("BoardWords", "%n Fois Sorti, numéro conseillé", nullptr, hits)
+        : QCoreApplication::translate("BoardWords", "%n Fois Sorti", nullptr, hits);
 }
 
 QString waitingIndicator(WaitingLevel level)
 {
     switch (level) {
     case WaitingLevel::Orange:
-        return QStringLiteral("Attente des numéros conseillés : orange, longue");
+        return QCoreApplication::translate("BoardWords", "Attente des numéros conseillés : orange, longue");
     case WaitingLevel::Red:
-        return QStringLiteral("Attente des numéros conseillés : rouge, très longue");
+        return QCoreApplication::translate(
+            "BoardWords", "Attente des numéros conseillés : rouge, très longue");
     case WaitingLevel::Green:
         break;
     }
-    return QStringLiteral("Attente des numéros conseillés : vert");
+    return QCoreApplication::translate("BoardWords", "Attente des numéros conseillés : vert");
 }
 
 QString boxDescription(bool advised)
 {
-    return advised ? QStringLiteral("conseillée, à jouer") : QStringLiteral("non conseillée");
+    return advised ? QCoreApplication::translate("BoardWords", "conseillée, à jouer")
+                   : QCoreApplication::translate("BoardWords", "non conseillée");
 }
 
 } // namespace BoardWords

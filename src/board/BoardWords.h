@@ -10,9 +10,9 @@
 
 namespace BoardWords {
 
-// The cell's hit count as its tooltip says it, or that it has not come out yet, and whether
+// How many times the cell's number came out, or that it has not come out yet, and whether
 // it is one of the numbers to play.
-QString cellDescription(const QString& toolTip, bool advised);
+QString cellDescription(int hits, bool advised);
 
 QString waitingIndicator(WaitingLevel level);
 

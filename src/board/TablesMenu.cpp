@@ -17,10 +17,10 @@ TablesMenu::TablesMenu(QMenu* parentMenu, QWidget* board, Tables& tables)
     , m_board(board)
     , m_tables(tables)
 {
-    m_menu = parentMenu->addMenu(BoardTexts::MenuTables);
+    m_menu = parentMenu->addMenu(BoardTexts::menuTables());
     m_menu->setObjectName(QStringLiteral("tablesMenu"));
 
-    m_newTable = m_menu->addAction(BoardTexts::MenuNewTable);
+    m_newTable = m_menu->addAction(BoardTexts::menuNewTable());
     m_newTable->setObjectName(QStringLiteral("newTable"));
     m_newTable->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
     connect(m_newTable, &QAction::triggered, this, [this] { m_tables.add(); });
@@ -38,10 +38,10 @@ TablesMenu::TablesMenu(QMenu* parentMenu, QWidget* board, Tables& tables)
         m_tableItems[static_cast<std::size_t>(i)] = item;
     }
     m_menu->addSeparator();
-    m_rename = m_menu->addAction(BoardTexts::MenuRenameTable);
+    m_rename = m_menu->addAction(BoardTexts::menuRenameTable());
     m_rename->setObjectName(QStringLiteral("renameTable"));
     connect(m_rename, &QAction::triggered, this, &TablesMenu::renameShown);
-    m_close = m_menu->addAction(BoardTexts::MenuCloseTable);
+    m_close = m_menu->addAction(BoardTexts::menuCloseTable());
     m_close->setObjectName(QStringLiteral("closeTable"));
     connect(m_close, &QAction::triggered, this, [this] { m_tables.close(m_tables.currentIndex()); });
 
@@ -66,7 +66,7 @@ QString TablesMenu::itemText(const QString& name, bool marked)
     QString text = name;
     // An ampersand in a name is shown, never taken for a keyboard accelerator.
     text.replace(QLatin1Char('&'), QStringLiteral("&&"));
-    return marked ? BoardTexts::MarkedTable.arg(text) : text;
+    return marked ? BoardTexts::markedTable(text) : text;
 }
 
 void TablesMenu::update()
@@ -89,8 +89,8 @@ void TablesMenu::renameShown()
 {
     const int index = m_tables.currentIndex();
     bool accepted = false;
-    const QString name = QInputDialog::getText(m_board, BoardTexts::RenameTableTitle,
-        BoardTexts::RenameTablePrompt, QLineEdit::Normal, m_tables.name(index), &accepted);
+    const QString name = QInputDialog::getText(m_board, BoardTexts::renameTableTitle(),
+        BoardTexts::renameTablePrompt(), QLineEdit::Normal, m_tables.name(index), &accepted);
     if (accepted) {
         m_tables.rename(index, name);
     }
