@@ -200,8 +200,12 @@ void StackedCaptionButton::paintEvent(QPaintEvent* event)
         return;
     }
     const QFontMetrics metrics(font());
-    const int lineHeight = metrics.height();
-    const int total = lineHeight * static_cast<int>(caption.size());
+    // A caption too long for the face inside its frame has its letters drawn closer together,
+    // in the same font, rather than losing its last letter past the board's edge.
+    const int count = static_cast<int>(caption.size());
+    const int frame = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, this);
+    const int lineHeight = qMin(metrics.height(), (height() - 2 * frame) / count);
+    const int total = lineHeight * count;
     int top = (height() - total) / 2;
     painter.setPen(
         palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
