@@ -5,6 +5,7 @@
 #include "disclaimer/DisclaimerDialog.h"
 #include "games/ImportWindow.h"
 #include "games/NumberListWindow.h"
+#include "platform/Language.h"
 #include "platform/Pictures.h"
 #include "support/Controls.h"
 #include "support/Entries.h"
@@ -87,25 +88,37 @@ private slots:
     }
 
     // Every number in turn, zero every other turn: the level rises every 74 draws, zero alone
-    // at it. 1, 1, 20, 20… after a run and an alternation of six: every counter counts on.
+    // at it. 1, 1, 20, 20… after a run and an alternation of six: every counter counts on. In
+    // French and in English, with the disclaimer's captions too.
     void captionsReadWhole_data()
     {
+        QTest::addColumn<bool>("english");
         QTest::addColumn<bool>("everyNumber");
         QTest::addColumn<int>("draws");
-        for (const bool everyNumber : {true, false}) {
-            for (int draws = 2; draws <= 2'000'000; draws *= 10) {
-                QTest::addRow("%s, %d draws", everyNumber ? "every number" : "no long run", draws)
-                    << everyNumber << draws;
+        for (const bool english : {false, true}) {
+            for (const bool everyNumber : {true, false}) {
+                for (int draws = 2; draws <= 2'000'000; draws *= 10) {
+                    QTest::addRow("%s, %s, %d draws", english ? "English" : "French",
+                        everyNumber ? "every number" : "no long run", draws)
+                        << english << everyNumber << draws;
+                }
             }
         }
     }
 
     void captionsReadWhole()
     {
+        QFETCH(bool, english);
         QFETCH(bool, everyNumber);
         QFETCH(int, draws);
-        static BoardWindow* boards[2] = {new BoardWindow, new BoardWindow}; // made with the font set
-        BoardWindow& board = *boards[everyNumber];
+        Language::install(*qApp, english ? Language::Choice::English : Language::Choice::French);
+        static BoardWindow* boards[2][2] = {}; // made with the font set, in their language
+        BoardWindow*& made = boards[english][everyNumber];
+        if (!made) {
+            made = new BoardWindow;
+        }
+        BoardWindow& board = *made;
+        const DisclaimerDialog disclaimer;
         QVector<int> numbers;
         for (int draw = board.table().drawCount(); draw < draws; ++draw) {
             numbers << (everyNumber ? (draw % 74 == 0 ? 1 : draw % 37)
@@ -113,7 +126,8 @@ private slots:
                                                                                           : 20);
         }
         board.enterNumbers(numbers);
-        for (const QLabel* label : board.findChildren<QLabel*>()) { // the board's and its windows'
+        // The board's and its windows', and the disclaimer's.
+        for (const QLabel* label : board.findChildren<QLabel*>() + disclaimer.findChildren<QLabel*>()) {
             // No free space is left beside these two for a seventh digit.
             const bool roomless = label->text().size() >= 7
                 && (label->objectName() == QLatin1String("drawCountLabel")
