@@ -3,6 +3,7 @@
 // closing the tool windows, and every caption whole however long the game (also at scale 2).
 #include "board/BoardWindow.h"
 #include "disclaimer/DisclaimerDialog.h"
+#include "games/GameLibrary.h"
 #include "games/ImportWindow.h"
 #include "games/NumberListWindow.h"
 #include "platform/Language.h"
@@ -12,8 +13,13 @@
 #include "support/OffscreenWarnings.h"
 
 #include <QAccessible>
+#include <QAction>
+#include <QDialog>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -36,6 +42,70 @@ QStringList unnamed(QAccessibleInterface* node)
     return found;
 }
 
+// What of a window still reads French once the program speaks English: its texts, tooltips
+// and the names a screen reader hears. The game's own French terms and the name of the
+// French language stay.
+QStringList frenchIn(QWidget* window)
+{
+    if (Language::current() == Language::Choice::French) {
+        return {};
+    }
+    static const QRegularExpression allowed(
+        QStringLiteral("voisins du zéro|tiers du cylindre|orphelins|Français"),
+        QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression french(
+        QStringLiteral("[éèêàçôûùœ«»]|\\b(de|des|du|le|la|les|et|ou|pour|avec|sur|"
+                       "tirages?|numéros?|fois|mise|aide|conseils?|douzaines?|colonnes?|"
+                       "partie|sortis?|simuler|valider|annuler|calculer)\\b"),
+        QRegularExpression::CaseInsensitiveOption | QRegularExpression::UseUnicodePropertiesOption);
+    QStringList texts{window->windowTitle()};
+    const QList<QWidget*> widgets = window->findChildren<QWidget*>() << window;
+    for (const QWidget* widget : widgets) {
+        texts << widget->toolTip() << widget->accessibleName() << widget->accessibleDescription()
+              << widget->property("text").toString() << widget->property("plainText").toString();
+        for (const QAction* action : widget->actions()) {
+            texts << action->text() << action->toolTip()
+                  << (action->menu() ? frenchIn(action->menu()) : QStringList{});
+        }
+    }
+    QList<QAccessibleInterface*> nodes{QAccessible::queryAccessibleInterface(window)};
+    for (int n = 0; n < nodes.size(); ++n) {
+        for (const QAccessible::Text kind :
+            {QAccessible::Name, QAccessible::Description, QAccessible::Value}) {
+            texts << nodes[n]->text(kind);
+        }
+        for (int i = 0; i < nodes[n]->childCount(); ++i) {
+            nodes << nodes[n]->child(i);
+        }
+    }
+    QStringList found;
+    for (QString text : std::as_const(texts)) {
+        if (text.remove(allowed).contains(french)) {
+            found << text;
+        }
+    }
+    return found;
+}
+
+// Every box shown while it listens, read, then answered No or closed.
+class BoxReader : public QObject
+{
+public:
+    QStringList french;
+    int boxes = 0;
+
+    bool eventFilter(QObject* object, QEvent* event) override
+    {
+        auto* box = qobject_cast<QDialog*>(object);
+        if (box && event->type() == QEvent::Show && box->isModal()) {
+            ++boxes;
+            french << frenchIn(box);
+            QTimer::singleShot(0, box, &QDialog::reject);
+        }
+        return false;
+    }
+};
+
 } // namespace
 
 class TestAccessibility : public QObject
@@ -49,8 +119,17 @@ private slots:
         dropOffscreenWindowWarnings();
     }
 
+    void everyControlIsNamed_data()
+    {
+        QTest::addColumn<bool>("english");
+        QTest::addRow("French") << false;
+        QTest::addRow("English") << true;
+    }
+
     void everyControlIsNamed()
     {
+        QFETCH(bool, english);
+        Language::install(*qApp, english ? Language::Choice::English : Language::Choice::French);
         DisclaimerDialog disclaimer;
         BoardWindow board;
         for (const int number : {17, 17, 17, 17, 0}) {
@@ -78,6 +157,8 @@ private slots:
             window->show();
             const QStringList missing = unnamed(QAccessible::queryAccessibleInterface(window));
             QVERIFY2(missing.isEmpty(), qPrintable(window->objectName() + u' ' + missing.join(u' ')));
+            const QStringList french = frenchIn(window);
+            QVERIFY2(french.isEmpty(), qPrintable(window->objectName() + u' ' + french.join(u'|')));
         }
         for (QWidget* window : windows.mid(2)) { // Escape closes all but the disclaimer and the board
             window->activateWindow();
@@ -85,6 +166,36 @@ private slots:
             QTest::keyClick(window, Qt::Key_Escape);
             QVERIFY2(!window->isVisible(), qPrintable(window->objectName()));
         }
+    }
+
+    // The boxes and the menu speak English too.
+    void boxesAndMenuInEnglish()
+    {
+        Language::install(*qApp, Language::Choice::English);
+        Language::save(Language::Choice::French); // so that choosing English asks
+        BoxReader reader;
+        qApp->installEventFilter(&reader);
+        {
+            QTemporaryDir folder;
+            GameLibrary games(folder.path());
+            BoardWindow board;
+            board.keepGamesIn(games);
+            board.show();
+            board.confirmAndEnter(17); // answered No: nothing entered
+            enterConfirmed(board, 5);
+            board.undoLastNumber();
+            board.newGame();
+            board.findChild<QAction*>(QStringLiteral("renameTable"))->trigger();
+            board.findChild<QAction*>(QStringLiteral("english"))->trigger();
+            board.openPreviousGames();
+            QStringList french = frenchIn(board.contextMenu()) + reader.french;
+            for (QWidget* window : QApplication::topLevelWidgets()) {
+                french << (window->isVisible() ? frenchIn(window) : QStringList{});
+            }
+            QVERIFY2(french.isEmpty(), qPrintable(french.join(u'|')));
+            QCOMPARE(reader.boxes, 5);
+        }
+        qApp->removeEventFilter(&reader);
     }
 
     // Every number in turn, zero every other turn: the level rises every 74 draws, zero alone
