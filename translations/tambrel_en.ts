@@ -65,7 +65,7 @@
     </message>
     <message>
         <source>Numéros clignotants</source>
-        <translation>Blinking numbers</translation>
+        <translation>Flashing numbers</translation>
     </message>
     <message>
         <source>Tous les conseils</source>
@@ -181,7 +181,7 @@
     </message>
     <message>
         <source>Vous pouvez Jouer les Numeros Clignotants</source>
-        <translation>You may play the blinking numbers</translation>
+        <translation>You may play the flashing numbers</translation>
     </message>
     <message>
         <source>SIMULER</source>

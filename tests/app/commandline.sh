@@ -17,6 +17,9 @@ check() {
 }
 
 unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
+# Settings of the run's own: a language the player chose must not change the answers.
+export XDG_CONFIG_HOME=$(mktemp -d)
+trap 'rm -rf "$XDG_CONFIG_HOME"' EXIT
 check 0 stdout "Tambrel $version" --version
 check 0 stdout "  -v, --version  affiche le nom et la version du programme" -h
 check 2 stderr "tambrel : option inconnue « --couleur »" -style Fusion --couleur
@@ -26,9 +29,8 @@ check 2 stderr "tambrel : option inconnue « --couleur »" --couleur
 check 2 stderr "tambrel : argument inattendu « 17 »" 17
 check 0 stdout "Tambrel $version" -reverse -style Fusion -v
 # On an English desktop, with no language chosen, the answers are in English.
-export XDG_CONFIG_HOME=$(mktemp -d) LANG=en_GB.UTF-8 LC_ALL=en_GB.UTF-8
+export LANG=en_GB.UTF-8 LC_ALL=en_GB.UTF-8
 check 0 stdout "  -v, --version  shows the program’s name and version" --help
 check 2 stderr "tambrel: unknown option ‘--couleur’" --couleur
-rm -rf "$XDG_CONFIG_HOME"
 [ "$failed" = 0 ] && echo "command line: OK"
 exit "$failed"

@@ -11,9 +11,11 @@ done
 
 applog=$(mktemp)
 app=""
-# Games are kept in a data folder of this run's own, never the player's.
+# Games and settings are kept in folders of this run's own, never the player's: a language the
+# player chose must not change what the run reads.
 XDG_DATA_HOME=$(mktemp -d)
-export XDG_DATA_HOME
+XDG_CONFIG_HOME=$XDG_DATA_HOME/config
+export XDG_DATA_HOME XDG_CONFIG_HOME
 cleanup() {
     [ -n "$app" ] && kill "$app" 2>/dev/null
     stop_private_x
