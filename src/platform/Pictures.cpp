@@ -76,7 +76,6 @@ namespace Desktop {
 
 void setUp(QApplication& application)
 {
-    QCoreApplication::setOrganizationName(QStringLiteral("tambrel"));
     QCoreApplication::setApplicationName(QStringLiteral("tambrel"));
     QCoreApplication::setApplicationVersion(Application::versionText());
     // The installed menu entry, fr.tambrel.tambrel.desktop: the desktop groups the windows under it.

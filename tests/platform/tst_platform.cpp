@@ -2,6 +2,7 @@
 // The desktop layer: data files found beside the program, the display platform, Qt's own texts
 // in French, colour codes that leave with their widget, stacked captions and text boxes drawn
 // as they should be.
+#include "games/GameLibrary.h"
 #include "platform/Application.h"
 #include "platform/Colours.h"
 #include "platform/DisplayPlatform.h"
@@ -143,6 +144,14 @@ private slots:
         Language::install(*QCoreApplication::instance(), choice);
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), spoken == "fr" ? "&Oui" : "&Yes");
         QSettings().remove(QStringLiteral("language"));
+    }
+
+    // The player's games stay where they have always been kept, whatever the program sets up.
+    void gamesStayWhereTheyWere()
+    {
+        Desktop::setUp(*qobject_cast<QApplication*>(QCoreApplication::instance()));
+        QCOMPARE(
+            GameLibrary::defaultFolder(), qEnvironmentVariable("XDG_DATA_HOME") + QStringLiteral("/tambrel"));
     }
 
     // A widget made where a deleted one stood starts without the colour code it had.
