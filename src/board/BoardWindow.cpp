@@ -421,9 +421,24 @@ void BoardWindow::fitCaptions()
     }
 
     const TextBox* thirdDozen = m_dozenColumnBoxes[2];
-    fitLabel(m_drawCountLabel, drawCountPlace,
-        QRect(QPoint(textEnd(thirdDozen, thirdDozen->text()), drawCountPlace.top()),
-            QPoint(drawCountPlace.right(), drawCountPlace.bottom())));
+    const QRect drawCountRoom(QPoint(textEnd(thirdDozen, thirdDozen->text()), drawCountPlace.top()),
+        QPoint(drawCountPlace.right(), drawCountPlace.bottom()));
+    const int needed = fitLabel(m_drawCountLabel, drawCountPlace, drawCountRoom);
+
+    // From a million draws on, the count outgrows every free pixel beside it: the board widens
+    // by what it lacks, the help and simulate buttons keeping to its right edge. A new game
+    // gives the board its designed width back.
+    static const QRect helpPlace = Twips::toPixels(5040, 720, 255, 495);
+    static const QRect simulatePlace = Twips::toPixels(5280, 0, 255, 1455);
+    const int widening = qMax(0, needed - drawCountRoom.width());
+    if (widening != m_helpButton->x() - helpPlace.x()) {
+        if (widening > 0) {
+            m_drawCountLabel->setGeometry(drawCountRoom.adjusted(0, 0, widening, 0));
+        }
+        m_helpButton->move(helpPlace.topLeft() + QPoint(widening, 0));
+        m_simulateButton->move(simulatePlace.topLeft() + QPoint(widening, 0));
+        setFixedWidth(Twips::toPixels(ClientWidth) + widening);
+    }
 }
 
 // Colour is never the only sign: every number says its colour, every advice its state.

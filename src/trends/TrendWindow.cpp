@@ -242,14 +242,25 @@ void TrendWindow::refresh(const EvenChanceTracker& tracker)
     Colours::setBackColour(m_adviceLabel, tracker.isAdviceLit() ? Colours::Red : Colours::ButtonFace);
     m_alternationCountLabel->setText(
         shown ? DecimalText::of(tracker.alternationCount()) : QStringLiteral("Label10"));
+    // From a million draws on, a count by the window's right edge may lack a pixel or two of
+    // room: the window widens by what it lacks, and has its designed width back after.
+    const int designedWidth = Twips::toPixels(Designs[static_cast<int>(m_pair)].width);
+    int lacking = 0;
     for (int kind = 0; kind < EvenChanceTracker::CounterCount; ++kind) {
         const EvenChanceTracker::Counter& counter = tracker.counter(kind);
         QLabel* count = m_countLabels[static_cast<std::size_t>(kind)];
+        const QRect& room = m_countRooms[static_cast<std::size_t>(kind)];
         count->setText(counter.drawsSince >= 1 ? DecimalText::of(counter.drawsSince) : QString());
-        fitLabel(count, m_countPlaces[static_cast<std::size_t>(kind)],
-            m_countRooms[static_cast<std::size_t>(kind)]);
+        const int needed = fitLabel(count, m_countPlaces[static_cast<std::size_t>(kind)], room);
+        if (needed > room.width() && room.right() + 1 >= designedWidth) {
+            count->setGeometry(QRect(room.topLeft(), QSize(needed, room.height())));
+            lacking = qMax(lacking, needed - room.width());
+        }
         Colours::setBackColour(
             m_warningBoxes[static_cast<std::size_t>(kind)], warningColour(counter.warning));
+    }
+    if (width() != designedWidth + lacking) {
+        setFixedWidth(designedWidth + lacking);
     }
 
     // Said in words what the cells and warning boxes show by colour.
