@@ -431,10 +431,10 @@ void BoardWindow::fitCaptions()
     static const QRect helpPlace = Twips::toPixels(5040, 720, 255, 495);
     static const QRect simulatePlace = Twips::toPixels(5280, 0, 255, 1455);
     const int widening = qMax(0, needed - drawCountRoom.width());
+    if (widening > 0) {
+        m_drawCountLabel->setGeometry(drawCountRoom.adjusted(0, 0, widening, 0));
+    }
     if (widening != m_helpButton->x() - helpPlace.x()) {
-        if (widening > 0) {
-            m_drawCountLabel->setGeometry(drawCountRoom.adjusted(0, 0, widening, 0));
-        }
         m_helpButton->move(helpPlace.topLeft() + QPoint(widening, 0));
         m_simulateButton->move(simulatePlace.topLeft() + QPoint(widening, 0));
         setFixedWidth(Twips::toPixels(ClientWidth) + widening);
