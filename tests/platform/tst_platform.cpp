@@ -132,7 +132,7 @@ private slots:
         QFETCH(QString, desktop);
         QFETCH(QString, saved);
         QFETCH(QString, spoken);
-        QSettings().remove(QStringLiteral("language"));
+        QSettings(QStringLiteral("tambrel"), QStringLiteral("tambrel")).remove(QStringLiteral("language"));
         if (!saved.isEmpty()) {
             Language::save(
                 saved == QLatin1String("en") ? Language::Choice::English : Language::Choice::French);
@@ -143,7 +143,7 @@ private slots:
         // Qt's standard buttons speak the same language.
         Language::install(*QCoreApplication::instance(), choice);
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), spoken == "fr" ? "&Oui" : "&Yes");
-        QSettings().remove(QStringLiteral("language"));
+        QSettings(QStringLiteral("tambrel"), QStringLiteral("tambrel")).remove(QStringLiteral("language"));
     }
 
     // The player's games stay where they have always been kept, whatever the program sets up.
