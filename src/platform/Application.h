@@ -12,7 +12,7 @@ QString title(); // "Tambrel"
 int versionMajor();
 int versionMinor();
 int versionRevision();
-QString versionText(); // "1.2.0"
+QString versionText(); // "1.3.0"
 
 // The folder of the running executable.
 QString programDirectory();
