@@ -6,6 +6,7 @@
 #include "dozens/DozensTexts.h"
 #include "platform/Application.h"
 #include "platform/HelpPages.h"
+#include "platform/Language.h"
 #include "platform/Pictures.h"
 #include "simulation/SimulationTexts.h"
 #include "stakes/StakeTexts.h"
@@ -42,16 +43,21 @@ private slots:
     void helpPagesOpenFromTheDataFolder_data()
     {
         QTest::addColumn<QString>("page");
-        QTest::newRow("board") << BoardTexts::HelpPage;
-        QTest::newRow("trends") << TrendTexts::HelpPage;
-        QTest::newRow("dozens") << DozensTexts::HelpPage;
-        QTest::newRow("simulation") << SimulationTexts::HelpPage;
-        QTest::newRow("stakes") << StakeTexts::HelpPage;
+        QTest::addColumn<bool>("english"); // opened from en/
+        for (const bool english : {false, true}) {
+            QTest::addRow("board %d", english) << BoardTexts::HelpPage << english;
+            QTest::addRow("trends %d", english) << TrendTexts::HelpPage << english;
+            QTest::addRow("dozens %d", english) << DozensTexts::HelpPage << english;
+            QTest::addRow("simulation %d", english) << SimulationTexts::HelpPage << english;
+            QTest::addRow("stakes %d", english) << StakeTexts::HelpPage << english;
+        }
     }
 
     void helpPagesOpenFromTheDataFolder()
     {
         QFETCH(QString, page);
+        QFETCH(bool, english);
+        Language::install(*qApp, english ? Language::Choice::English : Language::Choice::French);
         QList<QUrl> opened;
         HelpPages::setOpener([&opened](const QUrl& url) {
             opened.append(url);
@@ -60,7 +66,8 @@ private slots:
         const bool result = HelpPages::open(page);
         HelpPages::setOpener({});
         QVERIFY(result);
-        QCOMPARE(opened, QList<QUrl>{QUrl::fromLocalFile(dataFile(page))});
+        QCOMPARE(opened,
+            QList<QUrl>{QUrl::fromLocalFile(dataFile(english ? QStringLiteral("en/") + page : page))});
     }
 
     // The program tells the desktop which menu entry it belongs to; that entry must be installed,
