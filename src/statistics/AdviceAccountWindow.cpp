@@ -48,9 +48,11 @@ void placeAxis(QValueAxis* axis, double low, double high)
     const double step = roundStep(high - low);
     const double from = std::floor(low / step) * step;
     const double to = std::max(from + step, std::ceil(high / step) * step);
-    if (axis->min() != from || axis->max() != to) {
+    const int ticks = static_cast<int>(std::lround((to - from) / step)) + 1;
+    // A new axis already spans 0 to 1, with five ticks: whole numbers would repeat on them.
+    if (axis->min() != from || axis->max() != to || axis->tickCount() != ticks) {
         axis->setRange(from, to);
-        axis->setTickCount(static_cast<int>(std::lround((to - from) / step)) + 1);
+        axis->setTickCount(ticks);
     }
 }
 

@@ -12,6 +12,7 @@
 #include "support/OffscreenWarnings.h"
 #include "support/WindowDump.h"
 
+#include <QChartView>
 #include <QClipboard>
 #include <QFile>
 #include <QGuiApplication>
@@ -22,6 +23,7 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QValueAxis>
 #include <random>
 
 namespace {
@@ -175,7 +177,8 @@ private slots:
         QCOMPARE(items.join('|'),
             QStringLiteral(
                 "Annuler le dernier numéro|Statistiques…|Bilan des conseils||Saisir une liste de numéros…|"
-                "Importer des tirages…|Exporter la partie…|Parties précédentes…||Nouvelle partie|Tables||Langue"));
+                "Importer des tirages…|Exporter la partie…|Parties précédentes…||Nouvelle "
+                "partie|Tables||Langue"));
         // The statistics (Ctrl+T) follow the game while they show.
         QAction* statistics = board.findChild<QAction*>(QStringLiteral("statistics"));
         QCOMPARE(statistics->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_T));
@@ -199,6 +202,12 @@ private slots:
         const auto verdict
             = [&board] { return control<QLabel>(board.adviceAccountWindow(), "Verdict")->text(); };
         QVERIFY2(verdict().startsWith(QStringLiteral("Sur 2 tirages, aucun conseil")), qPrintable(verdict()));
+        for (const QAbstractAxis* axis :
+            board.adviceAccountWindow()->findChild<QChartView*>()->chart()->axes()) {
+            const auto* values = static_cast<const QValueAxis*>(axis); // whole numbers, none repeated
+            QVERIFY(values->tickCount() >= 2
+                && (values->max() - values->min()) / (values->tickCount() - 1) >= 1.0);
+        }
         board.enterNumbers(QVector<int>(Game.begin(), Game.end()));
         QVERIFY2(verdict().startsWith(QStringLiteral("Sur 402 tirages, suivre les conseils aurait")),
             qPrintable(verdict()));
