@@ -32,18 +32,19 @@ QString translationFile(Choice choice)
     return QStringLiteral(":/i18n/tambrel_%1.qm").arg(code(choice));
 }
 
-// The translators in use, replaced when another language is installed.
-QList<QTranslator*>& translators()
-{
-    static QList<QTranslator*> instance;
-    return instance;
-}
+// The translators this installs are the application's children of this name.
+const QString TranslatorName = QStringLiteral("languageTranslator");
 
-void add(QCoreApplication& application, QTranslator* translator)
+// The application takes the translator if it loaded.
+void keep(QCoreApplication& application, QTranslator* translator, bool loaded)
 {
+    if (!loaded) {
+        delete translator;
+        return;
+    }
+    translator->setObjectName(TranslatorName);
     translator->setParent(&application);
     QCoreApplication::installTranslator(translator);
-    translators().append(translator);
 }
 
 } // namespace
@@ -73,39 +74,33 @@ void save(Choice choice)
     kept.sync();
 }
 
-Choice preferred()
+Choice preferred(const QLocale& desktop)
 {
-    return saved().value_or(ofDesktop(QLocale::system()));
+    return saved().value_or(ofDesktop(desktop));
 }
 
 void install(QCoreApplication& application, Choice choice)
 {
-    for (QTranslator* translator : std::as_const(translators())) {
+    const QList<QTranslator*> previous
+        = application.findChildren<QTranslator*>(TranslatorName, Qt::FindDirectChildrenOnly);
+    for (QTranslator* translator : previous) {
         QCoreApplication::removeTranslator(translator);
         delete translator;
     }
-    translators().clear();
 
     auto* own = new QTranslator;
-    if (own->load(translationFile(choice))) {
-        add(application, own);
-    } else {
-        delete own;
-    }
+    keep(application, own, own->load(translationFile(choice)));
     // Qt's standard buttons ("Oui", "Non") speak French from Qt's own translations; their
     // English is Qt's source text.
     if (choice == Choice::French) {
         auto* qt = new QTranslator;
-        if (qt->load(QLocale(QLocale::French, QLocale::France), QStringLiteral("qtbase"), QStringLiteral("_"),
-                QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-            add(application, qt);
-        } else {
-            delete qt;
-        }
+        keep(application, qt,
+            qt->load(QLocale(QLocale::French, QLocale::France), QStringLiteral("qtbase"), QStringLiteral("_"),
+                QLibraryInfo::path(QLibraryInfo::TranslationsPath)));
     }
     installed() = choice;
-    // The player's own figures (a stake typed, the chart's axes) are read and written as the
-    // desktop writes them in French, and with a decimal point in English.
+    // The player's own figures (the stakes) are read and written as the desktop writes them in
+    // French, and with a decimal point in English.
     if (choice == Choice::French) {
         NumberText::resetUserLocale();
     } else {

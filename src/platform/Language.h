@@ -21,7 +21,7 @@ std::optional<Choice> saved();
 void save(Choice choice);
 
 // The saved choice, or else the desktop's.
-Choice preferred();
+Choice preferred(const QLocale& desktop = QLocale::system());
 
 // Loads the program's translations and Qt's own for that language into the application, and
 // makes it the current one. French needs only the plural forms of its own texts.

@@ -137,7 +137,7 @@ private slots:
             Language::save(
                 saved == QLatin1String("en") ? Language::Choice::English : Language::Choice::French);
         }
-        const Language::Choice choice = Language::saved().value_or(Language::ofDesktop(QLocale(desktop)));
+        const Language::Choice choice = Language::preferred(QLocale(desktop));
         QCOMPARE(Language::code(choice), spoken);
 
         // Qt's standard buttons speak the same language.
